@@ -1,0 +1,6 @@
+#include "prmarowin.h"
+
+int main(int argc, char *argv[])
+{
+    return PrMarowin(argc, argv);
+}

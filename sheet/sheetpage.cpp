@@ -1,0 +1,41 @@
+#include "sheetpage.h"
+
+#include "inidocument.h"
+
+namespace SheetPage {
+
+QString lineOf(const QStringList &cell, int index)
+{
+    return index >= 0 && index < cell.size() ? cell[index] : QString();
+}
+
+QString pageFileName(const QString &stem, int page)
+{
+    return stem + QString::number(page) + QStringLiteral(".ini");
+}
+
+Cells readPage(const QString &path)
+{
+    const IniDocument doc = IniDocument::load(path);
+    Cells cells;
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const QString section = QString::number(cell);
+        QStringList &lines = cells[cell - 1];
+        for (int line = 0; line < StoredLines; ++line)
+            lines.append(doc.value(section, QString::number(line)));
+    }
+    return cells;
+}
+
+IniWriteResult writePage(const QString &path, const Cells &cells)
+{
+    IniDocument doc = IniDocument::load(path);
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const QString section = QString::number(cell);
+        for (int line = 0; line < StoredLines; ++line)
+            doc.setValue(section, QString::number(line), lineOf(cells[cell - 1], line));
+    }
+    return doc.save();
+}
+
+} // namespace SheetPage

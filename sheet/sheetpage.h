@@ -1,0 +1,38 @@
+#pragma once
+
+#include "inifailure.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// One sheet page: 70 cells, 5 across and 14 down, each an ordered list of
+// text lines. Four lines a cell are stored; a missing line reads as empty.
+namespace SheetPage {
+
+constexpr int CellCount = 70;
+constexpr int Columns = 5;
+constexpr int Rows = 14;
+constexpr int StoredLines = 4;
+
+using Cells = std::array<QStringList, CellCount>;  // index 0 is cell 1
+
+constexpr int cellRow(int cell) { return (cell - 1) / Columns; }
+constexpr int cellColumn(int cell) { return (cell - 1) % Columns; }
+
+// Line `index` of a cell, empty when the cell has no such line.
+QString lineOf(const QStringList &cell, int index);
+
+// stem + page number + ".ini", e.g. 地址12.ini; a negative page keeps its sign.
+QString pageFileName(const QString &stem, int page);
+
+// Every cell gets exactly four lines; a missing file, section or key gives
+// empty lines and creates nothing.
+Cells readPage(const QString &path);
+
+// Writes 70 x 4 values in one save. A cell's lines past the fourth are not
+// stored. On failure the file is left as it was.
+[[nodiscard]] IniWriteResult writePage(const QString &path, const Cells &cells);
+
+} // namespace SheetPage

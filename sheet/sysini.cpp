@@ -1,0 +1,48 @@
+#include "sysini.h"
+
+#include "iniutil.h"
+
+#include <QRegularExpression>
+
+namespace SysIni {
+
+std::optional<int> strictInt(const QString &text)
+{
+    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!integer.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<int> readMode(const QString &path)
+{
+    return strictInt(IniUtil::IniReadString(path, infoSection(), modeKey()));
+}
+
+IniWriteResult writeMode(const QString &path, int kind)
+{
+    return IniUtil::IniWriteString(path, infoSection(), modeKey(), QString::number(kind));
+}
+
+StoredStyle readStyle(const IniDocument &doc, const StyleSection &section)
+{
+    const QString name = QString::fromUtf16(section.name);
+    StoredStyle style;
+    style.font = doc.value(name, fontKey());
+    style.color = doc.value(name, colorKey());
+    style.size = doc.value(name, sizeKey());
+    style.present = doc.contains(name, fontKey()) || doc.contains(name, colorKey()) || doc.contains(name, sizeKey());
+    return style;
+}
+
+void setStyle(IniDocument &doc, const StyleSection &section, const QString &font, int color, int size)
+{
+    const QString name = QString::fromUtf16(section.name);
+    doc.setValue(name, fontKey(), font);
+    doc.setValue(name, colorKey(), QString::number(color));
+    doc.setValue(name, sizeKey(), QString::number(size));
+}
+
+} // namespace SysIni

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "inidocument.h"
+#include "labelkinds.h"
+
+#include <QString>
+
+#include <optional>
+
+// The keys of sys.ini, the program's one settings file in the working
+// directory, with the conversions their readers apply.
+namespace SysIni {
+
+inline QString fileName() { return QStringLiteral("sys.ini"); }
+
+inline QString infoSection() { return QStringLiteral("info"); }
+inline QString modeKey() { return QStringLiteral("Mode"); }
+
+inline QString marginSection() { return QStringLiteral("標籤"); }
+inline QString topMarginKey() { return QStringLiteral("TOPMARGIN"); }
+inline QString leftMarginKey() { return QStringLiteral("LEFTMARGIN"); }
+
+inline QString fontKey() { return QStringLiteral("font"); }
+inline QString colorKey() { return QStringLiteral("color"); }
+inline QString sizeKey() { return QStringLiteral("size"); }
+
+// A decimal integer with an optional sign that fits 32 bits; nothing else.
+std::optional<int> strictInt(const QString &text);
+
+// "Mode" of section "info" as a kind number; empty when missing or not an
+// integer. The number may still lie outside 1 to 4.
+std::optional<int> readMode(const QString &path);
+[[nodiscard]] IniWriteResult writeMode(const QString &path, int kind);
+
+// The three values of one style section as stored.
+struct StoredStyle {
+    QString font;
+    QString color;
+    QString size;
+    bool present = false;  // any of the three keys exists
+};
+StoredStyle readStyle(const IniDocument &doc, const StyleSection &section);
+void setStyle(IniDocument &doc, const StyleSection &section, const QString &font, int color, int size);
+
+} // namespace SysIni
