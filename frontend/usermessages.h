@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every message box the program shows goes through here: Traditional
+// Chinese, titled "岑禾". Tests install an answerer so that no modal box
+// ever opens and every message can be checked.
+namespace UserMessages {
+
+enum class Answer { Ok, Yes, No, Cancel };
+
+enum class Kind {
+    Information,      // OK only
+    Error,            // OK only
+    YesNoCancel,      // 是 / 否 / 取消
+};
+
+struct Shown {
+    Kind kind;
+    QString text;
+};
+
+// Plain message with an OK button.
+void inform(QWidget *parent, const QString &text);
+// An error the user must see, with an OK button.
+void showError(QWidget *parent, const QString &text);
+// 是 / 否 / 取消; the close box counts as 取消.
+Answer askYesNoCancel(QWidget *parent, const QString &text);
+
+// Test seam: while set, called instead of opening a box; its answer is
+// taken as the user's.
+using Answerer = std::function<Answer(const Shown &)>;
+void setAnswerer(Answerer answerer);
+
+} // namespace UserMessages
