@@ -1,0 +1,239 @@
+#include "tfrmarowin.h"
+
+#include "cellgrid.h"
+#include "gridzoom.h"
+#include "kindthumbnail.h"
+#include "labelkinds.h"
+#include "memocell.h"
+#include "pagenumber.h"
+#include "sheetpage.h"
+#include "stylepanel.h"
+#include "sysini.h"
+#include "usermessages.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QString sysIniPath()
+{
+    return SysIni::fileName();
+}
+
+} // namespace
+
+bool TFrMarowin::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_activated)
+        FormActivate();
+    // A window manager that keeps a new window in the background (focus
+    // stealing prevention) must not leave the first page unloaded.
+    if (event->type() == QEvent::Show && !m_activated)
+        QTimer::singleShot(0, this, [this] {
+            if (!m_activated)
+                FormActivate();
+        });
+    return QWidget::event(event);
+}
+
+void TFrMarowin::FormActivate()
+{
+    // Later activations (after a dialog, or another program) do nothing.
+    m_activated = true;
+    readdata();
+}
+
+QString TFrMarowin::pageFilePath() const
+{
+    return SheetPage::pageFileName(FModeName, m_page);
+}
+
+void TFrMarowin::showWriteError(const IniFailure &failure)
+{
+    UserMessages::showError(this, QStringLiteral("寫入錯誤\n\n無法寫入檔案：%1\n原因：%2")
+                                      .arg(QDir::toNativeSeparators(QFileInfo(failure.path).absoluteFilePath()),
+                                           failure.reason));
+}
+
+bool TFrMarowin::savedata()
+{
+    if (const IniWriteResult failure = SheetPage::writePage(pageFilePath(), pnlgrid->contents())) {
+        showWriteError(*failure);
+        return false;
+    }
+    m_changed = false;
+    return true;
+}
+
+void TFrMarowin::readdata()
+{
+    FLoading = 1;
+    readMode();
+    FLoading = 0;
+    checkMode();
+    pnlgrid->setContents(SheetPage::readPage(pageFilePath()));
+    m_changed = false;
+}
+
+void TFrMarowin::readMode()
+{
+    // A first start has no "Mode" yet: that is kind 1, not an error.
+    FMode = SysIni::readMode(sysIniPath()).value_or(FirstKind);
+    SETModeName();
+}
+
+void TFrMarowin::SETModeName()
+{
+    if (const LabelKindInfo *kind = labelKind(FMode))
+        FModeName = kind->stemText();
+}
+
+void TFrMarowin::checkMode()
+{
+    const LabelKindInfo *kind = labelKind(FMode);
+    if (!kind)
+        return;
+    for (int i = 0; i < int(m_thumbnails.size()); ++i)
+        m_thumbnails[i]->setChosen(i + FirstKind == FMode);
+    pnl9->setVisible(kind->showsPanel(StylePanel::Address));
+    pnl10->setVisible(kind->showsPanel(StylePanel::ThirdField));
+    pnl8->setVisible(true);
+    if (kind->showsPanel(StylePanel::Address))
+        pnl9->caption()->setText(QStringLiteral("地址"));
+    if (kind->showsPanel(StylePanel::ThirdField))
+        pnl10->caption()->setText(kind->thirdCaptionText());
+    SETModeName();
+}
+
+void TFrMarowin::MmoFocusTop(const QString &number)
+{
+    if (MemoCell *memo = pnlgrid->cell(number.toInt()))
+        memo->focusTop();
+}
+
+void TFrMarowin::imgClick(int kind)
+{
+    if (!savedata())
+        return;
+    // The kind is only switched once it is stored, so what is shown, FMode
+    // and FModeName always agree.
+    if (const IniWriteResult failure = SysIni::writeMode(sysIniPath(), kind)) {
+        showWriteError(*failure);
+        return;
+    }
+    FMode = kind;
+    setPage(1);
+    readdata();
+}
+
+void TFrMarowin::setPage(int page)
+{
+    m_page = page;
+    edtpage->setText(PageNumber::format(page));
+}
+
+void TFrMarowin::btnupClick()
+{
+    if (!savedata())
+        return;
+    setPage(m_page + 1);
+    readdata();
+}
+
+void TFrMarowin::btndownClick()
+{
+    if (m_page <= 1 || !savedata())
+        return;
+    setPage(m_page - 1);
+    readdata();
+}
+
+void TFrMarowin::edtpageCommit()
+{
+    // A message box taking the focus would finish the edit a second time.
+    if (m_committingPage)
+        return;
+    m_committingPage = true;
+    const std::optional<int> typed = PageNumber::parseTyped(edtpage->text());
+    if (typed && *typed != m_page && savedata()) {
+        setPage(*typed);
+        readdata();
+    } else {
+        setPage(m_page);
+    }
+    m_committingPage = false;
+}
+
+void TFrMarowin::btnScallDownLeftClick()
+{
+    pnlgrid->zoom(GridZoom::ZoomOutNumerator, GridZoom::Denominator);
+}
+
+void TFrMarowin::btnScallUpRightClick()
+{
+    pnlgrid->zoom(GridZoom::ZoomInNumerator, GridZoom::Denominator);
+}
+
+void TFrMarowin::btn1Click()
+{
+    // The print run arrives with the printing code.
+}
+
+void TFrMarowin::btn1MouseUp(Qt::MouseButton button)
+{
+    if (button != Qt::RightButton)
+        return;
+    // The margin dialog arrives with the printing code.
+}
+
+void TFrMarowin::btn2Click()
+{
+    close();
+}
+
+void TFrMarowin::btn3Click()
+{
+    // The support window arrives with its own code.
+}
+
+void TFrMarowin::mmoClick(int number)
+{
+    Q_UNUSED(number);
+    // The editing dialog arrives with the editing code.
+}
+
+void TFrMarowin::closeEvent(QCloseEvent *event)
+{
+    if (!m_changed) {
+        event->accept();
+        return;
+    }
+    switch (UserMessages::askYesNoCancel(this, QStringLiteral("是否存檔?"))) {
+    case UserMessages::Answer::Yes:
+        event->setAccepted(savedata());
+        return;
+    case UserMessages::Answer::No:
+        event->accept();
+        return;
+    default:
+        event->ignore();
+        return;
+    }
+}
+
+bool TFrMarowin::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == btn1 && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton && btn1->rect().contains(mouse->position().toPoint()))
+            btn1MouseUp(mouse->button());
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "inifailure.h"
+
+#include <QWidget>
+
+#include <array>
+
+class CellGrid;
+class KindThumbnail;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class TextStylePanel;
+
+// The main window FrMarowin. Its 70 cells are the sheet page; it loads and
+// saves pages around page turns and kind changes, and keeps the text styles
+// of the current kind in its style panels.
+class TFrMarowin : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TFrMarowin(QWidget *parent = nullptr);
+
+    // Start-up step, run once on the first activation.
+    void FormActivate();
+
+    // Kind change to 1..4, also to the kind shown.
+    void img1Click() { imgClick(1); }
+    void img2Click() { imgClick(2); }
+    void img3Click() { imgClick(3); }
+    void img4Click() { imgClick(4); }
+
+    void bnSaveClick() { savedata(); }
+    void btnupClick();
+    void btndownClick();
+    void btnScallDownLeftClick();
+    void btnScallUpRightClick();
+    void btn1Click();
+    void btn1MouseUp(Qt::MouseButton button);
+    void btn2Click();
+    void btn3Click();
+    void mmoClick(int number);
+
+    // Writes the shown page under the kind and page it was loaded as, then
+    // the kind's text styles. Shows one message and returns false on failure.
+    bool savedata();
+    // Reads the kind and its styles from sys.ini, sets the window up for the
+    // kind, and fills the cells from the current page's file.
+    void readdata();
+    void readMode();
+    void checkMode();
+    void SETModeName();
+    void MmoFocusTop(const QString &number);
+
+    int mode() const { return FMode; }
+    const QString &modeName() const { return FModeName; }
+    bool loading() const { return FLoading != 0; }
+    int page() const { return m_page; }
+    bool hasUnsavedChanges() const { return m_changed; }
+    CellGrid *grid() const { return pnlgrid; }
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLeftColumn(QWidget *column);
+    QWidget *buildTopBar();
+    QWidget *buildBottomBar();
+    void imgClick(int kind);
+    void setPage(int page);
+    void edtpageCommit();
+    QString pageFilePath() const;
+    void showWriteError(const IniFailure &failure);
+
+    // Record feed cursor, kind, loading flag, page file stem.
+    int FRecNo = 0;
+    int FMode = 0;
+    int FLoading = 0;
+    QString FModeName;
+
+    int m_page = 1;           // the page the cells were loaded as
+    bool m_changed = false;   // a cell was edited since the last save or load
+    bool m_activated = false;
+    bool m_committingPage = false;
+
+    std::array<KindThumbnail *, 4> m_thumbnails{};
+    TextStylePanel *pnl8 = nullptr;   // name
+    TextStylePanel *pnl9 = nullptr;   // address
+    TextStylePanel *pnl10 = nullptr;  // third field
+    QLineEdit *edtpage = nullptr;
+    QToolButton *btnup = nullptr;
+    QToolButton *btndown = nullptr;
+    CellGrid *pnlgrid = nullptr;
+    QPushButton *btn1 = nullptr;
+};

@@ -1,0 +1,182 @@
+// Building the main window's controls. Positions are those of the original
+// form, in pixels; the left column and the bars are docked with layouts so the
+// window can be resized.
+#include "tfrmarowin.h"
+
+#include "autorepeat.h"
+#include "cellgrid.h"
+#include "kindthumbnail.h"
+#include "labelkinds.h"
+#include "pagenumber.h"
+#include "stylepanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int LeftColumnWidth = 233;
+constexpr int TopBarHeight = 41;
+constexpr int BottomBarHeight = 42;
+
+QLabel *placedLabel(const QString &text, QWidget *parent, int x, int y)
+{
+    auto *label = new QLabel(text, parent);
+    label->move(x, y);
+    return label;
+}
+
+QToolButton *arrowButton(const QString &name, Qt::ArrowType arrow, QWidget *parent, const QRect &geometry)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setArrowType(arrow);
+    button->setGeometry(geometry);
+    AutoRepeat::configure(button);
+    return button;
+}
+
+QPushButton *barButton(const QString &name, const QString &text, int width, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFixedSize(width, 38);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TFrMarowin::TFrMarowin(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FrMarowin"));
+    setWindowTitle(QStringLiteral("岑禾 v3.2"));
+    resize(1018, 851);
+
+    auto *pnl3 = new QWidget(this);
+    pnl3->setObjectName(QStringLiteral("pnl3"));
+    pnl3->setFixedWidth(LeftColumnWidth);
+    buildLeftColumn(pnl3);
+
+    auto *pnl11 = new QWidget(this);
+    pnl11->setObjectName(QStringLiteral("pnl11"));
+    auto *right = new QVBoxLayout(pnl11);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    right->addWidget(buildTopBar());
+    auto *gridArea = new QWidget(pnl11);
+    gridArea->setObjectName(QStringLiteral("gridArea"));
+    pnlgrid = new CellGrid(gridArea);
+    pnlgrid->move(2, -2);
+    connect(pnlgrid, &CellGrid::cellClicked, this, &TFrMarowin::mmoClick);
+    right->addWidget(gridArea, 1);
+    right->addWidget(buildBottomBar());
+
+    auto *columns = new QHBoxLayout(this);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+    columns->addWidget(pnl3);
+    columns->addWidget(pnl11, 1);
+}
+
+void TFrMarowin::buildLeftColumn(QWidget *column)
+{
+    auto *thumbnails = new QWidget(column);
+    thumbnails->setFixedHeight(307 + 69 + 8);
+    const int tops[] = {24, 118, 213, 307};
+    for (int kind = FirstKind; kind <= LastKind; ++kind) {
+        auto *thumbnail = new KindThumbnail(kind, thumbnails);
+        thumbnail->move(38, tops[kind - FirstKind]);
+        connect(thumbnail, &KindThumbnail::clicked, this, [this, kind] { imgClick(kind); });
+        m_thumbnails[kind - FirstKind] = thumbnail;
+    }
+
+    pnl9 = new TextStylePanel(QStringLiteral("pnl9"), QStringLiteral("lbl10"), QStringLiteral("地址"), column);
+    pnl10 = new TextStylePanel(QStringLiteral("pnl10"), QStringLiteral("lbl14"), QStringLiteral("生辰"), column);
+    pnl8 = new TextStylePanel(QStringLiteral("pnl8"), QStringLiteral("lbl6"), QStringLiteral("姓名"), column);
+
+    auto *stack = new QVBoxLayout(column);
+    stack->setContentsMargins(2, 0, 2, 0);
+    stack->setSpacing(0);
+    stack->addWidget(thumbnails);
+    stack->addStretch(1);
+    for (QWidget *panel : {static_cast<QWidget *>(pnl9), static_cast<QWidget *>(pnl10), static_cast<QWidget *>(pnl8)})
+        stack->addWidget(panel);
+}
+
+QWidget *TFrMarowin::buildTopBar()
+{
+    auto *pnl2 = new QWidget;
+    pnl2->setObjectName(QStringLiteral("pnl2"));
+    pnl2->setFixedHeight(TopBarHeight);
+    QFont barFont = pnl2->font();
+    barFont.setFamilies({QStringLiteral("新細明體"), barFont.family()});
+    barFont.setPointSize(11);
+    pnl2->setFont(barFont);
+
+    placedLabel(QStringLiteral("表格縮放比"), pnl2, 16, 10);
+    auto *btnScall = new QWidget(pnl2);
+    btnScall->setObjectName(QStringLiteral("btnScall"));
+    btnScall->setGeometry(96, 5, 46, 25);
+    auto *zoomOut = arrowButton(QStringLiteral("btnScallDownLeft"), Qt::LeftArrow, btnScall, QRect(0, 0, 23, 25));
+    auto *zoomIn = arrowButton(QStringLiteral("btnScallUpRight"), Qt::RightArrow, btnScall, QRect(23, 0, 23, 25));
+    zoomOut->setToolTip(QStringLiteral("縮小表格"));
+    zoomIn->setToolTip(QStringLiteral("放大表格"));
+    connect(zoomOut, &QToolButton::clicked, this, &TFrMarowin::btnScallDownLeftClick);
+    connect(zoomIn, &QToolButton::clicked, this, &TFrMarowin::btnScallUpRightClick);
+
+    placedLabel(QStringLiteral("可列印頁數"), pnl2, 425, 12);
+    auto *edt6 = new QLineEdit(QStringLiteral("0"), pnl2);
+    edt6->setObjectName(QStringLiteral("edt6"));
+    edt6->setGeometry(513, 8, 57, 23);
+    edt6->setAlignment(Qt::AlignRight);
+
+    btndown = arrowButton(QStringLiteral("btndown"), Qt::LeftArrow, pnl2, QRect(615, 8, 23, 22));
+    btndown->setToolTip(QStringLiteral("上一頁"));
+    connect(btndown, &QToolButton::clicked, this, &TFrMarowin::btndownClick);
+    placedLabel(QStringLiteral("第"), pnl2, 641, 12);
+    edtpage = new QLineEdit(PageNumber::format(m_page), pnl2);
+    edtpage->setObjectName(QStringLiteral("edtpage"));
+    // Wider than the original 25 pixels so that page 1,000 still shows whole.
+    edtpage->setGeometry(659, 8, 41, 23);
+    edtpage->setAlignment(Qt::AlignCenter);
+    edtpage->setToolTip(QStringLiteral("輸入頁數後按 Enter 前往該頁"));
+    connect(edtpage, &QLineEdit::editingFinished, this, &TFrMarowin::edtpageCommit);
+    placedLabel(QStringLiteral("頁"), pnl2, 703, 12);
+    btnup = arrowButton(QStringLiteral("btnup"), Qt::RightArrow, pnl2, QRect(721, 8, 23, 22));
+    btnup->setToolTip(QStringLiteral("下一頁"));
+    connect(btnup, &QToolButton::clicked, this, &TFrMarowin::btnupClick);
+    return pnl2;
+}
+
+QWidget *TFrMarowin::buildBottomBar()
+{
+    auto *rzpnl1 = new QWidget;
+    rzpnl1->setObjectName(QStringLiteral("rzpnl1"));
+    rzpnl1->setFixedHeight(BottomBarHeight);
+    auto *btn3 = barButton(QStringLiteral("btn3"), QStringLiteral("技術支援"), 119, rzpnl1);
+    auto *bnSave = barButton(QStringLiteral("bnSave"), QStringLiteral("存檔"), 120, rzpnl1);
+    btn1 = barButton(QStringLiteral("btn1"), QStringLiteral("預覽列印"), 120, rzpnl1);
+    btn1->setToolTip(QStringLiteral("按右鍵設定上、左邊界"));
+    btn1->installEventFilter(this);
+    auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"), 120, rzpnl1);
+    connect(btn3, &QPushButton::clicked, this, &TFrMarowin::btn3Click);
+    connect(bnSave, &QPushButton::clicked, this, &TFrMarowin::bnSaveClick);
+    connect(btn1, &QPushButton::clicked, this, &TFrMarowin::btn1Click);
+    connect(btn2, &QPushButton::clicked, this, &TFrMarowin::btn2Click);
+
+    auto *bar = new QHBoxLayout(rzpnl1);
+    bar->setContentsMargins(2, 2, 2, 2);
+    bar->setSpacing(0);
+    bar->addWidget(btn3);
+    bar->addStretch(1);
+    bar->addWidget(bnSave);
+    bar->addWidget(btn1);
+    bar->addWidget(btn2);
+    return rzpnl1;
+}

@@ -1,0 +1,298 @@
+// The main window: start-up, kind changes, paging, the page number field and
+// zoom, each in a fresh working directory with prepared files.
+#include "cellgrid.h"
+#include "iniutil.h"
+#include "kindthumbnail.h"
+#include "memocell.h"
+#include "tfrmarowin.h"
+#include "usermessages.h"
+#include "workdir.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// Records the messages shown and gives the answer a test has set.
+struct MessageLog {
+    QList<UserMessages::Shown> shown;
+    UserMessages::Answer answer = UserMessages::Answer::Ok;
+    MessageLog()
+    {
+        UserMessages::setAnswerer([this](const UserMessages::Shown &message) {
+            shown.append(message);
+            return answer;
+        });
+    }
+    ~MessageLog() { UserMessages::setAnswerer({}); }
+};
+
+QByteArray pageWithName(int cell, const QByteArray &name)
+{
+    return "[" + QByteArray::number(cell) + "]\r\n0=" + name + "\r\n";
+}
+
+QString cellLine(const TFrMarowin &window, int cell, int line)
+{
+    return window.grid()->cell(cell)->line(line);
+}
+
+} // namespace
+
+class TestMarowin : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsInStoredKind()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=3\r\n");
+        dir.write(QStringLiteral("座位1.ini"), pageWithName(1, "林志明"));
+        TFrMarowin window;
+        window.FormActivate();
+
+        QCOMPARE(window.mode(), 3);
+        QCOMPARE(window.modeName(), QStringLiteral("座位"));
+        QVERIFY(window.findChild<KindThumbnail *>(QStringLiteral("pnl6"))->isChosen());
+        QVERIFY(!window.findChild<KindThumbnail *>(QStringLiteral("pnl4"))->isChosen());
+        QVERIFY(window.findChild<QWidget *>(QStringLiteral("pnl9"))->isHidden());
+        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("pnl10"))->isHidden());
+        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("pnl8"))->isHidden());
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(), QStringLiteral("座位"));
+        QCOMPARE(cellLine(window, 1, 0), QStringLiteral("林志明"));
+        QCOMPARE(window.grid()->cell(1)->lines().size(), 4);
+        QVERIFY(!window.loading());
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    void firstStartIsKindOneWithoutMessage_data()
+    {
+        QTest::addColumn<QByteArray>("sysIni");
+        QTest::newRow("no sys.ini") << QByteArray();
+        QTest::newRow("no Mode") << QByteArray("[info]\r\n");
+        QTest::newRow("Mode not a number") << QByteArray("[info]\r\nMode=two\r\n");
+    }
+
+    void firstStartIsKindOneWithoutMessage()
+    {
+        QFETCH(QByteArray, sysIni);
+        WorkDir dir;
+        MessageLog messages;
+        if (!sysIni.isEmpty())
+            dir.write(QStringLiteral("sys.ini"), sysIni);
+        TFrMarowin window;
+        window.FormActivate();
+        QCOMPARE(window.mode(), 1);
+        QCOMPARE(window.modeName(), QStringLiteral("姓名"));
+        QVERIFY(!window.loading());
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(window.findChild<QWidget *>(QStringLiteral("pnl10"))->isHidden());
+    }
+
+    void modeOutsideKindsKeepsWindowAsItWas()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=7\r\n");
+        dir.write(QStringLiteral("1.ini"), pageWithName(2, "無類"));
+        TFrMarowin window;
+        window.FormActivate();
+        QCOMPARE(window.mode(), 7);
+        QCOMPARE(window.modeName(), QString());
+        QCOMPARE(cellLine(window, 2, 0), QStringLiteral("無類"));
+    }
+
+    void kindChangeSavesOldPageBeforeLoadingNew()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
+        dir.write(QStringLiteral("地址4.ini"), pageWithName(1, "陳美玲"));
+        // Page 1 of kind 1 is the same file as page 4 of kind 2: it can only
+        // show the edit below if the save came first.
+        QVERIFY(QFile::link(dir.path(QStringLiteral("地址4.ini")), dir.path(QStringLiteral("姓名1.ini"))));
+        TFrMarowin window;
+        window.FormActivate();
+        auto *field = window.findChild<QLineEdit *>(QStringLiteral("edtpage"));
+        field->setText(QStringLiteral("4"));
+        Q_EMIT field->editingFinished();
+        QCOMPARE(window.page(), 4);
+        window.grid()->cell(3)->setLines({QStringLiteral("林志明")});
+
+        window.img1Click();
+        QCOMPARE(window.mode(), 1);
+        QCOMPARE(window.page(), 1);
+        QCOMPARE(field->text(), QStringLiteral("1"));
+        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("info"), QStringLiteral("Mode")),
+                 QStringLiteral("1"));
+        QCOMPARE(cellLine(window, 3, 0), QStringLiteral("林志明"));
+        QCOMPARE(cellLine(window, 1, 0), QStringLiteral("陳美玲"));
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    void sameKindReturnsToPageOne()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        TFrMarowin window;
+        window.FormActivate();
+        window.btnupClick();
+        QCOMPARE(window.page(), 2);
+        window.img1Click();
+        QCOMPARE(window.page(), 1);
+        QVERIFY(dir.exists(QStringLiteral("姓名2.ini")));
+    }
+
+    void nextPageSavesThePageLeft()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        TFrMarowin window;
+        window.FormActivate();
+        window.grid()->cell(70)->setLines({QStringLiteral("王小明")});
+        window.btnupClick();
+        QCOMPARE(window.page(), 2);
+        QVERIFY(dir.read(QStringLiteral("姓名1.ini")).contains("[70]\r\n0=王小明\r\n1=\r\n"));
+        QVERIFY(!dir.exists(QStringLiteral("姓名2.ini")));
+        QCOMPARE(cellLine(window, 70, 0), QString());
+        window.btndownClick();
+        QCOMPARE(window.page(), 1);
+        QVERIFY(dir.exists(QStringLiteral("姓名2.ini")));
+        QCOMPARE(cellLine(window, 70, 0), QStringLiteral("王小明"));
+    }
+
+    void previousPageOnPageOneWritesNothing()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        TFrMarowin window;
+        window.FormActivate();
+        window.btndownClick();
+        QCOMPARE(window.page(), 1);
+        QVERIFY(QDir(dir.path(QString())).entryList(QDir::Files).isEmpty());
+    }
+
+    void failedSaveKeepsPageAndCells_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("next page") << "up";
+        QTest::newRow("previous page") << "down";
+        QTest::newRow("kind change") << "kind";
+        QTest::newRow("typed page") << "typed";
+    }
+
+    void failedSaveKeepsPageAndCells()
+    {
+        QFETCH(QString, action);
+        WorkDir dir;
+        MessageLog messages;
+        TFrMarowin window;
+        window.FormActivate();
+        window.btnupClick();
+        window.grid()->cell(5)->setLines({QStringLiteral("未存")});
+        const auto saved = QFile::permissions(dir.path(QString()));
+        QFile::setPermissions(dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
+        if (action == QLatin1String("up"))
+            window.btnupClick();
+        else if (action == QLatin1String("down"))
+            window.btndownClick();
+        else if (action == QLatin1String("kind"))
+            window.img2Click();
+        else {
+            auto *field = window.findChild<QLineEdit *>(QStringLiteral("edtpage"));
+            field->setText(QStringLiteral("9"));
+            Q_EMIT field->editingFinished();
+            QCOMPARE(field->text(), QStringLiteral("2"));
+        }
+        QFile::setPermissions(dir.path(QString()), saved);
+
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("寫入錯誤")));
+        QVERIFY(messages.shown[0].text.contains(QStringLiteral("姓名2.ini")));
+        QCOMPARE(window.page(), 2);
+        QCOMPARE(window.mode(), 1);
+        QCOMPARE(cellLine(window, 5, 0), QStringLiteral("未存"));
+    }
+
+    void failedModeWriteKeepsKind()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
+        TFrMarowin window;
+        window.FormActivate();
+        QFile::setPermissions(dir.path(QStringLiteral("sys.ini")), QFile::ReadOwner);
+        window.img3Click();
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].text.contains(QStringLiteral("sys.ini")));
+        QCOMPARE(window.mode(), 2);
+        QCOMPARE(window.modeName(), QStringLiteral("地址"));
+        QVERIFY(dir.exists(QStringLiteral("地址1.ini")));  // the page was saved first
+        QVERIFY(!dir.exists(QStringLiteral("座位1.ini")));
+    }
+
+    void typedPageNumber_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("valid") << "5" << 5 << "5";
+        QTest::newRow("same page") << "1" << 1 << "1";
+        QTest::newRow("empty") << "" << 1 << "1";
+        QTest::newRow("zero") << "0" << 1 << "1";
+        QTest::newRow("negative") << "-2" << 1 << "1";
+        QTest::newRow("letters") << "x" << 1 << "1";
+    }
+
+    void typedPageNumber()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, page);
+        QFETCH(QString, shown);
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("姓名5.ini"), pageWithName(1, "第五頁"));
+        TFrMarowin window;
+        window.FormActivate();
+        window.grid()->cell(2)->setLines({QStringLiteral("第一頁")});
+        auto *field = window.findChild<QLineEdit *>(QStringLiteral("edtpage"));
+        field->setText(typed);
+        Q_EMIT field->editingFinished();
+        QCOMPARE(window.page(), page);
+        QCOMPARE(field->text(), shown);
+        if (page == 5) {
+            // The shown cells went to the page they were loaded from.
+            QVERIFY(dir.read(QStringLiteral("姓名1.ini")).contains("[2]\r\n0=第一頁"));
+            QCOMPARE(cellLine(window, 1, 0), QStringLiteral("第五頁"));
+        } else {
+            QVERIFY(!dir.exists(QStringLiteral("姓名1.ini")));
+            QCOMPARE(cellLine(window, 2, 0), QStringLiteral("第一頁"));
+        }
+    }
+
+    void zoomScalesCells()
+    {
+        WorkDir dir;
+        TFrMarowin window;
+        window.btnScallDownLeftClick();
+        for (int n : {1, 7, 70}) {
+            const QRect expected(((n - 1) % 5) * 135, ((n - 1) / 5) * 45, 135, 45);
+            QCOMPARE(window.grid()->cell(n)->geometry(), expected);
+        }
+        QCOMPARE(window.grid()->cell(1)->font().pointSize(), 5);
+        window.btnScallDownLeftClick();
+        const int edges[] = {0, 122, 243, 365, 486, 608};
+        for (int column = 0; column < 5; ++column) {
+            const QRect cell = window.grid()->cell(column + 1)->geometry();
+            QCOMPARE(cell.left(), edges[column]);
+            QCOMPARE(cell.left() + cell.width(), edges[column + 1]);
+        }
+        QCOMPARE(window.grid()->size(), QSize(611, 572));
+    }
+};
+
+QTEST_MAIN(TestMarowin)
+#include "tst_marowin.moc"
