@@ -1,5 +1,6 @@
 #include "prmarowin.h"
 
+#include "tfredit.h"
 #include "tfrmarowin.h"
 #include "uifonts.h"
 
@@ -12,7 +13,10 @@ int PrMarowin(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("岑禾"));
     installUiFonts();
 
+    // Created in this order and kept for the whole run.
     TFrMarowin FrMarowin;
+    auto *FrEdit = new TFrEdit(&FrMarowin);
+    FrMarowin.setEditor(FrEdit);
     FrMarowin.show();
     return app.exec();
 }

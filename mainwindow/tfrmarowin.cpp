@@ -3,12 +3,14 @@
 #include "cellgrid.h"
 #include "gridzoom.h"
 #include "kindthumbnail.h"
+#include "labelfields.h"
 #include "labelkinds.h"
 #include "memocell.h"
 #include "pagenumber.h"
 #include "sheetpage.h"
 #include "stylepanel.h"
 #include "sysini.h"
+#include "tfredit.h"
 #include "usermessages.h"
 
 #include <QCloseEvent>
@@ -109,13 +111,44 @@ void TFrMarowin::checkMode()
         pnl9->caption()->setText(QStringLiteral("地址"));
     if (kind->showsPanel(StylePanel::ThirdField))
         pnl10->caption()->setText(kind->thirdCaptionText());
+    if (FrEdit)
+        FrEdit->setActivePage(kind->editPage);
     SETModeName();
+}
+
+MemoCell *TFrMarowin::cellNamed(const QString &number) const
+{
+    return pnlgrid->findChild<MemoCell *>(QStringLiteral("mmo") + number, Qt::FindDirectChildrenOnly);
 }
 
 void TFrMarowin::MmoFocusTop(const QString &number)
 {
-    if (MemoCell *memo = pnlgrid->cell(number.toInt()))
+    if (MemoCell *memo = cellNamed(number))
         memo->focusTop();
+}
+
+void TFrMarowin::EditMode(const QString &number)
+{
+    const MemoCell *memo = cellNamed(number);
+    if (!memo || !FrEdit)
+        return;
+    const QString seat = memo->line(1);
+    if (FMode == 3 && !seat.isEmpty())
+        UserMessages::inform(this, seat);
+    FrEdit->setFields(FMode, fieldsFromCell(FMode, memo->lines()));
+}
+
+void TFrMarowin::WriteToMmo(const QString &number)
+{
+    MemoCell *memo = cellNamed(number);
+    if (!memo || !FrEdit)
+        return;
+    const QStringList lines = cellFromFields(FMode, FrEdit->fields(FMode));
+    if (lines != memo->lines()) {
+        memo->setLines(lines);
+        m_changed = true;
+    }
+    MmoFocusTop(number);
 }
 
 void TFrMarowin::imgClick(int kind)
@@ -205,8 +238,12 @@ void TFrMarowin::btn3Click()
 
 void TFrMarowin::mmoClick(int number)
 {
-    Q_UNUSED(number);
-    // The editing dialog arrives with the editing code.
+    if (!FrEdit)
+        return;
+    const QString text = QString::number(number);
+    EditMode(text);
+    if (FrEdit->exec() == TFrEdit::SaveResult)
+        WriteToMmo(text);
 }
 
 void TFrMarowin::closeEvent(QCloseEvent *event)

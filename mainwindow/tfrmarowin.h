@@ -13,6 +13,8 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class TextStylePanel;
+class TFrEdit;
+class MemoCell;
 
 // The main window FrMarowin. Its 70 cells are the sheet page; it loads and
 // saves pages around page turns and kind changes, and keeps the text styles
@@ -54,6 +56,12 @@ public:
     void checkMode();
     void SETModeName();
     void MmoFocusTop(const QString &number);
+    // Fill the editing dialog from cell `number` / write it back into the cell.
+    void EditMode(const QString &number);
+    void WriteToMmo(const QString &number);
+
+    // The editing dialog FrEdit, created once at start-up after this window.
+    void setEditor(TFrEdit *editor) { FrEdit = editor; }
 
     int mode() const { return FMode; }
     const QString &modeName() const { return FModeName; }
@@ -76,6 +84,7 @@ private:
     void edtpageCommit();
     QString pageFilePath() const;
     void showWriteError(const IniFailure &failure);
+    MemoCell *cellNamed(const QString &number) const;
 
     // Record feed cursor, kind, loading flag, page file stem.
     int FRecNo = 0;
@@ -88,6 +97,7 @@ private:
     bool m_activated = false;
     bool m_committingPage = false;
 
+    TFrEdit *FrEdit = nullptr;
     std::array<KindThumbnail *, 4> m_thumbnails{};
     TextStylePanel *pnl8 = nullptr;   // name
     TextStylePanel *pnl9 = nullptr;   // address

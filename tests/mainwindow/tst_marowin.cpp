@@ -4,13 +4,18 @@
 #include "iniutil.h"
 #include "kindthumbnail.h"
 #include "memocell.h"
+#include "tfredit.h"
 #include "tfrmarowin.h"
 #include "usermessages.h"
 #include "workdir.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(UserMessages::Answer)
 
 namespace {
 
@@ -271,6 +276,137 @@ private Q_SLOTS:
             QVERIFY(!dir.exists(QStringLiteral("姓名1.ini")));
             QCOMPARE(cellLine(window, 2, 0), QStringLiteral("第一頁"));
         }
+    }
+
+    void editingACellThroughTheDialog_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("line0");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("save") << "btnsvae" << "林志明" << true;
+        QTest::newRow("cancel") << "btncal" << "王小明" << false;
+    }
+
+    void editingACellThroughTheDialog()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, line0);
+        QFETCH(bool, changed);
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("姓名1.ini"), pageWithName(12, "王小明"));
+        TFrMarowin window;
+        TFrEdit editor(&window);
+        window.setEditor(&editor);
+        window.FormActivate();
+        QCOMPARE(editor.activePage(), 0);
+        bool ran = false;
+        QTimer::singleShot(0, &editor, [&] {
+            ran = true;
+            auto *name = editor.findChild<QLineEdit *>(QStringLiteral("edtname"));
+            QCOMPARE(name->text(), QStringLiteral("王小明"));
+            name->setText(QStringLiteral("林志明"));
+            editor.findChild<QPushButton *>(button)->click();
+        });
+        window.mmoClick(12);
+        QVERIFY(ran);
+        QCOMPARE(cellLine(window, 12, 0), line0);
+        QCOMPARE(window.grid()->cell(12)->lines().size(), changed ? 1 : 4);
+        QCOMPARE(window.hasUnsavedChanges(), changed);
+    }
+
+    void seatCellShowsStoredSeatFirst()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=3\r\n");
+        dir.write(QStringLiteral("座位1.ini"), "[1]\r\n0=林志明\r\n1=A區3排12號\r\n[2]\r\n0=王\r\n");
+        TFrMarowin window;
+        TFrEdit editor(&window);
+        window.setEditor(&editor);
+        window.FormActivate();
+        QCOMPARE(editor.activePage(), 2);
+        window.EditMode(QStringLiteral("1"));
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].text, QStringLiteral("A區3排12號"));
+        LabelFields expected;
+        expected.name = QStringLiteral("林志明");
+        expected.zone = QStringLiteral("A");
+        expected.row = QStringLiteral("3");
+        expected.number = QStringLiteral("12");
+        QVERIFY(editor.fields(3) == expected);
+        window.EditMode(QStringLiteral("2"));  // no seat: no message, fields emptied
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(editor.fields(3).zone, QString());
+        window.WriteToMmo(QStringLiteral("2"));
+        QCOMPARE(window.grid()->cell(2)->lines(), (QStringList{QStringLiteral("王"), QStringLiteral("0號")}));
+    }
+
+    void exitQuestion_data()
+    {
+        QTest::addColumn<UserMessages::Answer>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("是") << UserMessages::Answer::Yes << true << true;
+        QTest::newRow("否") << UserMessages::Answer::No << true << false;
+        QTest::newRow("取消") << UserMessages::Answer::Cancel << false << false;
+    }
+
+    void exitQuestion()
+    {
+        QFETCH(UserMessages::Answer, answer);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        WorkDir dir;
+        MessageLog messages;
+        TFrMarowin window;
+        TFrEdit editor(&window);
+        window.setEditor(&editor);
+        window.show();
+        window.FormActivate();
+        LabelFields fields;
+        fields.name = QStringLiteral("陳美玲");
+        editor.setFields(1, fields);
+        window.WriteToMmo(QStringLiteral("3"));
+        messages.answer = answer;
+        window.btn2Click();
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].text, QStringLiteral("是否存檔?"));
+        QCOMPARE(window.isVisible(), !closed);
+        QCOMPARE(dir.read(QStringLiteral("姓名1.ini")).contains("0=陳美玲"), saved);
+    }
+
+    void exitWithoutChangesAsksNothing()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        TFrMarowin window;
+        window.show();
+        window.FormActivate();
+        window.btn2Click();
+        QVERIFY(!window.isVisible());
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(!dir.exists(QStringLiteral("姓名1.ini")));
+    }
+
+    void exitSaveFailureStaysOpen()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        TFrMarowin window;
+        TFrEdit editor(&window);
+        window.setEditor(&editor);
+        window.show();
+        window.FormActivate();
+        window.WriteToMmo(QStringLiteral("3"));  // the empty name replaces four empty lines
+        QVERIFY(window.hasUnsavedChanges());
+        messages.answer = UserMessages::Answer::Yes;
+        const auto saved = QFile::permissions(dir.path(QString()));
+        QFile::setPermissions(dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
+        window.btn2Click();
+        QFile::setPermissions(dir.path(QString()), saved);
+        QCOMPARE(messages.shown.size(), 2);  // the question, then the write error
+        QVERIFY(window.isVisible());
     }
 
     void zoomScalesCells()

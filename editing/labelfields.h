@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The editing dialog's fields as plain data, and how they map to and from a
+// cell's lines for each label kind.
+struct LabelFields {
+    QString name;
+    QString birth;    // kind 2
+    QString address;  // kind 2
+    QString zone;     // kind 3
+    QString row;      // kind 3, as typed
+    QString number;   // kind 3, as typed
+    QString exam;     // kind 4
+
+    bool operator==(const LabelFields &) const = default;
+};
+
+// The fields a cell opens as. A kind outside 1..4 fills nothing.
+LabelFields fieldsFromCell(int kind, const QStringList &lines);
+
+// The lines a confirmed dialog writes: kind 1 the name; kind 2 the name,
+// then birth and address only where given (so an address without birth
+// data becomes line 1); kind 3 the name and the seat line; kind 4 the name
+// and the exam name. A kind outside 1..4 writes no line.
+QStringList cellFromFields(int kind, const LabelFields &fields);

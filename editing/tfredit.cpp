@@ -1,0 +1,219 @@
+#include "tfredit.h"
+
+#include "seatnumberfield.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int FieldHeight = 32;
+
+QFont pixelFont(const QString &family, int pixels, const QFont &base)
+{
+    QFont font = base;
+    font.setFamilies({family, base.family()});
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QWidget *newPage(const QString &name)
+{
+    auto *page = new QWidget;
+    page->setObjectName(name);
+    return page;
+}
+
+void caption(QWidget *page, const QString &text, int x, int y)
+{
+    auto *label = new QLabel(text, page);
+    label->setFont(pixelFont(QStringLiteral("標楷體"), 19, label->font()));
+    label->move(x, y);
+}
+
+QLineEdit *textField(QWidget *page, const QString &name, int x, int y, int width)
+{
+    auto *field = new QLineEdit(page);
+    field->setObjectName(name);
+    field->setFont(pixelFont(field->font().family(), 19, field->font()));
+    field->setGeometry(x, y, width, FieldHeight);
+    return field;
+}
+
+SeatNumberField *numberField(QWidget *page, const QString &name, int x, int y)
+{
+    auto *field = new SeatNumberField(page);
+    field->setObjectName(name);
+    field->setFont(pixelFont(field->font().family(), 19, field->font()));
+    field->setGeometry(x, y, 65, FieldHeight);
+    return field;
+}
+
+} // namespace
+
+TFrEdit::TFrEdit(QWidget *parent)
+    : QDialog(parent)
+    , rzpg1(new QStackedWidget(this))
+{
+    setObjectName(QStringLiteral("FrEdit"));
+    setWindowTitle(QStringLiteral("貼紙內容編輯"));
+    resize(396, 200);
+    rzpg1->setObjectName(QStringLiteral("rzpg1"));
+    rzpg1->addWidget(buildNamePage());
+    rzpg1->addWidget(buildBirthPage());
+    rzpg1->addWidget(buildSeatPage());
+    rzpg1->addWidget(buildExamPage());
+
+    auto *pnl1 = new QVBoxLayout(this);
+    pnl1->setContentsMargins(0, 0, 0, 0);
+    pnl1->setSpacing(0);
+    pnl1->addWidget(rzpg1, 1);
+    pnl1->addWidget(buildButtonBar());
+}
+
+QWidget *TFrEdit::buildNamePage()
+{
+    QWidget *page = newPage(QStringLiteral("rztbsht1"));
+    caption(page, QStringLiteral("姓名"), 56, 39);
+    edtname = textField(page, QStringLiteral("edtname"), 104, 32, 217);
+    return page;
+}
+
+QWidget *TFrEdit::buildBirthPage()
+{
+    QWidget *page = newPage(QStringLiteral("rztbsht2"));
+    caption(page, QStringLiteral("姓名"), 32, 15);
+    edt1 = textField(page, QStringLiteral("edt1"), 80, 8, 217);
+    caption(page, QStringLiteral("生辰"), 32, 59);
+    edt2 = textField(page, QStringLiteral("edt2"), 80, 52, 217);
+    caption(page, QStringLiteral("地址"), 32, 103);
+    edt3 = textField(page, QStringLiteral("edt3"), 80, 96, 289);
+    return page;
+}
+
+QWidget *TFrEdit::buildSeatPage()
+{
+    QWidget *page = newPage(QStringLiteral("rztbsht3"));
+    caption(page, QStringLiteral("姓名"), 32, 15);
+    edt4 = textField(page, QStringLiteral("edt4"), 80, 8, 217);
+    caption(page, QStringLiteral("座位"), 32, 63);
+    edt5 = textField(page, QStringLiteral("edt5"), 80, 56, 57);
+    caption(page, QStringLiteral("區"), 138, 63);
+    edt6 = numberField(page, QStringLiteral("edt6"), 160, 56);
+    caption(page, QStringLiteral("排"), 226, 63);
+    edt7 = numberField(page, QStringLiteral("edt7"), 248, 56);
+    caption(page, QStringLiteral("號"), 314, 63);
+    return page;
+}
+
+QWidget *TFrEdit::buildExamPage()
+{
+    QWidget *page = newPage(QStringLiteral("rztbsht4"));
+    caption(page, QStringLiteral("姓名"), 32, 15);
+    edt8 = textField(page, QStringLiteral("edt8"), 80, 8, 217);
+    caption(page, QStringLiteral("考試名稱"), 0, 63);
+    edt9 = textField(page, QStringLiteral("edt9"), 80, 56, 297);
+    return page;
+}
+
+QWidget *TFrEdit::buildButtonBar()
+{
+    auto *pnl2 = new QWidget;
+    pnl2->setObjectName(QStringLiteral("pnl2"));
+    pnl2->setFixedHeight(42);
+    auto *btncal = new QPushButton(QStringLiteral("取消"), pnl2);
+    btncal->setObjectName(QStringLiteral("btncal"));
+    btncal->setGeometry(200, 8, 75, 25);
+    // Enter always saves: the cancel button must never become the default.
+    btncal->setAutoDefault(false);
+    auto *btnsvae = new QPushButton(QStringLiteral("存檔"), pnl2);
+    btnsvae->setObjectName(QStringLiteral("btnsvae"));
+    btnsvae->setGeometry(288, 8, 75, 25);
+    btnsvae->setDefault(true);
+    connect(btnsvae, &QPushButton::clicked, this, [this] { done(SaveResult); });
+    connect(btncal, &QPushButton::clicked, this, &TFrEdit::reject);
+    return pnl2;
+}
+
+void TFrEdit::reject()
+{
+    done(CancelResult);
+}
+
+void TFrEdit::setActivePage(int index)
+{
+    rzpg1->setCurrentIndex(index);
+}
+
+int TFrEdit::activePage() const
+{
+    return rzpg1->currentIndex();
+}
+
+void TFrEdit::setFields(int kind, const LabelFields &fields)
+{
+    switch (kind) {
+    case 1:
+        edtname->setText(fields.name);
+        break;
+    case 2:
+        edt1->setText(fields.name);
+        edt2->setText(fields.birth);
+        edt3->setText(fields.address);
+        break;
+    case 3:
+        edt4->setText(fields.name);
+        edt5->setText(fields.zone);
+        edt6->setText(fields.row);
+        edt7->setText(fields.number);
+        break;
+    case 4:
+        edt8->setText(fields.name);
+        edt9->setText(fields.exam);
+        break;
+    default:
+        break;
+    }
+}
+
+LabelFields TFrEdit::fields(int kind) const
+{
+    LabelFields fields;
+    switch (kind) {
+    case 1:
+        fields.name = edtname->text();
+        break;
+    case 2:
+        fields.name = edt1->text();
+        fields.birth = edt2->text();
+        fields.address = edt3->text();
+        break;
+    case 3:
+        fields.name = edt4->text();
+        fields.zone = edt5->text();
+        fields.row = edt6->text();
+        fields.number = edt7->text();
+        break;
+    case 4:
+        fields.name = edt8->text();
+        fields.exam = edt9->text();
+        break;
+    default:
+        break;
+    }
+    return fields;
+}
+
+void TFrEdit::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Typing starts in the name field of the page shown, all of it selected.
+    const QWidget *page = rzpg1->currentWidget();
+    if (auto *first = page->findChild<QLineEdit *>()) {
+        first->setFocus();
+        first->selectAll();
+    }
+}
