@@ -6,6 +6,7 @@
 #include "labelfields.h"
 #include "labelkinds.h"
 #include "memocell.h"
+#include "pagemarginsetdialog.h"
 #include "pagenumber.h"
 #include "sheetpage.h"
 #include "stylepanel.h"
@@ -223,7 +224,10 @@ void TFrMarowin::btn1MouseUp(Qt::MouseButton button)
 {
     if (button != Qt::RightButton)
         return;
-    // The margin dialog arrives with the printing code.
+    TPageMarginSetDlg dialog(this);
+    dialog.setWindowTitle(QStringLiteral("設定上左邊界-單位為毫米(mm)"));
+    PageMarginSetDialog::MarginSection = SysIni::marginSection();
+    dialog.exec();
 }
 
 void TFrMarowin::btn2Click()

@@ -1,0 +1,130 @@
+#include "pagemarginsetdialog.h"
+
+#include "inidocument.h"
+#include "iniutil.h"
+#include "sysini.h"
+#include "usermessages.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace PageMarginSetDialog {
+
+QString MarginSection;
+
+QPoint placeAtCursor(const QPoint &cursor, int outerWidth, int screenWidth)
+{
+    QPoint place = cursor;
+    if (place.x() + outerWidth > screenWidth)
+        place.setX(screenWidth - outerWidth - 10);
+    return place;
+}
+
+QString shownMargin(const QString &stored)
+{
+    return QString::number(IniUtil::parseIniFloat(stored, 0.0), 'g', 15);
+}
+
+} // namespace PageMarginSetDialog
+
+namespace {
+
+QFont pixelFont(const QString &family, int pixels, QFont font)
+{
+    font.setFamilies({family, font.family()});
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QLabel *caption(const QString &text, QWidget *parent, int x, int y)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(pixelFont(QStringLiteral("新細明體"), 15, label->font()));
+    label->setGeometry(x, y, 45, 17);
+    return label;
+}
+
+QLineEdit *marginEdit(const QString &name, QWidget *parent, int x, int y)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFont(pixelFont(QStringLiteral("Arial"), 13, edit->font()));
+    edit->setGeometry(x, y, 44, 24);
+    return edit;
+}
+
+QPushButton *button(const QString &name, const QString &text, QWidget *parent, int x)
+{
+    auto *pushButton = new QPushButton(text, parent);
+    pushButton->setObjectName(name);
+    pushButton->setGeometry(x, 49, 75, 25);
+    pushButton->setCursor(Qt::PointingHandCursor);
+    return pushButton;
+}
+
+} // namespace
+
+TPageMarginSetDlg::TPageMarginSetDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PageMarginSetDlg"));
+    setFixedSize(273, 80);
+    setFont(pixelFont(QStringLiteral("新細明體"), 15, font()));
+
+    auto *Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, 273, 43);
+    caption(QStringLiteral("左邊界"), Panel1, 16, 13);
+    LeftMarginEd = marginEdit(QStringLiteral("LeftMarginEd"), Panel1, 67, 9);
+    caption(QStringLiteral("上邊界"), Panel1, 144, 13);
+    TopMarginEd = marginEdit(QStringLiteral("TopMarginEd"), Panel1, 205, 11);
+
+    setTabOrder(LeftMarginEd, TopMarginEd);
+
+    auto *OkBtn = button(QStringLiteral("OkBtn"), QStringLiteral("確定"), this, 40);
+    OkBtn->setDefault(true);
+    auto *BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("取消"), this, 152);
+    BitBtn2->setAutoDefault(false);
+    connect(OkBtn, &QPushButton::clicked, this, [this] {
+        // The dialog closes with OK even when the store fails.
+        accept();
+        OkBtnClick();
+    });
+    connect(BitBtn2, &QPushButton::clicked, this, &TPageMarginSetDlg::reject);
+}
+
+QString TPageMarginSetDlg::settingsPath() const
+{
+    return QDir::current().absoluteFilePath(SysIni::fileName());
+}
+
+void TPageMarginSetDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TPageMarginSetDlg::FormActivate()
+{
+    const IniDocument settings = IniDocument::load(settingsPath());
+    using PageMarginSetDialog::MarginSection;
+    TopMarginEd->setText(PageMarginSetDialog::shownMargin(settings.value(MarginSection, SysIni::topMarginKey())));
+    LeftMarginEd->setText(PageMarginSetDialog::shownMargin(settings.value(MarginSection, SysIni::leftMarginKey())));
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->geometry().width() : 0;
+    move(PageMarginSetDialog::placeAtCursor(QCursor::pos(), frameGeometry().width(), screenWidth));
+}
+
+void TPageMarginSetDlg::OkBtnClick()
+{
+    IniDocument settings = IniDocument::load(settingsPath());
+    settings.setValue(PageMarginSetDialog::MarginSection, SysIni::topMarginKey(), TopMarginEd->text());
+    settings.setValue(PageMarginSetDialog::MarginSection, SysIni::leftMarginKey(), LeftMarginEd->text());
+    if (const IniWriteResult failure = settings.save())
+        UserMessages::showError(this, failure->message() + QLatin1Char('\n') + failure->reason);
+}

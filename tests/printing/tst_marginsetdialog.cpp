@@ -1,0 +1,141 @@
+// The margin dialog: what it shows, what it stores, where it opens.
+#include "pagemarginsetdialog.h"
+
+#include "usermessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct InDir {
+    QTemporaryDir dir;
+    QString previous = QDir::currentPath();
+    InDir() { QDir::setCurrent(dir.path()); }
+    ~InDir() { QDir::setCurrent(previous); }
+    QString sysIni() const { return dir.filePath(QStringLiteral("sys.ini")); }
+    QByteArray read() const
+    {
+        QFile file(sysIni());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void write(const QByteArray &bytes) const
+    {
+        QFile file(sysIni());
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write fixture");
+    }
+};
+
+QLineEdit *edit(TPageMarginSetDlg &dialog, const char *name)
+{
+    return dialog.findChild<QLineEdit *>(QLatin1String(name));
+}
+
+} // namespace
+
+class TestMarginSetDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { PageMarginSetDialog::MarginSection = QStringLiteral("標籤"); }
+
+    void shows_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("nothing stored") << QByteArray() << "0" << "0";
+        QTest::newRow("decimal") << QByteArray("TOPMARGIN=2.50\nLEFTMARGIN=6\n") << "2.5" << "6";
+        QTest::newRow("not numbers") << QByteArray("TOPMARGIN=abc\nLEFTMARGIN=2,5\n") << "0" << "0";
+        QTest::newRow("negative") << QByteArray("TOPMARGIN=-1\nLEFTMARGIN=\n") << "-1" << "0";
+    }
+
+    void shows()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, top);
+        QFETCH(QString, left);
+        InDir dir;
+        if (!stored.isEmpty())
+            dir.write("[標籤]\n" + stored);
+        TPageMarginSetDlg dialog;
+        dialog.FormActivate();
+        QCOMPARE(edit(dialog, "TopMarginEd")->text(), top);
+        QCOMPARE(edit(dialog, "LeftMarginEd")->text(), left);
+        // Tab order: the left margin first.
+        QVERIFY(edit(dialog, "LeftMarginEd")->nextInFocusChain() == edit(dialog, "TopMarginEd"));
+    }
+
+    void storesAsTyped()
+    {
+        InDir dir;
+        dir.write("[info]\nMode=2\n");
+        TPageMarginSetDlg dialog;
+        dialog.FormActivate();
+        edit(dialog, "TopMarginEd")->setText(QStringLiteral("3"));
+        edit(dialog, "LeftMarginEd")->setText(QStringLiteral("-1"));
+        dialog.findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dir.read(), QByteArray("[info]\nMode=2\n[標籤]\nTOPMARGIN=3\nLEFTMARGIN=-1\n"));
+    }
+
+    void cancelStoresNothing()
+    {
+        InDir dir;
+        dir.write("[標籤]\nTOPMARGIN=3\n");
+        TPageMarginSetDlg dialog;
+        dialog.FormActivate();
+        edit(dialog, "TopMarginEd")->setText(QStringLiteral("9"));
+        dialog.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dir.read(), QByteArray("[標籤]\nTOPMARGIN=3\n"));
+    }
+
+    void refusedWriteIsShownAndDialogCloses()
+    {
+        InDir dir;
+        dir.write("[標籤]\nTOPMARGIN=3\n");
+        QFile::setPermissions(dir.sysIni(), QFile::ReadOwner);
+        QStringList shown;
+        UserMessages::setAnswerer([&](const UserMessages::Shown &message) {
+            shown.append(message.text);
+            return UserMessages::Answer::Ok;
+        });
+        TPageMarginSetDlg dialog;
+        dialog.FormActivate();
+        edit(dialog, "TopMarginEd")->setText(QStringLiteral("5"));
+        dialog.findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
+        UserMessages::setAnswerer({});
+        QFile::setPermissions(dir.sysIni(), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown[0].startsWith(QStringLiteral("Unable to write to ") + dir.sysIni()));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dir.read(), QByteArray("[標籤]\nTOPMARGIN=3\n"));
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<QPoint>("cursor");
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("room to the right") << QPoint(100, 200) << QPoint(100, 200);
+        QTest::newRow("near the right edge") << QPoint(1200, 50) << QPoint(1280 - 280 - 10, 50);
+        QTest::newRow("exactly fits") << QPoint(1000, 50) << QPoint(1000, 50);
+        QTest::newRow("near the bottom may extend below") << QPoint(10, 1020) << QPoint(10, 1020);
+    }
+
+    void placement()
+    {
+        QFETCH(QPoint, cursor);
+        QFETCH(QPoint, place);
+        QCOMPARE(PageMarginSetDialog::placeAtCursor(cursor, 280, 1280), place);
+    }
+};
+
+QTEST_MAIN(TestMarginSetDialog)
+#include "tst_marginsetdialog.moc"
