@@ -2,6 +2,9 @@
 
 #include "tfredit.h"
 #include "tfrmarowin.h"
+#include "tfrsupport.h"
+#include "tfrwelcome.h"
+#include "pictures.h"
 #include "uifonts.h"
 
 #include <QApplication>
@@ -14,8 +17,14 @@ int PrMarowin(int argc, char *argv[])
     installUiFonts();
 
     // Created in this order and kept for the whole run.
+    QApplication::setWindowIcon(Pictures::applicationIcon());
     TFrMarowin FrMarowin;
+    // Children of the main window, so that closing it ends the program.
+    auto *FrWelcome = new TFrWelcome(&FrMarowin);
+    auto *FrSupport = new TFrSupport(&FrMarowin);
     auto *FrEdit = new TFrEdit(&FrMarowin);
+    FrMarowin.setSplash(FrWelcome);
+    FrMarowin.setSupport(FrSupport);
     FrMarowin.setEditor(FrEdit);
     FrMarowin.show();
     return app.exec();

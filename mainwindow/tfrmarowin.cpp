@@ -12,6 +12,8 @@
 #include "stylepanel.h"
 #include "sysini.h"
 #include "tfredit.h"
+#include "tfrsupport.h"
+#include "tfrwelcome.h"
 #include "usermessages.h"
 
 #include <QCloseEvent>
@@ -50,6 +52,10 @@ void TFrMarowin::FormActivate()
 {
     // Later activations (after a dialog, or another program) do nothing.
     m_activated = true;
+    if (FrWelcome) {
+        FrWelcome->show();
+        FrWelcome->repaint();  // seen while the first page loads
+    }
     readdata();
 }
 
@@ -237,7 +243,8 @@ void TFrMarowin::btn2Click()
 
 void TFrMarowin::btn3Click()
 {
-    // The support window arrives with its own code.
+    if (FrSupport)
+        FrSupport->exec();
 }
 
 void TFrMarowin::mmoClick(int number)

@@ -14,6 +14,8 @@ class QPushButton;
 class QToolButton;
 class TextStylePanel;
 class TFrEdit;
+class TFrSupport;
+class TFrWelcome;
 class MemoCell;
 
 // The main window FrMarowin. Its 70 cells are the sheet page; it loads and
@@ -62,6 +64,9 @@ public:
 
     // The editing dialog FrEdit, created once at start-up after this window.
     void setEditor(TFrEdit *editor) { FrEdit = editor; }
+    // The splash and support windows, created once at start-up.
+    void setSplash(TFrWelcome *splash) { FrWelcome = splash; }
+    void setSupport(TFrSupport *support) { FrSupport = support; }
 
     int mode() const { return FMode; }
     const QString &modeName() const { return FModeName; }
@@ -98,6 +103,8 @@ private:
     bool m_committingPage = false;
 
     TFrEdit *FrEdit = nullptr;
+    TFrWelcome *FrWelcome = nullptr;
+    TFrSupport *FrSupport = nullptr;
     std::array<KindThumbnail *, 4> m_thumbnails{};
     TextStylePanel *pnl8 = nullptr;   // name
     TextStylePanel *pnl9 = nullptr;   // address

@@ -8,6 +8,7 @@
 #include "kindthumbnail.h"
 #include "labelkinds.h"
 #include "pagenumber.h"
+#include "pictures.h"
 #include "stylepanel.h"
 
 #include <QHBoxLayout>
@@ -40,9 +41,10 @@ QToolButton *arrowButton(const QString &name, Qt::ArrowType arrow, QWidget *pare
     return button;
 }
 
-QPushButton *barButton(const QString &name, const QString &text, int width, QWidget *parent)
+QPushButton *barButton(const QString &name, const QString &text, Pictures::Glyph glyph, int width, QWidget *parent)
 {
-    auto *button = new QPushButton(text, parent);
+    auto *button = new QPushButton(Pictures::glyph(glyph), text, parent);
+    button->setIconSize(QSize(24, 24));
     button->setObjectName(name);
     button->setFixedSize(width, 38);
     button->setAutoDefault(false);
@@ -159,12 +161,12 @@ QWidget *TFrMarowin::buildBottomBar()
     auto *rzpnl1 = new QWidget;
     rzpnl1->setObjectName(QStringLiteral("rzpnl1"));
     rzpnl1->setFixedHeight(BottomBarHeight);
-    auto *btn3 = barButton(QStringLiteral("btn3"), QStringLiteral("技術支援"), 119, rzpnl1);
-    auto *bnSave = barButton(QStringLiteral("bnSave"), QStringLiteral("存檔"), 120, rzpnl1);
-    btn1 = barButton(QStringLiteral("btn1"), QStringLiteral("預覽列印"), 120, rzpnl1);
+    auto *btn3 = barButton(QStringLiteral("btn3"), QStringLiteral("技術支援"), Pictures::Glyph::Support, 119, rzpnl1);
+    auto *bnSave = barButton(QStringLiteral("bnSave"), QStringLiteral("存檔"), Pictures::Glyph::Save, 120, rzpnl1);
+    btn1 = barButton(QStringLiteral("btn1"), QStringLiteral("預覽列印"), Pictures::Glyph::Print, 120, rzpnl1);
     btn1->setToolTip(QStringLiteral("按右鍵設定上、左邊界"));
     btn1->installEventFilter(this);
-    auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"), 120, rzpnl1);
+    auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"), Pictures::Glyph::Exit, 120, rzpnl1);
     connect(btn3, &QPushButton::clicked, this, &TFrMarowin::btn3Click);
     connect(bnSave, &QPushButton::clicked, this, &TFrMarowin::bnSaveClick);
     connect(btn1, &QPushButton::clicked, this, &TFrMarowin::btn1Click);

@@ -1,0 +1,40 @@
+#include "tfrwelcome.h"
+
+#include "pictures.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+TFrWelcome::TFrWelcome(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , tmr1(new QTimer(this))
+{
+    setObjectName(QStringLiteral("FrWelcome"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(394, 192);
+
+    auto *rzpnl1 = new QFrame(this);
+    rzpnl1->setObjectName(QStringLiteral("rzpnl1"));
+    rzpnl1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    rzpnl1->setLineWidth(2);
+    rzpnl1->setGeometry(rect());
+    auto *img1 = new QLabel(rzpnl1);
+    img1->setObjectName(QStringLiteral("img1"));
+    img1->setGeometry(2, 2, 390, 188);
+    img1->setPixmap(Pictures::splash());
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    tmr1->setInterval(Interval);
+    connect(tmr1, &QTimer::timeout, this, &TFrWelcome::tmr1Timer);
+    tmr1->start();
+}
+
+void TFrWelcome::tmr1Timer()
+{
+    hide();
+}
