@@ -11,7 +11,7 @@ inline constexpr const char16_t *RemoteEndpoint2 = u"remote2.example.com:5938";
 
 inline constexpr const char16_t *SiteText = u"www.example.com";
 inline constexpr const char16_t *SiteUrl = u"https://www.example.com/support/index.html";
-inline constexpr const char16_t *ProductText = u"https://www.example.org/cenhe.html";
+inline constexpr const char16_t *ProductText = u"www.example.org/cenhe.html";
 inline constexpr const char16_t *ProductUrl = u"https://www.example.org/cenhe.html";
 
 } // namespace SupportInfo
