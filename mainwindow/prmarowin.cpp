@@ -1,13 +1,18 @@
 #include "prmarowin.h"
 
+#include "folderlock.h"
 #include "tfredit.h"
 #include "tfrmarowin.h"
 #include "tfrsupport.h"
 #include "tfrwelcome.h"
 #include "pictures.h"
+#include "usermessages.h"
 #include "uifonts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int PrMarowin(int argc, char *argv[])
 {
@@ -15,9 +20,19 @@ int PrMarowin(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("cenhe"));
     QApplication::setApplicationDisplayName(QStringLiteral("岑禾"));
     installUiFonts();
+    QApplication::setWindowIcon(Pictures::applicationIcon());
+    // Qt's own dialogs (print, page setup, file) in Traditional Chinese.
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QStringLiteral("qtbase_zh_TW"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslations);
+
+    FolderLock lock(QDir::currentPath());
+    if (!lock.tryLock()) {
+        UserMessages::showError(nullptr, lock.problem());
+        return 1;
+    }
 
     // Created in this order and kept for the whole run.
-    QApplication::setWindowIcon(Pictures::applicationIcon());
     TFrMarowin FrMarowin;
     // Children of the main window, so that closing it ends the program.
     auto *FrWelcome = new TFrWelcome(&FrMarowin);
