@@ -87,8 +87,13 @@ void TFrMarowin::readdata()
     readMode();
     FLoading = 0;
     checkMode();
-    pnlgrid->setContents(SheetPage::readPage(pageFilePath()));
+    const SheetPage::PageRead page = SheetPage::readPageReporting(pageFilePath());
+    pnlgrid->setContents(page.cells);
     m_changed = false;
+    if (!page.problem.isEmpty())
+        UserMessages::showError(this, QStringLiteral("讀取錯誤\n\n無法讀取檔案：%1\n原因：%2")
+                                          .arg(QDir::toNativeSeparators(QFileInfo(pageFilePath()).absoluteFilePath()),
+                                               page.problem));
 }
 
 void TFrMarowin::readMode()

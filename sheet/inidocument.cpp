@@ -48,8 +48,13 @@ IniDocument IniDocument::load(const QString &path)
 {
     IniDocument doc(path);
     const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
+    if (!info.exists())
         return doc;
+    if (!info.isFile()) {
+        // A folder, or a pipe or device that could block the program.
+        doc.m_refusal = info.isDir() ? QStringLiteral("這是資料夾，不是檔案") : QStringLiteral("這不是一般檔案");
+        return doc;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         doc.m_refusal = QStringLiteral("無法讀取原有檔案：%1").arg(file.errorString());

@@ -25,6 +25,9 @@ public:
     static IniDocument load(const QString &path);
 
     const QString &path() const { return m_path; }
+    // Why an existing file could not be read (it then reads as empty and
+    // refuses to be saved over); empty when it was read or does not exist.
+    const QString &readProblem() const { return m_refusal; }
     IniEncoding encoding() const { return m_encoding; }
 
     QString value(QStringView section, QStringView key, const QString &defaultValue = {}) const;
@@ -69,6 +72,6 @@ private:
     std::vector<Line> m_preamble;             // lines before the first section
     std::vector<Section> m_sections;
     QHash<QString, qsizetype> m_sectionIndex;  // folded name -> index, first wins
-    QString m_refusal;  // why this file must not be overwritten, if it must not
+    QString m_refusal;  // why the file could not be read and must not be overwritten
     QString m_invalid;  // a name or value that cannot be stored in an INI line
 };

@@ -14,17 +14,19 @@ QString pageFileName(const QString &stem, int page)
     return stem + QString::number(page) + QStringLiteral(".ini");
 }
 
-Cells readPage(const QString &path)
+PageRead readPageReporting(const QString &path)
 {
     const IniDocument doc = IniDocument::load(path);
-    Cells cells;
+    PageRead read;
+    read.problem = doc.readProblem();
+    Cells &cells = read.cells;
     for (int cell = 1; cell <= CellCount; ++cell) {
         const QString section = QString::number(cell);
         QStringList &lines = cells[cell - 1];
         for (int line = 0; line < StoredLines; ++line)
             lines.append(doc.value(section, QString::number(line)));
     }
-    return cells;
+    return read;
 }
 
 IniWriteResult writePage(const QString &path, const Cells &cells)

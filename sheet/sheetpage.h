@@ -28,8 +28,14 @@ QString lineOf(const QStringList &cell, int index);
 QString pageFileName(const QString &stem, int page);
 
 // Every cell gets exactly four lines; a missing file, section or key gives
-// empty lines and creates nothing.
-Cells readPage(const QString &path);
+// empty lines and creates nothing. A file that exists but cannot be read
+// gives empty cells and says why in `problem`.
+struct PageRead {
+    Cells cells;
+    QString problem;
+};
+PageRead readPageReporting(const QString &path);
+inline Cells readPage(const QString &path) { return readPageReporting(path).cells; }
 
 // Writes 70 x 4 values in one save. A cell's lines past the fourth are not
 // stored. On failure the file is left as it was.
