@@ -14,7 +14,7 @@ namespace {
 
 QIcon swatchIcon(int value)
 {
-    QPixmap pixmap(16, 16);
+    QPixmap pixmap(18, 18);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     ColorSwatch::paint(painter, pixmap.rect(), value);
@@ -44,6 +44,12 @@ ColorPalettePopup::ColorPalettePopup(QWidget *parent)
     , m_swatches(new QButtonGroup(this))
 {
     setFrameShape(QFrame::StyledPanel);
+    // The style's own marks for a checked or focused flat button are too
+    // faint around a small swatch.
+    setStyleSheet(QStringLiteral(
+        "QToolButton { border: 2px solid transparent; border-radius: 3px; background: none; }"
+        "QToolButton:checked { border-color: #404040; }"
+        "QToolButton:hover, QToolButton:focus { border-color: palette(highlight); }"));
     // Not exclusive: a value outside the palette marks no swatch.
     m_swatches->setExclusive(false);
     auto *grid = new QGridLayout(this);
@@ -62,8 +68,8 @@ void ColorPalettePopup::addSwatch(int index)
     const ColorPalette::Entry &entry = ColorPalette::entries().at(index);
     auto *swatch = new QToolButton(this);
     swatch->setIcon(swatchIcon(entry.value));
-    swatch->setIconSize(QSize(16, 16));
-    swatch->setFixedSize(24, 24);
+    swatch->setIconSize(QSize(18, 18));
+    swatch->setFixedSize(26, 26);
     swatch->setAutoRaise(true);
     swatch->setCheckable(true);
     swatch->setToolTip(entry.name);

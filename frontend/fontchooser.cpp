@@ -22,13 +22,15 @@ FontChooser::FontChooser(QWidget *parent)
     , m_preview(new FontPreview(this))
 {
     setEditable(false);
+    // A list dropping below the field, as on Windows, rather than Fusion's
+    // menu over it, which ignores maxVisibleItems and can fill the screen.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setMaxVisibleItems(16);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     fillFamilies();
     setCurrentIndex(-1);
     connect(this, &QComboBox::activated, this, &FontChooser::choose);
-    connect(this, &QComboBox::highlighted, this,
-            [this](int index) { m_preview->setFamily(itemText(index)); });
+    connect(this, &QComboBox::highlighted, this, &FontChooser::previewEntry);
 }
 
 void FontChooser::fillFamilies()
@@ -63,9 +65,22 @@ int FontChooser::findFamily(const QString &name) const
 
 void FontChooser::showPopup()
 {
-    m_preview->setFamily(currentText());
+    // Wide enough for the longest family name; the field itself is narrow.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view());
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + scrollBar + 2 * view()->frameWidth());
     QComboBox::showPopup();
-    m_preview->showBeside(view()->window()->geometry());
+    previewEntry(view()->currentIndex().row());
+}
+
+void FontChooser::previewEntry(int index)
+{
+    if (!view()->isVisible())
+        return;
+    m_preview->setFamily(itemText(index));
+    // Beside the highlighted row, so the eye need not leave it.
+    const QRect row = view()->visualRect(model()->index(index, 0));
+    const int centreY = view()->viewport()->mapToGlobal(row.center()).y();
+    m_preview->showBeside(view()->window()->geometry(), centreY);
 }
 
 void FontChooser::hidePopup()

@@ -36,6 +36,7 @@ Q_SIGNALS:
 private:
     void fillFamilies();
     void choose(int index);
+    void previewEntry(int index);
     void addRecent(const QString &family);
     int findFamily(const QString &name) const;
 

@@ -22,13 +22,13 @@ void FontPreview::setFamily(const QString &family)
     update();
 }
 
-void FontPreview::showBeside(const QRect &popupRect)
+void FontPreview::showBeside(const QRect &popupRect, int centreY)
 {
     const QRect available = screen()->availableGeometry();
     int x = popupRect.right() + 2;
     if (x + width() > available.right())
         x = popupRect.left() - width() - 2;
-    move(x, qBound(available.top(), popupRect.top(), available.bottom() - height()));
+    move(x, qBound(available.top(), centreY - height() / 2, available.bottom() - height()));
     show();
 }
 

@@ -16,8 +16,8 @@ public:
     void setFamily(const QString &family);
 
     // Shows the panel beside popupRect (global), on its right unless the
-    // screen ends there.
-    void showBeside(const QRect &popupRect);
+    // screen ends there, vertically centred on centreY.
+    void showBeside(const QRect &popupRect, int centreY);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
