@@ -3,6 +3,7 @@
 // window can be resized.
 #include "tfrmarowin.h"
 
+#include "arrowbuttonpair.h"
 #include "autorepeat.h"
 #include "cellgrid.h"
 #include "kindthumbnail.h"
@@ -37,7 +38,7 @@ QToolButton *arrowButton(const QString &name, Qt::ArrowType arrow, QWidget *pare
     button->setObjectName(name);
     button->setArrowType(arrow);
     button->setGeometry(geometry);
-    AutoRepeat::configure(button);
+    AutoRepeat::apply(button);
     return button;
 }
 
@@ -122,15 +123,13 @@ QWidget *TFrMarowin::buildTopBar()
     pnl2->setFont(barFont);
 
     placedLabel(QStringLiteral("表格縮放比"), pnl2, 16, 10);
-    auto *btnScall = new QWidget(pnl2);
+    auto *btnScall = new ArrowButtonPair(pnl2);
     btnScall->setObjectName(QStringLiteral("btnScall"));
-    btnScall->setGeometry(96, 5, 46, 25);
-    auto *zoomOut = arrowButton(QStringLiteral("btnScallDownLeft"), Qt::LeftArrow, btnScall, QRect(0, 0, 23, 25));
-    auto *zoomIn = arrowButton(QStringLiteral("btnScallUpRight"), Qt::RightArrow, btnScall, QRect(23, 0, 23, 25));
-    zoomOut->setToolTip(QStringLiteral("縮小表格"));
-    zoomIn->setToolTip(QStringLiteral("放大表格"));
-    connect(zoomOut, &QToolButton::clicked, this, &TFrMarowin::btnScallDownLeftClick);
-    connect(zoomIn, &QToolButton::clicked, this, &TFrMarowin::btnScallUpRightClick);
+    btnScall->move(96, 5);
+    btnScall->leftButton()->setToolTip(QStringLiteral("縮小表格"));
+    btnScall->rightButton()->setToolTip(QStringLiteral("放大表格"));
+    connect(btnScall, &ArrowButtonPair::leftClicked, this, &TFrMarowin::btnScallDownLeftClick);
+    connect(btnScall, &ArrowButtonPair::rightClicked, this, &TFrMarowin::btnScallUpRightClick);
 
     placedLabel(QStringLiteral("可列印頁數"), pnl2, 425, 12);
     auto *edt6 = new QLineEdit(QStringLiteral("0"), pnl2);

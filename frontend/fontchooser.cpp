@@ -1,0 +1,112 @@
+#include "fontchooser.h"
+
+#include "fontpreview.h"
+
+#include <QAbstractItemView>
+#include <QFontDatabase>
+
+#include <algorithm>
+
+namespace {
+
+bool isListed(const QString &family)
+{
+    return !QFontDatabase::isPrivateFamily(family)
+        && !QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
+}
+
+} // namespace
+
+FontChooser::FontChooser(QWidget *parent)
+    : QComboBox(parent)
+    , m_preview(new FontPreview(this))
+{
+    setEditable(false);
+    // A list dropping below the field, as on Windows, rather than Fusion's
+    // menu over it, which ignores maxVisibleItems and can fill the screen.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setMaxVisibleItems(16);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    fillFamilies();
+    setCurrentIndex(-1);
+    connect(this, &QComboBox::activated, this, &FontChooser::choose);
+    connect(this, &QComboBox::highlighted, this, &FontChooser::previewEntry);
+}
+
+void FontChooser::fillFamilies()
+{
+    QStringList families = QFontDatabase::families();
+    families.removeIf([](const QString &family) { return !isListed(family); });
+    std::sort(families.begin(), families.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    addItems(families);
+}
+
+QString FontChooser::fontName() const
+{
+    return currentIndex() < 0 ? QString() : currentText();
+}
+
+void FontChooser::setFontName(const QString &name)
+{
+    int index = findFamily(name);
+    const QStringList substitutes = QFont::substitutes(name);
+    for (auto it = substitutes.begin(); index < 0 && it != substitutes.end(); ++it)
+        index = findFamily(*it);
+    setCurrentIndex(index);
+}
+
+int FontChooser::findFamily(const QString &name) const
+{
+    // An empty name would match the separator.
+    return name.isEmpty() ? -1 : findText(name, Qt::MatchFixedString);
+}
+
+void FontChooser::showPopup()
+{
+    // Wide enough for the longest family name; the field itself is narrow.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view());
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + scrollBar + 2 * view()->frameWidth());
+    QComboBox::showPopup();
+    previewEntry(view()->currentIndex().row());
+}
+
+void FontChooser::previewEntry(int index)
+{
+    if (!view()->isVisible())
+        return;
+    m_preview->setFamily(itemText(index));
+    // Beside the highlighted row, so the eye need not leave it.
+    const QRect row = view()->visualRect(model()->index(index, 0));
+    const int centreY = view()->viewport()->mapToGlobal(row.center()).y();
+    m_preview->showBeside(view()->window()->geometry(), centreY);
+}
+
+void FontChooser::hidePopup()
+{
+    m_preview->hide();
+    QComboBox::hidePopup();
+}
+
+void FontChooser::choose(int index)
+{
+    const QString family = itemText(index);
+    if (index >= m_recentCount)
+        addRecent(family);
+    Q_EMIT fontChosen(family);
+}
+
+void FontChooser::addRecent(const QString &family)
+{
+    if (m_recentCount == 0)
+        insertSeparator(0);
+    const int old = findText(family, Qt::MatchExactly);
+    if (old < m_recentCount)
+        removeItem(old);
+    else if (m_recentCount == RecentLimit)
+        removeItem(RecentLimit - 1);
+    else
+        ++m_recentCount;
+    insertItem(0, family);
+}

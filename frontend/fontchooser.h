@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QComboBox>
+
+class FontPreview;
+
+// The font field of a text style panel: a list, without typing, of the
+// installed font families sorted by name, symbol fonts left out. Fonts the
+// user picks are repeated at the top, the latest first, above a separator.
+// While the list is open a FontPreview follows the highlighted entry.
+//
+// fontName() is the selected family, the empty text without a selection.
+// setFontName() selects without regard to case, or through a substitution
+// (QFont::insertSubstitution) to a listed family; otherwise it clears the
+// selection. fontChosen() is emitted only for the user's choice, never by
+// setFontName(); currentIndexChanged() fires for both and is not for callers.
+class FontChooser : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit FontChooser(QWidget *parent = nullptr);
+
+    QString fontName() const;
+    void setFontName(const QString &name);
+
+    void showPopup() override;
+    void hidePopup() override;
+
+    // How many of the user's latest picks are kept at the top.
+    static constexpr int RecentLimit = 5;
+
+Q_SIGNALS:
+    void fontChosen(const QString &name);
+
+private:
+    void fillFamilies();
+    void choose(int index);
+    void previewEntry(int index);
+    void addRecent(const QString &family);
+    int findFamily(const QString &name) const;
+
+    FontPreview *m_preview;
+    int m_recentCount = 0; // picks above the separator
+};
