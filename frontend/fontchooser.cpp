@@ -45,15 +45,21 @@ void FontChooser::fillFamilies()
 
 QString FontChooser::fontName() const
 {
-    return currentIndex() < 0 ? QString() : currentText();
+    if (currentIndex() < 0)
+        return QString();
+    return m_substituted.isEmpty() ? currentText() : m_substituted;
 }
 
 void FontChooser::setFontName(const QString &name)
 {
     int index = findFamily(name);
+    m_substituted.clear();
     const QStringList substitutes = QFont::substitutes(name);
-    for (auto it = substitutes.begin(); index < 0 && it != substitutes.end(); ++it)
+    for (auto it = substitutes.begin(); index < 0 && it != substitutes.end(); ++it) {
         index = findFamily(*it);
+        if (index >= 0)
+            m_substituted = name;
+    }
     setCurrentIndex(index);
 }
 
@@ -92,6 +98,7 @@ void FontChooser::hidePopup()
 void FontChooser::choose(int index)
 {
     const QString family = itemText(index);
+    m_substituted.clear();
     if (index >= m_recentCount)
         addRecent(family);
     Q_EMIT fontChosen(family);

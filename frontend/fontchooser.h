@@ -12,7 +12,9 @@ class FontPreview;
 // fontName() is the selected family, the empty text without a selection.
 // setFontName() selects without regard to case, or through a substitution
 // (QFont::insertSubstitution) to a listed family; otherwise it clears the
-// selection. fontChosen() is emitted only for the user's choice, never by
+// selection. A name reached through a substitution ("標楷體" on a system that
+// shows it with another Kai face) stays the value until the user picks, so
+// settings files keep the name that works on every system. fontChosen() is emitted only for the user's choice, never by
 // setFontName(); currentIndexChanged() fires for both and is not for callers.
 class FontChooser : public QComboBox
 {
@@ -42,4 +44,5 @@ private:
 
     FontPreview *m_preview;
     int m_recentCount = 0; // picks above the separator
+    QString m_substituted;  // the name set, while a substitute shows it
 };

@@ -67,6 +67,7 @@ private Q_SLOTS:
     void picksGoToTheTop();
     void setFontName_data();
     void setFontName();
+    void userPickReplacesASubstitutedName();
     void userChoiceEmitsAndSettingDoesNot();
     void previewFollowsTheHighlight();
 };
@@ -136,26 +137,41 @@ void TestFontChooser::setFontName_data()
 {
     const QStringList families = listedFamilies();
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("exact") << families.at(1) << families.at(1);
-    QTest::newRow("lower case") << families.at(1).toLower() << families.at(1);
-    QTest::newRow("upper case") << families.at(1).toUpper() << families.at(1);
-    QTest::newRow("unknown") << QStringLiteral("細明體測試") << QString();
-    QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("substituted") << QStringLiteral("岑禾測試字型") << families.at(2);
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("exact") << families.at(1) << families.at(1) << families.at(1);
+    QTest::newRow("lower case") << families.at(1).toLower() << families.at(1) << families.at(1);
+    QTest::newRow("upper case") << families.at(1).toUpper() << families.at(1) << families.at(1);
+    QTest::newRow("unknown") << QStringLiteral("細明體測試") << QString() << QString();
+    QTest::newRow("empty") << QString() << QString() << QString();
+    // A substituted name shows the face that draws it and keeps its own name.
+    QTest::newRow("substituted") << QStringLiteral("岑禾測試字型") << families.at(2) << QStringLiteral("岑禾測試字型");
     QTest::newRow("first installed substitute")
-        << QStringLiteral("岑禾測試字型二") << families.at(3);
+        << QStringLiteral("岑禾測試字型二") << families.at(3) << QStringLiteral("岑禾測試字型二");
 }
 
 void TestFontChooser::setFontName()
 {
     QFETCH(QString, name);
-    QFETCH(QString, expected);
+    QFETCH(QString, shown);
+    QFETCH(QString, value);
     FontChooser chooser;
+    chooser.setFontName(QStringLiteral("岑禾測試字型"));
     chooser.setFontName(listedFamilies().constLast());
     chooser.setFontName(name);
-    QCOMPARE(chooser.fontName(), expected);
-    QCOMPARE(chooser.currentIndex() < 0, expected.isEmpty());
+    QCOMPARE(chooser.fontName(), value);
+    QCOMPARE(chooser.currentIndex() < 0 ? QString() : chooser.currentText(), shown);
+}
+
+void TestFontChooser::userPickReplacesASubstitutedName()
+{
+    const QStringList families = listedFamilies();
+    FontChooser chooser;
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowActive(&chooser));
+    chooser.setFontName(QStringLiteral("岑禾測試字型"));
+    pickFromList(chooser, families.at(2));
+    QCOMPARE(chooser.fontName(), families.at(2));
 }
 
 void TestFontChooser::userChoiceEmitsAndSettingDoesNot()
