@@ -78,7 +78,7 @@ bool TFrMarowin::savedata()
         return false;
     }
     m_changed = false;
-    return true;
+    return WriteToIniFont();
 }
 
 void TFrMarowin::readdata()
@@ -100,6 +100,10 @@ void TFrMarowin::readMode()
 {
     // A first start has no "Mode" yet: that is kind 1, not an error.
     FMode = SysIni::readMode(sysIniPath()).value_or(FirstKind);
+    if (!applyStoredStyles()) {
+        UserMessages::showError(this, QStringLiteral("載入參數失敗"));
+        return;
+    }
     SETModeName();
 }
 

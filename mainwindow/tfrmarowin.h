@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inifailure.h"
+#include "labelkinds.h"
 
 #include <QWidget>
 
@@ -48,6 +49,14 @@ public:
     void btn3Click();
     void mmoClick(int number);
 
+    // Style panel handlers, each shared by the three panels.
+    void fontcbb1Select();
+    void spinSizeChange();
+    void edt1Change();
+    // Stores the panels of the current kind in its style sections; shows
+    // one message and returns false when sys.ini cannot be written.
+    bool WriteToIniFont();
+
     // Writes the shown page under the kind and page it was loaded as, then
     // the kind's text styles. Shows one message and returns false on failure.
     bool savedata();
@@ -68,6 +77,7 @@ public:
     void setSplash(TFrWelcome *splash) { FrWelcome = splash; }
     void setSupport(TFrSupport *support) { FrSupport = support; }
 
+    TextStylePanel *stylePanel(StylePanel panel) const { return panelFor(panel); }
     int mode() const { return FMode; }
     const QString &modeName() const { return FModeName; }
     bool loading() const { return FLoading != 0; }
@@ -90,6 +100,8 @@ private:
     QString pageFilePath() const;
     void showWriteError(const IniFailure &failure);
     MemoCell *cellNamed(const QString &number) const;
+    TextStylePanel *panelFor(StylePanel panel) const;
+    bool applyStoredStyles();
 
     // Record feed cursor, kind, loading flag, page file stem.
     int FRecNo = 0;

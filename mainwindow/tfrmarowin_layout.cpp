@@ -6,10 +6,13 @@
 #include "arrowbuttonpair.h"
 #include "autorepeat.h"
 #include "cellgrid.h"
+#include "colorchooser.h"
+#include "fontchooser.h"
 #include "kindthumbnail.h"
 #include "labelkinds.h"
 #include "pagenumber.h"
 #include "pictures.h"
+#include "sizespinbox.h"
 #include "stylepanel.h"
 
 #include <QHBoxLayout>
@@ -99,9 +102,19 @@ void TFrMarowin::buildLeftColumn(QWidget *column)
         m_thumbnails[kind - FirstKind] = thumbnail;
     }
 
-    pnl9 = new TextStylePanel(QStringLiteral("pnl9"), QStringLiteral("lbl10"), QStringLiteral("地址"), column);
-    pnl10 = new TextStylePanel(QStringLiteral("pnl10"), QStringLiteral("lbl14"), QStringLiteral("生辰"), column);
-    pnl8 = new TextStylePanel(QStringLiteral("pnl8"), QStringLiteral("lbl6"), QStringLiteral("姓名"), column);
+    const auto names = [](const char *panel, const char *caption, const char *font, const char *color,
+                          const char *size) {
+        return TextStylePanel::Names{QLatin1String(panel), QLatin1String(caption), QLatin1String(font),
+                                     QLatin1String(color), QLatin1String(size)};
+    };
+    pnl9 = new TextStylePanel(names("pnl9", "lbl10", "cbb1", "edt3", "edt2"), QStringLiteral("地址"), column);
+    pnl10 = new TextStylePanel(names("pnl10", "lbl14", "cbb2", "edt5", "edt4"), QStringLiteral("生辰"), column);
+    pnl8 = new TextStylePanel(names("pnl8", "lbl6", "fontcbb1", "edt1", "spinSize"), QStringLiteral("姓名"), column);
+    for (TextStylePanel *panel : {pnl8, pnl9, pnl10}) {
+        connect(panel->fontChooser(), &FontChooser::fontChosen, this, &TFrMarowin::fontcbb1Select);
+        connect(panel->sizeField(), &SizeSpinBox::valueChanged, this, &TFrMarowin::spinSizeChange);
+        connect(panel->colorChooser(), &ColorChooser::colorPicked, this, &TFrMarowin::edt1Change);
+    }
 
     auto *stack = new QVBoxLayout(column);
     stack->setContentsMargins(2, 0, 2, 0);

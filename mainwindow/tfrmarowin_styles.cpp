@@ -1,0 +1,87 @@
+// The text styles of the current kind: read into the style panels on every
+// page load, written to sys.ini on every change and every page save.
+#include "tfrmarowin.h"
+
+#include "inidocument.h"
+#include "stylepanel.h"
+#include "sysini.h"
+#include "usermessages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+TextStylePanel *TFrMarowin::panelFor(StylePanel panel) const
+{
+    switch (panel) {
+    case StylePanel::Name:
+        return pnl8;
+    case StylePanel::Address:
+        return pnl9;
+    case StylePanel::ThirdField:
+        return pnl10;
+    }
+    return nullptr;
+}
+
+bool TFrMarowin::applyStoredStyles()
+{
+    const LabelKindInfo *kind = labelKind(FMode);
+    if (!kind)
+        return true;
+    const IniDocument settings = IniDocument::load(SysIni::fileName());
+    for (const StyleSection &section : kind->sections()) {
+        TextStylePanel *panel = panelFor(section.panel);
+        const SysIni::StoredStyle stored = SysIni::readStyle(settings, section);
+        // A kind used for the first time has no section yet.
+        if (!stored.present) {
+            panel->setInitialValues();
+            continue;
+        }
+        // Values are taken in order; the first malformed one stops the
+        // reading and leaves what came before it applied.
+        panel->setFontName(stored.font);
+        const std::optional<int> color = SysIni::strictInt(stored.color);
+        if (!color)
+            return false;
+        panel->setColor(*color);
+        const std::optional<int> size = SysIni::strictInt(stored.size);
+        if (!size)
+            return false;
+        panel->setSize(*size);
+    }
+    return true;
+}
+
+bool TFrMarowin::WriteToIniFont()
+{
+    const LabelKindInfo *kind = labelKind(FMode);
+    if (!kind)
+        return true;
+    IniDocument settings = IniDocument::load(SysIni::fileName());
+    for (const StyleSection &section : kind->sections()) {
+        const TextStylePanel *panel = panelFor(section.panel);
+        SysIni::setStyle(settings, section, panel->fontName(), panel->color(), panel->size());
+    }
+    if (const IniWriteResult failure = settings.save()) {
+        showWriteError(*failure);
+        return false;
+    }
+    return true;
+}
+
+void TFrMarowin::fontcbb1Select()
+{
+    WriteToIniFont();
+}
+
+void TFrMarowin::spinSizeChange()
+{
+    if (!FLoading)
+        WriteToIniFont();
+}
+
+void TFrMarowin::edt1Change()
+{
+    if (!FLoading)
+        WriteToIniFont();
+}

@@ -1,0 +1,197 @@
+// The text style panels of the main window: what a page load reads into
+// them and what each change and each save writes to sys.ini.
+#include "colorchooser.h"
+#include "fontchooser.h"
+#include "iniutil.h"
+#include "sizespinbox.h"
+#include "stylepanel.h"
+#include "tfrmarowin.h"
+#include "usermessages.h"
+#include "workdir.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+struct MessageLog {
+    QStringList shown;
+    MessageLog()
+    {
+        UserMessages::setAnswerer([this](const UserMessages::Shown &message) {
+            shown.append(message.text);
+            return UserMessages::Answer::Ok;
+        });
+    }
+    ~MessageLog() { UserMessages::setAnswerer({}); }
+};
+
+QString stored(const QString &section, const QString &key)
+{
+    return IniUtil::IniReadString(QStringLiteral("sys.ini"), section, key);
+}
+
+QByteArray style(const char *section, const char *font, const char *color, const char *size)
+{
+    return QByteArray("[") + section + "]\r\nfont=" + font + "\r\ncolor=" + color + "\r\nsize=" + size + "\r\n";
+}
+
+// A family that is surely listed, other than the initial one.
+QString someOtherFamily()
+{
+    FontChooser chooser;
+    return chooser.itemText(0);
+}
+
+} // namespace
+
+class TestStylePanels : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QFont::insertSubstitution(QStringLiteral("標楷體"), QStringLiteral("AR PL UKai TW")); }
+
+    void firstStartShowsNoMessageAndSaveStoresDefaults()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
+        TFrMarowin window;
+        window.FormActivate();
+        QVERIFY(messages.shown.isEmpty());
+        const TextStylePanel *name = window.stylePanel(StylePanel::Name);
+        QCOMPARE(name->fontName(), QStringLiteral("標楷體"));
+        QCOMPARE(name->color(), 536870911);
+        QCOMPARE(name->size(), 20);
+        QVERIFY(stored(QStringLiteral("M1font1"), QStringLiteral("size")).isEmpty());
+
+        window.bnSaveClick();
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("font")), QStringLiteral("標楷體"));
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("color")), QStringLiteral("536870911"));
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("size")), QStringLiteral("20"));
+        // Kind 1 touches no other kind's sections.
+        QVERIFY(!dir.read(QStringLiteral("sys.ini")).contains("M2font"));
+    }
+
+    void storedStylesAreShown()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        const QString family = someOtherFamily();
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n" + style("M2font1", family.toUtf8().constData(), "255", "12")
+                                                 + style("M2font2", "標楷體", "65280", "150")
+                                                 + style("M2font3", "不存在的字型", "-5", "-3"));
+        TFrMarowin window;
+        window.FormActivate();
+        QVERIFY(messages.shown.isEmpty());
+        const TextStylePanel *address = window.stylePanel(StylePanel::Address);
+        const TextStylePanel *third = window.stylePanel(StylePanel::ThirdField);
+        const TextStylePanel *name = window.stylePanel(StylePanel::Name);
+        QCOMPARE(address->fontName(), family);
+        QCOMPARE(address->color(), 255);
+        QCOMPARE(address->size(), 12);
+        QCOMPARE(third->size(), 100);  // 150 is brought to the bound
+        QCOMPARE(name->fontName(), QString());  // not installed: no selection
+        QCOMPARE(name->size(), 0);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(), QStringLiteral("生辰"));
+
+        window.bnSaveClick();
+        QCOMPARE(stored(QStringLiteral("M2font2"), QStringLiteral("size")), QStringLiteral("100"));
+        QCOMPARE(stored(QStringLiteral("M2font3"), QStringLiteral("font")), QString());
+        QCOMPARE(stored(QStringLiteral("M2font3"), QStringLiteral("color")), QStringLiteral("-5"));
+    }
+
+    void loadingWritesNothing()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        const QByteArray settings = "[info]\r\nMode=1\r\n" + style("M1font1", "標楷體", "0", "33");
+        dir.write(QStringLiteral("sys.ini"), settings);
+        TFrMarowin window;
+        window.FormActivate();
+        QCOMPARE(window.stylePanel(StylePanel::Name)->size(), 33);
+        window.readdata();
+        QCOMPARE(dir.read(QStringLiteral("sys.ini")), settings);
+    }
+
+    void oneSizeStepWritesItsKind()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
+        TFrMarowin window;
+        window.FormActivate();
+        window.findChild<SizeSpinBox *>(QStringLiteral("spinSize"))->stepBy(1);
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("size")), QStringLiteral("21"));
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("font")), QStringLiteral("標楷體"));
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("color")), QStringLiteral("536870911"));
+    }
+
+    void fontPickInKindTwoWritesAllNineValues()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
+        TFrMarowin window;
+        window.FormActivate();
+        auto *cbb1 = window.findChild<FontChooser *>(QStringLiteral("cbb1"));
+        const QString family = someOtherFamily();
+        cbb1->setCurrentIndex(cbb1->findText(family));
+        Q_EMIT cbb1->activated(cbb1->currentIndex());
+        QCOMPARE(stored(QStringLiteral("M2font1"), QStringLiteral("font")), family);
+        for (const char *section : {"M2font1", "M2font2", "M2font3"}) {
+            for (const char *key : {"font", "color", "size"})
+                QVERIFY2(!IniUtil::IniReadString(QStringLiteral("sys.ini"), QLatin1String(section), QLatin1String(key)).isEmpty(),
+                         section);
+        }
+        QVERIFY(!dir.read(QStringLiteral("sys.ini")).contains("M1font1"));
+    }
+
+    void malformedValueKeepsPartialState_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<int>("nameColor");
+        QTest::addColumn<int>("nameSize");
+        // Kind 3 reads M3font1 (third panel) then M3font2 (name panel).
+        QTest::newRow("colour not a number") << QByteArray(style("M3font1", "標楷體", "red", "30") + style("M3font2", "標楷體", "255", "40"))
+                                             << 536870911 << 20;
+        QTest::newRow("size empty in second section") << QByteArray(style("M3font1", "標楷體", "0", "30") + style("M3font2", "標楷體", "255", ""))
+                                                      << 255 << 20;
+    }
+
+    void malformedValueKeepsPartialState()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(int, nameColor);
+        QFETCH(int, nameSize);
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=3\r\n" + settings);
+        TFrMarowin window;
+        window.FormActivate();
+        QCOMPARE(messages.shown, QStringList{QStringLiteral("載入參數失敗")});
+        QCOMPARE(window.stylePanel(StylePanel::Name)->color(), nameColor);
+        QCOMPARE(window.stylePanel(StylePanel::Name)->size(), nameSize);
+        // The load goes on: the kind is set up and the page shown.
+        QCOMPARE(window.mode(), 3);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(), QStringLiteral("座位"));
+    }
+
+    void colourPickWritesButProgramSetDoesNot()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=4\r\n");
+        TFrMarowin window;
+        window.FormActivate();
+        auto *edt5 = window.findChild<ColorChooser *>(QStringLiteral("edt5"));
+        edt5->setValue(255);
+        QVERIFY(!dir.read(QStringLiteral("sys.ini")).contains("M4font1"));
+        Q_EMIT edt5->colorPicked(255);
+        QCOMPARE(stored(QStringLiteral("M4font1"), QStringLiteral("color")), QStringLiteral("255"));
+    }
+};
+
+QTEST_MAIN(TestStylePanels)
+#include "tst_stylepanels.moc"
