@@ -153,6 +153,24 @@ bool IniDocument::contains(QStringView section, QStringView key) const
     return findLine(section, key) != nullptr;
 }
 
+QStringList IniDocument::sectionNames() const
+{
+    QStringList names;
+    for (qsizetype index : m_sectionIndex)
+        names.append(IniParse::sectionName(m_sections[index].lines.front().text)->toString());
+    return names;
+}
+
+QStringList IniDocument::keyNames(QStringView section) const
+{
+    QStringList names;
+    if (const Section *found = findSection(section)) {
+        for (qsizetype index : found->keys)
+            names.append(IniParse::entry(found->lines[index].text)->key.toString());
+    }
+    return names;
+}
+
 IniDocument::Line IniDocument::newLine(QString text) const
 {
     return Line{std::move(text), m_eol};
@@ -187,14 +205,14 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
     const QString folded = IniParse::foldName(key);
     if (const auto it = target->keys.constFind(folded); it != target->keys.cend()) {
         Line &line = target->lines[*it];
-        line.text = IniParse::entry(line.text)->key.toString() + QLatin1Char('=') + value;
+        line.text = IniParse::entry(line.text)->key.toString() + QLatin1Char('=') + IniParse::storedValue(value);
         return;
     }
     const qsizetype at = target->lastEntry + 1;
     Line &before = target->lines[at - 1];
     if (before.eol.isEmpty())
         before.eol = m_eol;
-    target->lines.insert(target->lines.begin() + at, newLine(key + QLatin1Char('=') + value));
+    target->lines.insert(target->lines.begin() + at, newLine(key + QLatin1Char('=') + IniParse::storedValue(value)));
     target->keys.insert(folded, at);
     target->lastEntry = at;
 }

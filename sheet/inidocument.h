@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -32,6 +33,10 @@ public:
 
     QString value(QStringView section, QStringView key, const QString &defaultValue = {}) const;
     bool contains(QStringView section, QStringView key) const;
+
+    // Names as written in the file, each once (the first of duplicates).
+    QStringList sectionNames() const;
+    QStringList keyNames(QStringView section) const;
 
     // Creates the section or the key where missing: a new section at the
     // end, a new key after the last key of its section; an existing value is

@@ -59,4 +59,16 @@ QString readValue(QStringView rawValue, qsizetype maxLength)
     return value.toString();
 }
 
+QString storedValue(const QString &value)
+{
+    if (value.isEmpty())
+        return value;
+    const bool blankEnds = isBlank(value.front()) || isBlank(value.back());
+    const bool quotedPair =
+        value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
+    if (!blankEnds && !quotedPair)
+        return value;
+    return QLatin1Char('"') + value + QLatin1Char('"');
+}
+
 } // namespace IniParse

@@ -29,4 +29,9 @@ std::optional<Entry> entry(QStringView line);
 // splitting a surrogate pair.
 QString readValue(QStringView rawValue, qsizetype maxLength);
 
+// The text written after the equals sign so that reading gives `value`
+// back: a value with blanks at its ends or wrapped in a pair of quotes is
+// put in double quotes, which readers (ours and Windows') take off again.
+QString storedValue(const QString &value);
+
 } // namespace IniParse

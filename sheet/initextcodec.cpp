@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace {
 
 const char *legacyCodecName()
@@ -27,11 +29,27 @@ bool startsWith(const QByteArray &bytes, std::initializer_list<unsigned char> pr
     return true;
 }
 
-// Decodes strictly; returns false when any byte sequence is invalid.
+// Decodes strictly; returns false when any byte sequence is invalid or the
+// bytes end inside a character.
 bool decodeStrict(QStringDecoder decoder, QByteArrayView bytes, QString &out)
 {
     out = decoder.decode(bytes);
     return !decoder.hasError();
+}
+
+QStringDecoder strictDecoder(QStringConverter::Encoding encoding)
+{
+    return QStringDecoder(encoding, QStringConverter::Flag::Stateless);
+}
+
+QStringDecoder strictDecoder(const char *name)
+{
+    return QStringDecoder(name, QStringConverter::Flag::Stateless);
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 QByteArray utf16Bytes(const QString &text, QStringConverter::Encoding encoding)
@@ -52,23 +70,23 @@ DecodedIniText decodeIniBytes(const QByteArray &bytes)
     DecodedIniText result;
     if (startsWith(bytes, {0xEF, 0xBB, 0xBF})) {
         result.encoding = IniEncoding::Utf8Bom;
-        result.damaged = !decodeStrict(QStringDecoder(QStringConverter::Utf8), QByteArrayView(bytes).sliced(3), result.text);
+        result.damaged = !decodeStrict(strictDecoder(QStringConverter::Utf8), QByteArrayView(bytes).sliced(3), result.text);
         return result;
     }
     if (startsWith(bytes, {0xFF, 0xFE})) {
         result.encoding = IniEncoding::Utf16LE;
-        result.damaged = !decodeStrict(QStringDecoder(QStringConverter::Utf16LE), QByteArrayView(bytes).sliced(2), result.text);
+        result.damaged = !decodeStrict(strictDecoder(QStringConverter::Utf16LE), QByteArrayView(bytes).sliced(2), result.text);
         return result;
     }
     if (startsWith(bytes, {0xFE, 0xFF})) {
         result.encoding = IniEncoding::Utf16BE;
-        result.damaged = !decodeStrict(QStringDecoder(QStringConverter::Utf16BE), QByteArrayView(bytes).sliced(2), result.text);
+        result.damaged = !decodeStrict(strictDecoder(QStringConverter::Utf16BE), QByteArrayView(bytes).sliced(2), result.text);
         return result;
     }
-    if (decodeStrict(QStringDecoder(QStringConverter::Utf8), bytes, result.text))
+    if (decodeStrict(strictDecoder(QStringConverter::Utf8), bytes, result.text))
         return result;
     const char *legacy = legacyCodecName();
-    if (legacy && decodeStrict(QStringDecoder(legacy), bytes, result.text)) {
+    if (legacy && decodeStrict(strictDecoder(legacy), bytes, result.text)) {
         result.encoding = IniEncoding::LegacyBig5;
         return result;
     }
@@ -95,8 +113,11 @@ QByteArray encodeIniText(const QString &text, IniEncoding &encoding)
             QStringEncoder encoder(legacy);
             const QByteArray bytes = encoder.encode(text);
             // The converters substitute silently; a round trip is the test.
+            // Bytes that would read as UTF-8 next time cannot stay Big5.
             QString back;
-            if (!encoder.hasError() && decodeStrict(QStringDecoder(legacy), bytes, back) && back == text)
+            QString asUtf8;
+            if (!encoder.hasError() && decodeStrict(strictDecoder(legacy), bytes, back) && back == text
+                && (isAscii(bytes) || !decodeStrict(strictDecoder(QStringConverter::Utf8), bytes, asUtf8)))
                 return bytes;
         }
         encoding = IniEncoding::Utf16LE;

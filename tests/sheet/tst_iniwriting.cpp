@@ -74,6 +74,12 @@ private Q_SLOTS:
                                    << QByteArray("[a]\r\nx=1\r\nk=v\r\n");
         QTest::newRow("first duplicate rewritten")
             << QByteArray("[a]\nk=1\nk=2\n[A]\nk=3\n") << "a" << "k" << "9" << QByteArray("[a]\nk=9\nk=2\n[A]\nk=3\n");
+        QTest::newRow("leading blank kept by quoting")
+            << QByteArray("[a]\n") << "a" << "k" << " 陳" << QByteArray("[a]\nk=\" 陳\"\n");
+        QTest::newRow("quoted value kept by quoting")
+            << QByteArray("[a]\n") << "a" << "k" << "'x'" << QByteArray("[a]\nk=\"'x'\"\n");
+        QTest::newRow("lone quote not quoted")
+            << QByteArray("[a]\n") << "a" << "k" << "\"x" << QByteArray("[a]\nk=\"x\n");
         QTest::newRow("chinese")
             << QByteArray("[info]\nMode=2\n") << "標籤" << "TOPMARGIN" << "3"
             << QByteArray("[info]\nMode=2\n[標籤]\nTOPMARGIN=3\n");
