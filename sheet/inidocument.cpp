@@ -1,5 +1,6 @@
 #include "inidocument.h"
 
+#include "durablewrite.h"
 #include "iniparse.h"
 
 #include <QFile>
@@ -245,10 +246,12 @@ IniWriteResult IniDocument::save()
     IniEncoding encoding = m_encoding;
     const QByteArray bytes = encodeIniText(text(), encoding);
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write itself and not a
+    // flush whose error the commit would not see.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    if (file.write(bytes) != bytes.size() || !DurableWrite::syncToDisk(file)) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("磁碟空間不足或無法寫入");
         file.cancelWriting();
         return failure(reason);
     }
