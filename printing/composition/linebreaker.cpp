@@ -5,17 +5,20 @@
 
 namespace {
 
-QFont fontAt600(const TextStyle &style)
+std::optional<QFontMetricsF> metricsAt600(const TextStyle &style)
 {
+    const int dots = TextLayout::characterDotsAt600(style.pointSize);
+    if (dots <= 0)
+        return std::nullopt;
     QFont font = TextLayout::labelFont(style);
-    font.setPixelSize(TextLayout::characterDotsAt600(style.pointSize));
-    return font;
+    font.setPixelSize(dots);
+    return QFontMetricsF(font);
 }
 
 } // namespace
 
 LineBreaker::LineBreaker(const TextStyle &style)
-    : m_metrics(fontAt600(style))
+    : m_metrics(metricsAt600(style))
 {
 }
 
@@ -26,16 +29,18 @@ QStringList LineBreaker::lines(const QString &text, const QRectF &box) const
 }
 
 // One glyph width per character; the second half of a surrogate pair gets 0
-// so that a pair is never split.
+// so that a pair is never split. Text without height takes no width.
 QList<qreal> LineBreaker::advances(const QString &text) const
 {
     QList<qreal> widths(text.size(), 0);
+    if (!m_metrics)
+        return widths;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text.at(i).isLowSurrogate())
             continue;
         const qsizetype length = text.at(i).isHighSurrogate() ? 2 : 1;
-        widths[i] = length == 1 ? m_metrics.horizontalAdvance(text.at(i))
-                                : m_metrics.horizontalAdvance(text.mid(i, length));
+        widths[i] = length == 1 ? m_metrics->horizontalAdvance(text.at(i))
+                                : m_metrics->horizontalAdvance(text.mid(i, length));
     }
     return widths;
 }

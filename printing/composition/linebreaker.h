@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QStringList>
 
+#include <optional>
+
 // Breaks the values of one text box into lines. Glyphs are measured at
 // 600 dpi against the box's 96 dpi text area, so a value breaks into the
 // same lines in the preview and on paper.
@@ -20,5 +22,5 @@ public:
 private:
     QList<qreal> advances(const QString &text) const;
 
-    QFontMetricsF m_metrics;
+    std::optional<QFontMetricsF> m_metrics;  // none for a size without height
 };

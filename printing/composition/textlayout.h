@@ -25,7 +25,8 @@ double linePitch(int pointSize);
 double requiredHeight(int lineCount, int pointSize);
 
 // A font of the style's character height on any device drawn at its own
-// resolution; unhinted so widths scale with the resolution.
+// resolution; unhinted so widths scale with the resolution. Only for sizes
+// with a character height: Qt keeps its default size for 0.
 QFont labelFont(const TextStyle &style);
 
 // The dots that may hold a box's glyphs: `box` in units from the paper

@@ -1,5 +1,10 @@
 #include "labelfixtures.h"
 
+#include "pagedrawing.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+
 namespace LabelFixtures {
 
 LabelTemplate prepared(int kind, double topMm, double leftMm, int pointSize)
@@ -24,6 +29,19 @@ QList<QStringList> kind2Records(int count)
                         QStringLiteral("台北市%1區重慶南路").arg(Districts[i % Districts.size()])});
     }
     return records;
+}
+
+void writePdf(const QList<ComposedPage> &pages, QIODevice &out, int dotsPerInch)
+{
+    QPdfWriter writer(&out);
+    writer.setResolution(dotsPerInch);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter(&writer);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        drawComposedPage(painter, pages[i]);
+    }
 }
 
 } // namespace LabelFixtures

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "composedpage.h"
 #include "labeltemplate.h"
 
 #include <QList>
 #include <QStringList>
+
+class QIODevice;
 
 // Shared by the composition tests and benchmarks.
 namespace LabelFixtures {
@@ -15,5 +18,9 @@ LabelTemplate prepared(int kind, double topMm = 2, double leftMm = 5, int pointS
 // `count` records of kind 2: a real Traditional Chinese name, a birth line
 // and an address.
 QList<QStringList> kind2Records(int count = 70);
+
+// The composed pages as a PDF at `dotsPerInch`, the page's corner at the
+// paper's corner.
+void writePdf(const QList<ComposedPage> &pages, QIODevice &out, int dotsPerInch = 600);
 
 } // namespace LabelFixtures
