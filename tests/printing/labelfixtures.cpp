@@ -17,6 +17,14 @@ LabelTemplate prepared(int kind, double topMm, double leftMm, int pointSize)
     return layout;
 }
 
+LabelTemplate kind2Sheet()
+{
+    LabelTemplate layout = prepared(2, 2, 5, 20);
+    layout.boxes[1].font.pointSize = 8;
+    layout.boxes[2].font.pointSize = 8;
+    return layout;
+}
+
 QList<QStringList> kind2Records(int count)
 {
     static const QStringList Surnames = QStringLiteral("陳 林 黃 張 李 王 吳 劉 蔡 楊 許 鄭 謝 郭").split(u' ');

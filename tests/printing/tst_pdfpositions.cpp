@@ -68,9 +68,7 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         LabelFonts::installKaiSubstitution();
-        m_layout = LabelFixtures::prepared(2, 2, 5, 20);
-        m_layout.boxes[1].font.pointSize = 8;
-        m_layout.boxes[2].font.pointSize = 8;
+        m_layout = LabelFixtures::kind2Sheet();
         MemoryFeed feed(m_records);
         const Composition composition = composeLabelPages(m_layout, feed);
         QCOMPARE(composition.pages.size(), 1);
