@@ -113,6 +113,25 @@ private Q_SLOTS:
         QCOMPARE(inkBounds(image, whole), inkBounds(image, firstArea.united(lastArea) & whole));
     }
 
+    // At 36 pt the name breaks into two lines of two characters, each
+    // centred on its own; the block is centred and cut at its edges. The
+    // first line stands on dots -4 to 44, the second from 46 on.
+    void wrappedLinesAreCentredEach()
+    {
+        const ComposedPage page = composeFirstPage(LabelFixtures::prepared(1, 2, 5, 36), corners("歐陽娜娜"));
+        const QImage image = render(page, 96);
+        const QRect area(21, 10, 138, 73);
+        const QRect upper = inkBounds(image, QRect(0, 0, 200, 45));
+        const QRect lower = inkBounds(image, QRect(0, 45, 200, 100));
+        QVERIFY(area.contains(upper) && area.contains(lower));
+        QCOMPARE(upper.top(), area.top());
+        QCOMPARE(lower.bottom(), area.bottom());
+        for (const QRect &line : {upper, lower}) {
+            QVERIFY(std::abs(line.center().x() - area.center().x()) <= 2);
+            QVERIFY(line.width() > 70 && line.width() < 100);
+        }
+    }
+
     // Four lines at 72 pt are far taller than the box: the block is centred
     // on the text area and cut at its edges.
     void tallTextIsClippedToItsArea()
