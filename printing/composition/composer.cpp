@@ -4,6 +4,8 @@
 #include "linebreaker.h"
 #include "reportunits.h"
 
+#include <algorithm>
+
 namespace {
 
 // A row whose bottom comes this close to the page bottom no longer fits.
