@@ -3,6 +3,7 @@
 #include "colorchooser.h"
 #include "fontchooser.h"
 #include "iniutil.h"
+#include "labelfonts.h"
 #include "sizespinbox.h"
 #include "stylepanel.h"
 #include "tfrmarowin.h"
@@ -50,7 +51,7 @@ class TestStylePanels : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QFont::insertSubstitution(QStringLiteral("標楷體"), QStringLiteral("AR PL UKai TW")); }
+    void initTestCase() { LabelFonts::installKaiSubstitution(); }
 
     void firstStartShowsNoMessageAndSaveStoresDefaults()
     {

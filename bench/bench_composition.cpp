@@ -1,0 +1,61 @@
+// Composing one sheet of 70 labels, and drawing it into a 600 dpi PDF.
+#include "composer.h"
+#include "labelfixtures.h"
+#include "labelfonts.h"
+#include "memoryfeed.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+LabelTemplate sheetLayout(int kind)
+{
+    return kind == 2 ? LabelFixtures::kind2Sheet() : LabelFixtures::prepared(kind);
+}
+
+Composition composeSheet(const LabelTemplate &layout, const QList<QStringList> &records)
+{
+    MemoryFeed feed(records);
+    return composeLabelPages(layout, feed);
+}
+
+// The feed records its calls as it goes, so this is an upper bound.
+void composeSeventyLabels(benchmark::State &state)
+{
+    const LabelTemplate layout = sheetLayout(int(state.range(0)));
+    const QList<QStringList> records = LabelFixtures::kind2Records();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(composeSheet(layout, records));
+}
+BENCHMARK(composeSeventyLabels)->ArgName("kind")->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
+
+void drawSheetToPdfAt600Dpi(benchmark::State &state)
+{
+    const QList<ComposedPage> pages = composeSheet(sheetLayout(2), LabelFixtures::kind2Records()).pages;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        LabelFixtures::writePdf(pages, pdf);
+        bytes = pdf.size();
+    }
+    state.counters["pdf_bytes"] = double(bytes);
+}
+BENCHMARK(drawSheetToPdfAt600Dpi)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    LabelFonts::installKaiSubstitution();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "labeltemplate.h"
+
+#include <QList>
+#include <QPointF>
+#include <QRectF>
+#include <QStringList>
+
+// One composed output page, plain data handed from the composer to every
+// output (preview, printer, PDF, thumbnails). Positions are report units
+// from the page origin, which lies at the left and top margin.
+
+struct ComposedTextBox {
+    QString name;              // Memo1 to Memo3
+    QRectF rect;               // height after stretching
+    TextStyle font;
+    Qt::Alignment alignment;
+    QString text;              // as the feed gave it
+    QStringList lines;         // broken on the 96 dpi text area, the same on every device
+};
+
+struct PlacedLabel {
+    int record = 0;            // 1 upward, in feed order
+    int column = 0;            // 1 to the band's column count
+    QPointF position;          // top left corner
+    QList<ComposedTextBox> boxes;
+};
+
+struct ComposedPage {
+    ReportPage paper;          // paper size, code and the margins of the run
+    QList<PlacedLabel> labels;
+};
+
+// Where a position on the page lies, in millimetres from the paper's top
+// left corner.
+QPointF millimetresFromPaperCorner(const ComposedPage &page, const QPointF &units);

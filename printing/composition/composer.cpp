@@ -1,0 +1,167 @@
+#include "composer.h"
+
+#include "boxstretch.h"
+#include "linebreaker.h"
+#include "reportunits.h"
+
+#include <algorithm>
+
+namespace {
+
+// A row whose bottom comes this close to the page bottom no longer fits.
+constexpr double Tolerance = 0.0001;
+
+double pageHeight(const ReportPage &page)
+{
+    return ReportUnits::fromMm(page.paperHeightMm - page.topMarginMm - page.bottomMarginMm);
+}
+
+// One run: the cursor of a banded page that repeats one data band per
+// record in columns.
+class PageComposer
+{
+public:
+    PageComposer(const LabelTemplate &layout, RecordFeed &feed);
+
+    bool rowFits() const { return m_pageHeight - m_layout.masterData1.height > Tolerance; }
+    QList<ComposedPage> run();
+
+private:
+    bool atEnd();
+    PlacedLabel composeLabel();
+    QString valueOf(const TextBoxTemplate &box);
+    void columnStep();
+    void setColumn(int column);
+    void moveRowToNewPage();
+    ComposedPage &currentPage() { return m_pages.last(); }
+
+    const LabelTemplate &m_layout;
+    const MasterDataBand &m_band;
+    RecordFeed &m_feed;
+    QList<LineBreaker> m_breakers;  // one per text box
+    QPointF m_paperOffset;          // from the paper corner to the page origin
+    double m_pageHeight;
+    QList<ComposedPage> m_pages;
+    double m_curX = 0;
+    double m_curY = 0;
+    int m_curColumn = 1;
+    double m_rowTop = 0;
+    double m_rowBottom = 0;
+    qsizetype m_rowMark = 0;        // labels on the page when the current row began
+    int m_record = 0;
+};
+
+PageComposer::PageComposer(const LabelTemplate &layout, RecordFeed &feed)
+    : m_layout(layout)
+    , m_band(layout.masterData1)
+    , m_feed(feed)
+    , m_paperOffset(ReportUnits::fromMm(layout.page1.leftMarginMm), ReportUnits::fromMm(layout.page1.topMarginMm))
+    , m_pageHeight(pageHeight(layout.page1))
+{
+    for (const TextBoxTemplate &box : layout.boxes)
+        m_breakers.append(LineBreaker(box.font));
+}
+
+QList<ComposedPage> PageComposer::run()
+{
+    m_pages.append(ComposedPage{m_layout.page1, {}});
+    m_feed.frxsrdtst1First();
+    setColumn(1);
+    while (!atEnd()) {
+        if (m_curColumn == 1)
+            m_rowMark = currentPage().labels.size();
+        m_rowTop = m_curY;
+        currentPage().labels.append(composeLabel());
+        m_curY += m_band.height;
+        columnStep();
+        m_feed.frxsrdtst1Next();
+    }
+    // Closes a last row of fewer labels than columns, checked like a full one.
+    m_curColumn = m_band.columns;
+    columnStep();
+    return m_pages;
+}
+
+bool PageComposer::atEnd()
+{
+    bool eof = false;
+    m_feed.frxsrdtst1CheckEOF(eof);
+    return eof;
+}
+
+PlacedLabel PageComposer::composeLabel()
+{
+    PlacedLabel label{++m_record, m_curColumn, QPointF((m_curColumn - 1) * m_band.columnPitch() + m_curX, m_curY), {}};
+    for (qsizetype i = 0; i < m_layout.boxes.size(); ++i) {
+        const TextBoxTemplate &box = m_layout.boxes[i];
+        ComposedTextBox composed{box.name, box.rect.translated(label.position), box.font, box.alignment, valueOf(box), {}};
+        composed.lines = m_breakers[i].lines(composed.text, composed.rect.translated(m_paperOffset));
+        label.boxes.append(composed);
+    }
+    stretchToText(label.boxes, m_layout.boxes);
+    return label;
+}
+
+// A box bound to a data field asks for the value and again for its display
+// text; the display text is shown. An unset value shows as empty text.
+QString PageComposer::valueOf(const TextBoxTemplate &box)
+{
+    std::optional<QString> value;
+    for (int ask = box.storesDataField ? 2 : 1; ask > 0; --ask) {
+        value.reset();
+        m_feed.frxsrdtst1GetValue(box.field, value);
+    }
+    return value.value_or(QString());
+}
+
+void PageComposer::columnStep()
+{
+    m_rowBottom = std::max(m_rowBottom, m_curY);
+    if (m_curColumn < m_band.columns) {
+        m_curY = m_rowTop;
+    } else if (m_pageHeight - m_rowBottom > Tolerance) {
+        m_curY = m_rowBottom;
+    } else {
+        moveRowToNewPage();
+        m_curY += m_rowBottom - m_rowTop;
+    }
+    setColumn(m_curColumn + 1);
+}
+
+void PageComposer::setColumn(int column)
+{
+    m_curColumn = column > m_band.columns ? 1 : column;
+    if (m_curColumn == 1)
+        m_rowBottom = 0;
+}
+
+// The row reappears whole at the top of a new page, its first label at the
+// page origin and the others at their distances from it.
+void PageComposer::moveRowToNewPage()
+{
+    QList<PlacedLabel> row = currentPage().labels.mid(m_rowMark);
+    currentPage().labels.resize(m_rowMark);
+    m_pages.append(ComposedPage{m_layout.page1, {}});
+    m_curY = 0;
+    Q_ASSERT(!row.isEmpty());
+    const QPointF shift = QPointF(m_curX, m_curY) - row.constFirst().position;
+    for (PlacedLabel &label : row) {
+        label.position += shift;
+        for (ComposedTextBox &box : label.boxes)
+            box.rect.translate(shift);
+    }
+    currentPage().labels = row;
+}
+
+} // namespace
+
+Composition composeLabelPages(const LabelTemplate &prepared, RecordFeed &feed)
+{
+    PageComposer composer(prepared, feed);
+    // Checked before the feed is touched: otherwise every row would move to
+    // a page of its own, still reaching past its bottom, between an empty
+    // first and an empty last page.
+    if (!composer.rowFits())
+        return {CompositionStatus::NoRowFits, {}};
+    return {CompositionStatus::Composed, composer.run()};
+}

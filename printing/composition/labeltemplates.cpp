@@ -1,0 +1,82 @@
+#include "labeltemplate.h"
+
+#include "labelkinds.h"
+
+// The four label layouts, with the values the sheets were measured for. The
+// band and box geometry is kept to the digit as it was stored: the grid
+// positions printed on paper depend on it.
+
+namespace {
+
+const ReportPage A4Page1{
+    .paperWidthMm = 210.0,
+    .paperHeightMm = 297.0,
+    .paperSize = 9,
+    .leftMarginMm = 5.0,
+    .rightMarginMm = 5.0,
+    .topMarginMm = 2.0,
+    .bottomMarginMm = 1.0,
+};
+
+const MasterDataBand LabelBand{
+    .columns = 5,
+    .columnWidth = 144.377952755906,
+    .columnGap = 7.55905511811024,
+    .height = 78.99212598,
+};
+
+constexpr double BoxWidth = 140.85838;
+
+// Stored as a 29 px character height (21.75 pt); fonts are whole points here.
+// Every print run sets its own size before composing.
+const TextStyle StoredFont{QStringLiteral("標楷體"), 22, 0};
+
+struct BoxGeometry {
+    const char *name;
+    const char *field;
+    bool storesDataField;
+    double left;
+    double top;
+    double height;
+    StretchMode stretchMode = StretchMode::DontStretch;
+};
+
+TextBoxTemplate textBox(const BoxGeometry &box)
+{
+    return {QString::fromLatin1(box.name), QString::fromLatin1(box.field), box.storesDataField,
+            QRectF(box.left, box.top, BoxWidth, box.height), StoredFont, Qt::AlignCenter, box.stretchMode};
+}
+
+QList<BoxGeometry> boxesOfKind(int kind)
+{
+    switch (kind) {
+    case 1:
+        return {{"Memo1", "n1", false, 0, 1.24520714, 74.32622143}};
+    case 2:
+        return {{"Memo1", "n1", false, 1.44094, 10.76376, 29.11812},
+                {"Memo2", "n2", true, 0, 32.23624, 14.0},
+                {"Memo3", "n3", true, 0, 43.13389, 14.0}};
+    case 3:
+        return {{"Memo1", "n1", false, 0, 8.76376, 36.67718},
+                {"Memo2", "n2", true, 0, 39.7953, 21.55906}};
+    default:
+        return {{"Memo1", "n1", false, 1.44094, 24.44094, 32.89765},
+                {"Memo2", "n2", true, 0, 9.55906, 29.11812, StretchMode::ActualHeight}};
+    }
+}
+
+} // namespace
+
+std::optional<LabelTemplate> labelTemplate(int kind)
+{
+    const LabelKindInfo *info = labelKind(kind);
+    if (!info)
+        return std::nullopt;
+    LabelTemplate layout{QString::fromLatin1(info->templateName), A4Page1, LabelBand, {},
+                         {QStringLiteral("frxUserDataSet1"),
+                          {QStringLiteral("n1"), QStringLiteral("n2"), QStringLiteral("n3"),
+                           QStringLiteral("n4"), QStringLiteral("n5")}}};
+    for (const BoxGeometry &box : boxesOfKind(kind))
+        layout.boxes.append(textBox(box));
+    return layout;
+}

@@ -1,0 +1,46 @@
+#include "linebreaker.h"
+
+#include "reportunits.h"
+#include "textlayout.h"
+
+namespace {
+
+std::optional<QFontMetricsF> metricsAt600(const TextStyle &style)
+{
+    const int dots = TextLayout::characterDotsAt600(style.pointSize);
+    if (dots <= 0)
+        return std::nullopt;
+    QFont font = TextLayout::labelFont(style);
+    font.setPixelSize(dots);
+    return QFontMetricsF(font);
+}
+
+} // namespace
+
+LineBreaker::LineBreaker(const TextStyle &style)
+    : m_metrics(metricsAt600(style))
+{
+}
+
+QStringList LineBreaker::lines(const QString &text, const QRectF &box) const
+{
+    const qreal areaWidthAt600 = TextLayout::textArea(box, 1, 1).width() * ReportUnits::dotsPerUnit(600);
+    return TextLayout::breakLines(text, advances(text), areaWidthAt600);
+}
+
+// One glyph width per character; the second half of a surrogate pair gets 0
+// so that a pair is never split. Text without height takes no width.
+QList<qreal> LineBreaker::advances(const QString &text) const
+{
+    QList<qreal> widths(text.size(), 0);
+    if (!m_metrics)
+        return widths;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isLowSurrogate())
+            continue;
+        const qsizetype length = text.at(i).isHighSurrogate() ? 2 : 1;
+        widths[i] = length == 1 ? m_metrics->horizontalAdvance(text.at(i))
+                                : m_metrics->horizontalAdvance(text.mid(i, length));
+    }
+    return widths;
+}

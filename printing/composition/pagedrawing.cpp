@@ -1,0 +1,70 @@
+#include "pagedrawing.h"
+
+#include "reportunits.h"
+#include "textlayout.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace {
+
+constexpr int NoColour = 536870911;  // clNone
+
+// Windows colour values hold red in the low byte. A box whose colour was
+// never chosen draws black.
+QColor colourOf(int windowsColour)
+{
+    if (windowsColour == NoColour)
+        return Qt::black;
+    return QColor(windowsColour & 0xff, (windowsColour >> 8) & 0xff, (windowsColour >> 16) & 0xff);
+}
+
+struct DeviceScale {
+    double x;
+    double y;
+};
+
+void drawBox(QPainter &painter, const ComposedTextBox &box, const QRect &area, double dotsPerUnitY)
+{
+    const QFont font = TextLayout::labelFont(box.font);
+    const QFontMetricsF metrics(font, painter.device());
+    // The character height is the em; split it like the font's cell so that
+    // the glyphs stand inside their line.
+    const qreal characterDots = TextLayout::characterHeight(box.font.pointSize) * dotsPerUnitY;
+    const qreal baseline = characterDots * metrics.ascent() / (metrics.ascent() + metrics.descent());
+    const qreal pitch = TextLayout::linePitch(box.font.pointSize) * dotsPerUnitY;
+    const int top = TextLayout::blockTop(area, box.lines.size() * pitch, box.alignment);
+
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(colourOf(box.font.color));
+    painter.setClipRect(area, Qt::IntersectClip);
+    for (qsizetype i = 0; i < box.lines.size(); ++i) {
+        const QString &line = box.lines[i];
+        const int left = TextLayout::lineLeft(area, metrics.horizontalAdvance(line), box.alignment);
+        const double lineTop = top + ReportUnits::roundHalfEven(i * pitch);
+        painter.drawText(QPointF(left, lineTop + baseline), line);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+void drawComposedPage(QPainter &painter, const ComposedPage &page, QPoint unprintableOffset)
+{
+    const QPaintDevice *device = painter.device();
+    const DeviceScale scale{ReportUnits::dotsPerUnit(device->logicalDpiX()),
+                            ReportUnits::dotsPerUnit(device->logicalDpiY())};
+    const QPointF origin(ReportUnits::fromMm(page.paper.leftMarginMm), ReportUnits::fromMm(page.paper.topMarginMm));
+
+    for (const PlacedLabel &label : page.labels) {
+        for (const ComposedTextBox &box : label.boxes) {
+            // Text of 0 points has no height and shows nothing.
+            if (box.lines.isEmpty() || TextLayout::characterDotsAt600(box.font.pointSize) <= 0)
+                continue;
+            const QRect area = TextLayout::textArea(box.rect.translated(origin), scale.x, scale.y);
+            drawBox(painter, box, area.translated(-unprintableOffset), scale.y);
+        }
+    }
+}
