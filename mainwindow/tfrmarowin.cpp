@@ -230,11 +230,6 @@ void TFrMarowin::btnScallUpRightClick()
     pnlgrid->zoom(GridZoom::ZoomInNumerator, GridZoom::Denominator);
 }
 
-void TFrMarowin::btn1Click()
-{
-    // The print run arrives with the printing code.
-}
-
 void TFrMarowin::btn1MouseUp(Qt::MouseButton button)
 {
     if (button != Qt::RightButton)

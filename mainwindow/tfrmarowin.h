@@ -2,6 +2,7 @@
 
 #include "inifailure.h"
 #include "labelkinds.h"
+#include "recordfeed.h"
 
 #include <QWidget>
 
@@ -22,7 +23,7 @@ class MemoCell;
 // The main window FrMarowin. Its 70 cells are the sheet page; it loads and
 // saves pages around page turns and kind changes, and keeps the text styles
 // of the current kind in its style panels.
-class TFrMarowin : public QWidget
+class TFrMarowin : public QWidget, public RecordFeed
 {
     Q_OBJECT
 
@@ -56,6 +57,15 @@ public:
     // Stores the panels of the current kind in its style sections; shows
     // one message and returns false when sys.ini cannot be written.
     bool WriteToIniFont();
+
+    // The record feed of the print run: record n is cell n, fields n1, n2
+    // and n3 its lines 0, 1 and 2.
+    void frxsrdtst1First() override;
+    void frxsrdtst1Next() override;
+    void frxsrdtst1Prior() override;
+    void frxsrdtst1CheckEOF(bool &eof) override;
+    void frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value) override;
+    int recordNumber() const { return FRecNo; }
 
     // Writes the shown page under the kind and page it was loaded as, then
     // the kind's text styles. Shows one message and returns false on failure.

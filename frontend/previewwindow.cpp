@@ -1,0 +1,278 @@
+#include "previewwindow.h"
+
+#include "filedialogs.h"
+#include "pagedrawing.h"
+#include "printeraccess.h"
+#include "usermessages.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QPageLayout fullPageLayout(const QPageSize &paper)
+{
+    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+}
+
+QPageSize paperOf(const QList<ComposedPage> &pages)
+{
+    const ReportPage paper = pages.isEmpty() ? ReportPage{210, 297, 9, 0, 0, 0, 0} : pages.first().paper;
+    return QPageSize(QSizeF(paper.paperWidthMm, paper.paperHeightMm), QPageSize::Millimeter, QString(),
+                     QPageSize::FuzzyMatch);
+}
+
+} // namespace
+
+PreviewWindow::PreviewWindow(Compose compose, const Composition &first, QWidget *parent)
+    : QDialog(parent, Qt::Window)
+    , m_compose(std::move(compose))
+    , m_pages(first.pages)
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setObjectName(QStringLiteral("PreviewWindow"));
+    setWindowTitle(QStringLiteral("預覽"));
+    setWindowState(Qt::WindowMaximized);
+    // The origin at the paper's corner: labels are placed by their true
+    // distances from it, whatever the printer cannot reach.
+    m_printer->setFullPage(true);
+    m_printer->setPageLayout(fullPageLayout(paperOf(m_pages)));
+
+    m_preview = new QPrintPreviewWidget(m_printer.get(), this);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &PreviewWindow::paintPages);
+    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &PreviewWindow::updatePageControls);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildToolBar();
+    layout->addWidget(findChild<QToolBar *>());
+    layout->addWidget(m_preview, 1);
+
+    m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    m_preview->setZoomFactor(1.0);
+    m_preview->updatePreview();
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::buildToolBar()
+{
+    auto *bar = new QToolBar(this);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const auto add = [this, bar](QStyle::StandardPixmap icon, const QString &text, const QKeySequence &key,
+                                 auto slot) {
+        QAction *action = bar->addAction(style()->standardIcon(icon), text);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(QStyle::SP_DialogOkButton, QStringLiteral("列印"), QKeySequence::Print, &PreviewWindow::print);
+    add(QStyle::SP_DialogSaveButton, QStringLiteral("匯出 PDF"), QKeySequence::Save, &PreviewWindow::exportPdf);
+    bar->addSeparator();
+    add(QStyle::SP_ArrowUp, QStringLiteral("放大"), QKeySequence::ZoomIn, [this] { m_preview->zoomIn(); });
+    add(QStyle::SP_ArrowDown, QStringLiteral("縮小"), QKeySequence::ZoomOut, [this] { m_preview->zoomOut(); });
+    add(QStyle::SP_FileIcon, QStringLiteral("實際大小"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] {
+        m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        m_preview->setZoomFactor(1.0);
+    });
+    add(QStyle::SP_TitleBarMaxButton, QStringLiteral("符合寬度"), QKeySequence(), [this] { m_preview->fitToWidth(); });
+    add(QStyle::SP_TitleBarNormalButton, QStringLiteral("整頁"), QKeySequence(), [this] { m_preview->fitInView(); });
+    bar->addSeparator();
+    add(QStyle::SP_MediaSkipBackward, QStringLiteral("第一頁"), QKeySequence(Qt::Key_Home),
+        [this] { m_preview->setCurrentPage(1); });
+    add(QStyle::SP_MediaSeekBackward, QStringLiteral("上一頁"), QKeySequence(Qt::Key_PageUp),
+        [this] { m_preview->setCurrentPage(currentPage() - 1); });
+    m_pageField = new QSpinBox(bar);
+    m_pageField->setObjectName(QStringLiteral("pageField"));
+    bar->addWidget(m_pageField);
+    m_pageTotal = new QLabel(bar);
+    bar->addWidget(m_pageTotal);
+    connect(m_pageField, &QSpinBox::valueChanged, this, [this](int page) { m_preview->setCurrentPage(page); });
+    add(QStyle::SP_MediaSeekForward, QStringLiteral("下一頁"), QKeySequence(Qt::Key_PageDown),
+        [this] { m_preview->setCurrentPage(currentPage() + 1); });
+    add(QStyle::SP_MediaSkipForward, QStringLiteral("最後頁"), QKeySequence(Qt::Key_End),
+        [this] { m_preview->setCurrentPage(pageCount()); });
+    bar->addSeparator();
+    add(QStyle::SP_FileDialogDetailedView, QStringLiteral("版面設定"), QKeySequence(), &PreviewWindow::pageSetup);
+    bar->addSeparator();
+    add(QStyle::SP_DialogCloseButton, QStringLiteral("關閉"), QKeySequence(), &PreviewWindow::reject);
+}
+
+int PreviewWindow::pageCount() const
+{
+    return m_pages.size();
+}
+
+int PreviewWindow::currentPage() const
+{
+    return m_preview->currentPage();
+}
+
+double PreviewWindow::zoomFactor() const
+{
+    return m_preview->zoomFactor();
+}
+
+void PreviewWindow::updatePageControls()
+{
+    const QSignalBlocker quiet(m_pageField);
+    m_pageField->setRange(1, std::max(1, pageCount()));
+    m_pageField->setValue(currentPage());
+    m_pageTotal->setText(QStringLiteral(" / %1 頁 ").arg(pageCount()));
+}
+
+void PreviewWindow::paintPages(QPrinter *printer)
+{
+    drawAll(*printer, 1, pageCount());
+}
+
+bool PreviewWindow::drawAll(QPaintDevice &device, int from, int to) const
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    auto *paged = dynamic_cast<QPagedPaintDevice *>(&device);
+    for (int page = from; page <= to && page <= pageCount(); ++page) {
+        if (page > from && paged && !paged->newPage())
+            return false;
+        drawComposedPage(painter, m_pages[page - 1]);
+    }
+    return painter.end();
+}
+
+bool PreviewWindow::writePdf(const QString &path, QString *problem) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (problem)
+            *problem = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(600);
+        writer.setCreator(QStringLiteral("岑禾"));
+        writer.setTitle(QStringLiteral("標籤"));
+        writer.setPageLayout(fullPageLayout(paperOf(m_pages)));
+        if (!drawAll(writer, 1, pageCount())) {
+            file.cancelWriting();
+            if (problem)
+                *problem = QStringLiteral("無法產生 PDF 內容");
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        if (problem)
+            *problem = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void PreviewWindow::exportPdf()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = FileDialogs::saveFileName(this, QStringLiteral("匯出 PDF"),
+                                                   QDir(documents).filePath(QStringLiteral("標籤.pdf")),
+                                                   QStringLiteral("PDF 檔 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    QString problem;
+    if (!writePdf(path, &problem))
+        UserMessages::showError(this, QStringLiteral("無法寫入 PDF 檔：%1\n原因：%2")
+                                          .arg(QDir::toNativeSeparators(path), problem));
+}
+
+bool PreviewWindow::confirmUnprintableBand(const QPrinter &printer)
+{
+    if (m_pages.isEmpty())
+        return true;
+    const QMarginsF reach = printer.pageLayout().minimumMargins();  // in the layout's units
+    const double toMm = QPageLayout::Millimeter == printer.pageLayout().units() ? 1.0 : 25.4 / 72.0;
+    const ReportPage &paper = m_pages.first().paper;
+    const double lowestRow = [&] {
+        double bottom = 0;
+        for (const ComposedPage &page : m_pages) {
+            for (const PlacedLabel &label : page.labels) {
+                for (const ComposedTextBox &box : label.boxes)
+                    bottom = std::max(bottom, millimetresFromPaperCorner(page, box.rect.bottomLeft()).y());
+            }
+        }
+        return bottom;
+    }();
+    const bool clipped = paper.topMarginMm < reach.top() * toMm || paper.leftMarginMm < reach.left() * toMm
+        || lowestRow > paper.paperHeightMm - reach.bottom() * toMm;
+    if (!clipped)
+        return true;
+    return UserMessages::askYesNoCancel(
+               this, QStringLiteral("這台印表機的紙邊有無法列印的範圍（上 %1、下 %2、左 %3 毫米），"
+                                    "部分標籤的文字可能印不出來。\n\n仍要列印嗎？")
+                         .arg(reach.top() * toMm, 0, 'f', 1)
+                         .arg(reach.bottom() * toMm, 0, 'f', 1)
+                         .arg(reach.left() * toMm, 0, 'f', 1))
+        == UserMessages::Answer::Yes;
+}
+
+void PreviewWindow::print()
+{
+    if (!PrinterAccess::anyPrinterInstalled()) {
+        UserMessages::showError(this, QStringLiteral("系統中沒有安裝任何印表機，無法列印。\n"
+                                                     "請先安裝印表機，或改用「匯出 PDF」存成檔案。"));
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(m_printer->pageLayout());
+    if (!PrinterAccess::choosePrinter(this, printer, pageCount()))
+        return;
+    if (!printer.isValid()) {
+        UserMessages::showError(this, QStringLiteral("Printer selected is not valid"));
+        return;
+    }
+    if (!confirmUnprintableBand(printer))
+        return;
+    const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
+    const int from = range ? printer.fromPage() : 1;
+    const int to = range ? printer.toPage() : pageCount();
+    if (!drawAll(printer, from, to))
+        UserMessages::showError(this, QStringLiteral("Printer selected is not valid"));
+}
+
+void PreviewWindow::pageSetup()
+{
+    QPageSetupDialog dialog(m_printer.get(), this);
+    dialog.setWindowTitle(QStringLiteral("版面設定"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    changePaper(m_printer->pageLayout().pageSize());
+}
+
+void PreviewWindow::changePaper(const QPageSize &paper)
+{
+    adopt(m_compose(paper));
+}
+
+void PreviewWindow::adopt(const Composition &composition)
+{
+    if (composition.status == CompositionStatus::NoRowFits) {
+        UserMessages::showError(this, QStringLiteral("這種紙張上放不下任何一列標籤，版面維持原樣。"));
+        return;
+    }
+    m_pages = composition.pages;
+    m_printer->setPageLayout(fullPageLayout(paperOf(m_pages)));
+    m_preview->updatePreview();
+}

@@ -1,0 +1,81 @@
+// The print run: the cells on screen, saved or not, as 70 records of the
+// current kind's label sheet, previewed and printed.
+#include "tfrmarowin.h"
+
+#include "cellgrid.h"
+#include "memocell.h"
+#include "previewwindow.h"
+#include "printrun.h"
+#include "stylepanel.h"
+#include "sysini.h"
+#include "usermessages.h"
+
+namespace {
+
+PrintRun::BoxStyle boxStyle(const TextStylePanel *panel)
+{
+    return {panel->fontName(), double(panel->size()), panel->color()};
+}
+
+void setPaper(LabelTemplate &sheet, const QPageSize &paper)
+{
+    const QSizeF size = paper.size(QPageSize::Millimeter);
+    sheet.page1.paperWidthMm = size.width();
+    sheet.page1.paperHeightMm = size.height();
+    sheet.page1.paperSize = paper.windowsId();
+}
+
+} // namespace
+
+void TFrMarowin::btn1Click()
+{
+    const PrintRun::Margins margins = PrintRun::readMargins(SysIni::fileName());
+    const std::optional<LabelTemplate> prepared = PrintRun::preparedTemplate(
+        FMode, margins, boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
+    if (!prepared)
+        return;
+    const Composition first = composeLabelPages(*prepared, *this);
+    if (first.status == CompositionStatus::NoRowFits) {
+        UserMessages::showError(this, PrintRun::noRowFitsMessage(margins));
+        return;
+    }
+    PreviewWindow preview(
+        [this, prepared](const QPageSize &paper) {
+            LabelTemplate sheet = *prepared;
+            setPaper(sheet, paper);
+            return composeLabelPages(sheet, *this);
+        },
+        first, this);
+    preview.exec();
+}
+
+void TFrMarowin::frxsrdtst1First()
+{
+    FRecNo = 1;
+}
+
+void TFrMarowin::frxsrdtst1Next()
+{
+    ++FRecNo;
+}
+
+void TFrMarowin::frxsrdtst1Prior()
+{
+    --FRecNo;
+}
+
+void TFrMarowin::frxsrdtst1CheckEOF(bool &eof)
+{
+    if (FRecNo > SheetPage::CellCount)
+        eof = true;
+}
+
+void TFrMarowin::frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value)
+{
+    static const QStringList fields{QStringLiteral("n1"), QStringLiteral("n2"), QStringLiteral("n3")};
+    const qsizetype line = fields.indexOf(varName, Qt::CaseInsensitive);
+    if (line < 0)
+        return;  // n4, n5 and anything else stay unanswered
+    const MemoCell *memo = pnlgrid->cell(FRecNo);
+    value = memo ? memo->line(int(line)) : QString();
+}

@@ -1,0 +1,58 @@
+#include "printrun.h"
+
+#include "iniutil.h"
+#include "sysini.h"
+
+#include <cmath>
+
+namespace PrintRun {
+
+namespace {
+
+double positiveOr(double value, double fallback)
+{
+    return value > 0 ? value : fallback;
+}
+
+int wholePoints(double size)
+{
+    return int(std::nearbyint(size));  // the default rounding mode: half to even
+}
+
+} // namespace
+
+Margins readMargins(const QString &settingsPath)
+{
+    const double top = IniUtil::IniReadFloat(settingsPath, SysIni::marginSection(), SysIni::topMarginKey());
+    const double left = IniUtil::IniReadFloat(settingsPath, SysIni::marginSection(), SysIni::leftMarginKey());
+    return Margins{positiveOr(top, DefaultTopMargin), positiveOr(left, DefaultLeftMargin)};
+}
+
+std::optional<LabelTemplate> preparedTemplate(int kind, const Margins &margins, const BoxStyle &name,
+                                              const BoxStyle &third, const BoxStyle &address)
+{
+    std::optional<LabelTemplate> prepared = labelTemplate(kind);
+    if (!prepared)
+        return prepared;
+    prepared->page1.topMarginMm = margins.top;
+    prepared->page1.leftMarginMm = margins.left;
+    for (TextBoxTemplate &box : prepared->boxes) {
+        const BoxStyle &style = box.name.compare(QLatin1String("memo1"), Qt::CaseInsensitive) == 0 ? name
+            : box.name.compare(QLatin1String("memo2"), Qt::CaseInsensitive) == 0                ? third
+                                                                                                 : address;
+        box.font.family = style.family;
+        box.font.pointSize = wholePoints(style.size);
+        box.font.color = style.color;
+    }
+    return prepared;
+}
+
+QString noRowFitsMessage(const Margins &margins)
+{
+    return QStringLiteral("邊界太大，頁面上放不下任何一列標籤。\n\n"
+                          "目前上邊界為 %1 毫米、左邊界為 %2 毫米；每列標籤高 20.9 毫米，下邊界 1 毫米，"
+                          "A4 紙高 297 毫米。\n請在「預覽列印」按鈕上按滑鼠右鍵，把上邊界改小。")
+        .arg(QString::number(margins.top, 'g', 15), QString::number(margins.left, 'g', 15));
+}
+
+} // namespace PrintRun

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "labeltemplate.h"
+
+#include <QString>
+
+#include <optional>
+
+// Preparing a print: the margins read afresh from sys.ini and the template
+// of the kind with those margins and the style panels' fonts.
+namespace PrintRun {
+
+constexpr int DefaultTopMargin = 2;   // mm, as the templates store
+constexpr int DefaultLeftMargin = 5;  // mm
+
+struct Margins {
+    double top = DefaultTopMargin;
+    double left = DefaultLeftMargin;
+};
+
+// A stored margin that is missing, not a number, 0 or negative gives the
+// default; there is no upper bound.
+Margins readMargins(const QString &settingsPath);
+
+// The font of one text box as a style panel holds it.
+struct BoxStyle {
+    QString family;
+    double size = 0;  // points; rounded half to even
+    int color = 0;
+};
+
+// The template of kind 1..4 with the margins set and Memo1 styled from the
+// name panel, Memo2 from the third panel and Memo3 from the address panel
+// (where the kind has those boxes). Empty for any other kind.
+std::optional<LabelTemplate> preparedTemplate(int kind, const Margins &margins, const BoxStyle &name,
+                                              const BoxStyle &third, const BoxStyle &address);
+
+// What the user is told when the margins leave no room for one row.
+QString noRowFitsMessage(const Margins &margins);
+
+} // namespace PrintRun
