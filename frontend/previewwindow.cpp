@@ -47,8 +47,8 @@ PreviewWindow::PreviewWindow(Compose compose, const Composition &first, QWidget 
     setWindowState(Qt::WindowMaximized);
     // The origin at the paper's corner: labels are placed by their true
     // distances from it, whatever the printer cannot reach.
-    m_printer->setFullPage(true);
     m_printer->setPageLayout(fullPageLayout(paperOf(m_pages)));
+    m_printer->setFullPage(true);
 
     m_preview = new QPrintPreviewWidget(m_printer.get(), this);
     m_preview->setObjectName(QStringLiteral("preview"));
@@ -235,10 +235,11 @@ void PreviewWindow::print()
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setFullPage(true);
     printer.setPageLayout(m_printer->pageLayout());
+    printer.setFullPage(true);
     if (!PrinterAccess::choosePrinter(this, printer, pageCount()))
         return;
+    printer.setFullPage(true);
     if (!printer.isValid()) {
         UserMessages::showError(this, QStringLiteral("Printer selected is not valid"));
         return;
@@ -274,5 +275,6 @@ void PreviewWindow::adopt(const Composition &composition)
     }
     m_pages = composition.pages;
     m_printer->setPageLayout(fullPageLayout(paperOf(m_pages)));
+    m_printer->setFullPage(true);
     m_preview->updatePreview();
 }

@@ -29,6 +29,7 @@ public:
     ~PreviewWindow() override;
 
     int pageCount() const;
+    const QList<ComposedPage> &pages() const { return m_pages; }
     int currentPage() const;
     double zoomFactor() const;
     QPrintPreviewWidget *previewWidget() const { return m_preview; }

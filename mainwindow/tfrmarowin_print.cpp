@@ -73,9 +73,12 @@ void TFrMarowin::frxsrdtst1CheckEOF(bool &eof)
 void TFrMarowin::frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value)
 {
     static const QStringList fields{QStringLiteral("n1"), QStringLiteral("n2"), QStringLiteral("n3")};
-    const qsizetype line = fields.indexOf(varName, Qt::CaseInsensitive);
-    if (line < 0)
-        return;  // n4, n5 and anything else stay unanswered
-    const MemoCell *memo = pnlgrid->cell(FRecNo);
-    value = memo ? memo->line(int(line)) : QString();
+    for (int line = 0; line < fields.size(); ++line) {
+        if (varName.compare(fields[line], Qt::CaseInsensitive) == 0) {
+            const MemoCell *memo = pnlgrid->cell(FRecNo);
+            value = memo ? memo->line(line) : QString();
+            return;
+        }
+    }
+    // n4, n5 and anything else stay unanswered.
 }

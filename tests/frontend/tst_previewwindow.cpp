@@ -1,0 +1,153 @@
+// The preview and print window: printing through the (replaced) print
+// dialog, the messages when that cannot happen, PDF export, page setup.
+#include "composer.h"
+#include "labelfixtures.h"
+#include "labelfonts.h"
+#include "memoryfeed.h"
+#include "pdfwords.h"
+#include "previewwindow.h"
+#include "printeraccess.h"
+#include "usermessages.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+Composition composeKindTwo(int records = 70, double paperHeightMm = 297)
+{
+    LabelTemplate sheet = LabelFixtures::kind2Sheet();
+    sheet.page1.paperHeightMm = paperHeightMm;
+    MemoryFeed feed(LabelFixtures::kind2Records(records));
+    return composeLabelPages(sheet, feed);
+}
+
+bool isPdf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
+} // namespace
+
+class TestPreviewWindow : public QObject
+{
+    Q_OBJECT
+
+    QStringList m_shown;
+    QTemporaryDir m_dir;
+
+    void printWith(bool installed, const std::function<bool(QPrinter &)> &choose)
+    {
+        PrinterAccess::setHooks({[installed] { return installed; }, choose});
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        preview.print();
+        PrinterAccess::setHooks({});
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        LabelFonts::installKaiSubstitution();
+        UserMessages::setAnswerer([this](const UserMessages::Shown &message) {
+            m_shown.append(message.text);
+            return UserMessages::Answer::Yes;
+        });
+    }
+    void cleanupTestCase() { UserMessages::setAnswerer({}); }
+    void init() { m_shown.clear(); }
+
+    void opensAtTrueSize()
+    {
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        QCOMPARE(preview.windowTitle(), QStringLiteral("預覽"));
+        QVERIFY(preview.windowState() & Qt::WindowMaximized);
+        QCOMPARE(preview.zoomFactor(), 1.0);
+        QCOMPARE(preview.pageCount(), 1);
+    }
+
+    void noPrinterInstalled()
+    {
+        bool asked = false;
+        printWith(false, [&](QPrinter &) { return asked = true; });
+        QVERIFY(!asked);
+        QCOMPARE(m_shown.size(), 1);
+        QVERIFY(m_shown[0].contains(QStringLiteral("沒有安裝任何印表機")));
+    }
+
+    void cancelledDialogPrintsNothing()
+    {
+        const QString out = m_dir.filePath(QStringLiteral("cancelled.pdf"));
+        printWith(true, [&](QPrinter &printer) {
+            printer.setOutputFileName(out);
+            return false;
+        });
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(m_shown.isEmpty());
+    }
+
+    void printerThatCannotBeOpened()
+    {
+        printWith(true, [](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/out.pdf"));
+            return true;
+        });
+        QCOMPARE(m_shown, QStringList{QStringLiteral("Printer selected is not valid")});
+    }
+
+    void printsEveryPageOnTheChosenPrinter()
+    {
+        const QString out = m_dir.filePath(QStringLiteral("printed.pdf"));
+        bool fullPage = false;
+        printWith(true, [&](QPrinter &printer) {
+            fullPage = printer.fullPage();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(out);
+            return true;
+        });
+        QVERIFY(fullPage);
+        QVERIFY(isPdf(out));
+        QVERIFY(m_shown.isEmpty());
+        // Through the printer as in the preview: the first name centred in
+        // its box, 5 + 0.38 + 37.27 / 2 mm from the paper's left edge.
+        const QList<PdfWord> words = pdfWords(out);
+        if (words.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString firstName = LabelFixtures::kind2Records(1).first().first();
+        const auto name = std::find_if(words.cbegin(), words.cend(), [&](const PdfWord &w) { return w.text == firstName; });
+        QVERIFY(name != words.cend());
+        QVERIFY(qAbs(name->box.center().x() - (5 + 0.38 + 37.27 / 2)) < 0.3);
+    }
+
+    void exportWritesAPdf()
+    {
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        const QString out = m_dir.filePath(QStringLiteral("標籤.pdf"));
+        QVERIFY(preview.writePdf(out));
+        QVERIFY(isPdf(out));
+        QString problem;
+        QVERIFY(!preview.writePdf(QStringLiteral("/nonexistent-folder/x.pdf"), &problem));
+        QVERIFY(!problem.isEmpty());
+    }
+
+    void pageSetupComposesAgain()
+    {
+        QList<QPageSize> asked;
+        PreviewWindow preview(
+            [&](const QPageSize &paper) {
+                asked.append(paper);
+                return composeKindTwo(70, paper.size(QPageSize::Millimeter).height());
+            },
+            composeKindTwo());
+        preview.changePaper(QPageSize(QPageSize::A5));
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].id(), QPageSize::A5);
+        QVERIFY(preview.pageCount() > 1);  // 14 rows no longer fit
+    }
+};
+
+QTEST_MAIN(TestPreviewWindow)
+#include "tst_previewwindow.moc"

@@ -1,0 +1,216 @@
+// The print run from the main window: the record feed over the cells, the
+// preview button and its right-button margin dialog, and a PDF exported
+// from the preview checked against the label grid.
+#include "cellgrid.h"
+#include "filedialogs.h"
+#include "labelfonts.h"
+#include "memocell.h"
+#include "pagemarginsetdialog.h"
+#include "pdfwords.h"
+#include "previewwindow.h"
+#include "sizespinbox.h"
+#include "tfrmarowin.h"
+#include "usermessages.h"
+#include "workdir.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs `action` on the modal window that `trigger` opens; returns the class
+// name of that window, or an empty text when none opened.
+QString onModal(const std::function<void()> &trigger, const std::function<void(QWidget *)> &action)
+{
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            opened = QString::fromLatin1(modal->metaObject()->className());
+            action(modal);
+        }
+    });
+    trigger();
+    QCoreApplication::processEvents();
+    return opened;
+}
+
+QString kindTwoName(int cell)
+{
+    return QStringLiteral("王%1").arg(cell, 2, 10, QLatin1Char('0'));
+}
+
+void fillKindTwoPage(TFrMarowin &window)
+{
+    for (int n = 1; n <= SheetPage::CellCount; ++n)
+        window.grid()->cell(n)->setLines({kindTwoName(n), QStringLiteral("生%1").arg(n), QStringLiteral("址%1").arg(n)});
+}
+
+} // namespace
+
+class TestMarowinPrint : public QObject
+{
+    Q_OBJECT
+
+    QList<UserMessages::Shown> m_shown;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        LabelFonts::installKaiSubstitution();
+        UserMessages::setAnswerer([this](const UserMessages::Shown &message) {
+            m_shown.append(message);
+            return UserMessages::Answer::Ok;
+        });
+    }
+    void cleanupTestCase() { UserMessages::setAnswerer({}); }
+    void init() { m_shown.clear(); }
+
+    void feedWalksTheCells()
+    {
+        WorkDir dir;
+        TFrMarowin window;
+        window.FormActivate();
+        window.grid()->cell(70)->setLines({QStringLiteral("陳美玲"), QStringLiteral("生辰")});
+        window.frxsrdtst1First();
+        for (int i = 0; i < 69; ++i)
+            window.frxsrdtst1Next();
+        QCOMPARE(window.recordNumber(), 70);
+        bool eof = false;
+        window.frxsrdtst1CheckEOF(eof);
+        QVERIFY(!eof);
+
+        std::optional<QString> value;
+        window.frxsrdtst1GetValue(QStringLiteral("N1"), value);
+        QCOMPARE(value, std::optional<QString>(QStringLiteral("陳美玲")));
+        window.frxsrdtst1GetValue(QStringLiteral("n3"), value);
+        QCOMPARE(value, std::optional<QString>(QString()));  // a line the cell lacks
+        std::optional<QString> unanswered;
+        window.frxsrdtst1GetValue(QStringLiteral("n4"), unanswered);
+        QVERIFY(!unanswered);
+
+        window.frxsrdtst1Next();
+        window.frxsrdtst1CheckEOF(eof);
+        QVERIFY(eof);
+        std::optional<QString> beyond;
+        window.frxsrdtst1GetValue(QStringLiteral("n1"), beyond);  // no cell 71
+        QCOMPARE(beyond, std::optional<QString>(QString()));
+    }
+
+    void previewShowsTheCellsAndStylesOfNow()
+    {
+        WorkDir dir;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
+        TFrMarowin window;
+        window.FormActivate();
+        window.grid()->cell(1)->setLines({QStringLiteral("林志明"), QStringLiteral("甲市乙區丁路8號")});
+        const QByteArray settings = dir.read(QStringLiteral("sys.ini"));
+        QList<ComposedPage> pages;
+        const auto keepPages = [&](QWidget *modal) {
+            auto *preview = qobject_cast<PreviewWindow *>(modal);
+            pages = preview->pages();
+            QCOMPARE(preview->windowTitle(), QStringLiteral("預覽"));
+            QCOMPARE(preview->zoomFactor(), 1.0);
+            preview->reject();
+        };
+        QCOMPARE(onModal([&] { window.btn1Click(); }, keepPages), QStringLiteral("PreviewWindow"));
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0].labels.size(), 70);
+        const PlacedLabel &first = pages[0].labels[0];
+        // The address typed without birth data prints in the n2 box.
+        for (const ComposedTextBox &box : first.boxes) {
+            if (box.name == QLatin1String("Memo2"))
+                QCOMPARE(box.text, QStringLiteral("甲市乙區丁路8號"));
+            if (box.name == QLatin1String("Memo3"))
+                QCOMPARE(box.text, QString());
+            if (box.name == QLatin1String("Memo1"))
+                QCOMPARE(box.font.pointSize, 20);
+        }
+        QCOMPARE(pages[0].labels[69].boxes[0].text, QString());  // an empty cell is an empty label
+
+        // A size changed after that run is used by the next, unsaved cells too.
+        window.findChild<SizeSpinBox *>(QStringLiteral("spinSize"))->setValue(14);
+        window.grid()->cell(1)->setLines({QStringLiteral("未存的名字")});
+        onModal([&] { window.btn1Click(); }, keepPages);
+        QCOMPARE(pages[0].labels[0].boxes[0].font.pointSize, 14);
+        QCOMPARE(pages[0].labels[0].boxes[0].text, QStringLiteral("未存的名字"));
+        QVERIFY(!dir.exists(QStringLiteral("地址1.ini")));  // printing saves nothing
+        QVERIFY(m_shown.isEmpty());
+    }
+
+    void marginsLeavingNoRoomAreReported()
+    {
+        WorkDir dir;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n[標籤]\r\nTOPMARGIN=280\r\n");
+        TFrMarowin window;
+        window.FormActivate();
+        QCOMPARE(onModal([&] { window.btn1Click(); }, [](QWidget *modal) { modal->close(); }), QString());
+        QCOMPARE(m_shown.size(), 1);
+        QVERIFY(m_shown[0].text.contains(QStringLiteral("280")));
+    }
+
+    void rightButtonOpensTheMarginDialogOnly()
+    {
+        WorkDir dir;
+        TFrMarowin window;
+        window.show();
+        window.FormActivate();
+        auto *btn1 = window.findChild<QPushButton *>(QStringLiteral("btn1"));
+        const auto cancel = [](QWidget *modal) { modal->close(); };
+        QCOMPARE(onModal([&] { QTest::mouseClick(btn1, Qt::RightButton); }, cancel),
+                 QStringLiteral("TPageMarginSetDlg"));
+        QCOMPARE(onModal([&] { QTest::mouseClick(btn1, Qt::LeftButton); }, cancel), QStringLiteral("PreviewWindow"));
+        QCOMPARE(onModal([&] { window.btn1MouseUp(Qt::LeftButton); }, cancel), QString());
+    }
+
+    void exportedPdfHasTheLabelsOnTheGrid()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        WorkDir dir;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
+        TFrMarowin window;
+        window.show();
+        window.FormActivate();
+        fillKindTwoPage(window);
+
+        // Top 3 and left 6 mm through the margin dialog.
+        onModal([&] { window.btn1MouseUp(Qt::RightButton); }, [](QWidget *modal) {
+            modal->findChild<QLineEdit *>(QStringLiteral("TopMarginEd"))->setText(QStringLiteral("3"));
+            modal->findChild<QLineEdit *>(QStringLiteral("LeftMarginEd"))->setText(QStringLiteral("6"));
+            modal->findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
+        });
+        const QString pdf = dir.path(QStringLiteral("標籤.pdf"));
+        FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &) { return pdf; });
+        onModal([&] { QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("btn1")), Qt::LeftButton); },
+                [](QWidget *modal) {
+                    auto *preview = qobject_cast<PreviewWindow *>(modal);
+                    preview->exportPdf();
+                    preview->reject();
+                });
+        FileDialogs::setAnswerer({});
+        QVERIFY(m_shown.isEmpty());
+
+        const QList<PdfWord> words = pdfWords(pdf);
+        int checked = 0;
+        for (int n = 1; n <= SheetPage::CellCount; ++n) {
+            const int row = (n - 1) / 5;
+            const int column = (n - 1) % 5;
+            // The name box: 0.38 mm in and 2.85 mm down in its label, 37.27 x 7.70 mm.
+            const QPointF centre(6 + column * 40.2 + 0.38 + 37.27 / 2, 3 + row * 20.9 + 2.85 + 7.70 / 2);
+            for (const PdfWord &word : words) {
+                if (word.text != kindTwoName(n))
+                    continue;
+                QVERIFY2(qAbs(word.box.center().x() - centre.x()) < 0.3, qPrintable(word.text));
+                QVERIFY2(qAbs(word.box.center().y() - centre.y()) < 1.0, qPrintable(word.text));
+                ++checked;
+            }
+        }
+        QCOMPARE(checked, SheetPage::CellCount);
+    }
+};
+
+QTEST_MAIN(TestMarowinPrint)
+#include "tst_marowinprint.moc"
