@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class CellGrid;
 class KindThumbnail;
@@ -19,6 +20,7 @@ class TFrEdit;
 class TFrSupport;
 class TFrWelcome;
 class MemoCell;
+class PreviewWindow;
 
 // The main window FrMarowin. Its 70 cells are the sheet page; it loads and
 // saves pages around page turns and kind changes, and keeps the text styles
@@ -45,6 +47,9 @@ public:
     void btnScallDownLeftClick();
     void btnScallUpRightClick();
     void btn1Click();
+    // The preview of the cells on screen as the print run prepares it; null
+    // when the kind has no sheet or the margins leave no room (then said).
+    std::unique_ptr<PreviewWindow> makePreview();
     void btn1MouseUp(Qt::MouseButton button);
     void btn2Click();
     void btn3Click();

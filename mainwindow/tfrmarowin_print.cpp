@@ -29,24 +29,29 @@ void setPaper(LabelTemplate &sheet, const QPageSize &paper)
 
 void TFrMarowin::btn1Click()
 {
+    if (const std::unique_ptr<PreviewWindow> preview = makePreview())
+        preview->exec();
+}
+
+std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
+{
     const PrintRun::Margins margins = PrintRun::readMargins(SysIni::fileName());
     const std::optional<LabelTemplate> prepared = PrintRun::preparedTemplate(
         FMode, margins, boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
     if (!prepared)
-        return;
+        return nullptr;
     const Composition first = composeLabelPages(*prepared, *this);
     if (first.status == CompositionStatus::NoRowFits) {
         UserMessages::showError(this, PrintRun::noRowFitsMessage(margins));
-        return;
+        return nullptr;
     }
-    PreviewWindow preview(
+    return std::make_unique<PreviewWindow>(
         [this, prepared](const QPageSize &paper) {
             LabelTemplate sheet = *prepared;
             setPaper(sheet, paper);
             return composeLabelPages(sheet, *this);
         },
         first, this);
-    preview.exec();
 }
 
 void TFrMarowin::frxsrdtst1First()
