@@ -9,6 +9,7 @@
 #include "colorchooser.h"
 #include "fontchooser.h"
 #include "kindthumbnail.h"
+#include "kindthumbnails.h"
 #include "labelkinds.h"
 #include "pagenumber.h"
 #include "pictures.h"
@@ -98,6 +99,8 @@ void TFrMarowin::buildLeftColumn(QWidget *column)
     for (int kind = FirstKind; kind <= LastKind; ++kind) {
         auto *thumbnail = new KindThumbnail(kind, thumbnails);
         thumbnail->move(38, tops[kind - FirstKind]);
+        thumbnail->setPicture(KindThumbnails::picture(kind));
+        thumbnail->setToolTip(QStringLiteral("%1標籤").arg(labelKind(kind)->stemText()));
         connect(thumbnail, &KindThumbnail::clicked, this, [this, kind] { imgClick(kind); });
         m_thumbnails[kind - FirstKind] = thumbnail;
     }

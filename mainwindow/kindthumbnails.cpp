@@ -1,0 +1,102 @@
+#include "kindthumbnails.h"
+
+#include "composer.h"
+#include "pagedrawing.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace KindThumbnails {
+
+namespace {
+
+// One record of sample lines, answered as the main window's cells are.
+class SampleFeed : public RecordFeed
+{
+public:
+    explicit SampleFeed(QStringList lines) : m_lines(std::move(lines)) {}
+    void frxsrdtst1First() override { m_record = 1; }
+    void frxsrdtst1Next() override { ++m_record; }
+    void frxsrdtst1Prior() override { --m_record; }
+    void frxsrdtst1CheckEOF(bool &eof) override { eof = eof || m_record > 1; }
+    void frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value) override
+    {
+        const int line = varName.mid(1).toInt() - 1;
+        if (line >= 0 && line < 3)
+            value = m_lines.value(line);
+    }
+
+private:
+    QStringList m_lines;
+    int m_record = 0;
+};
+
+struct Sample {
+    QStringList lines;         // lines 0 to 2 of the cell
+    int sizes[3];              // points of Memo1 to Memo3
+};
+
+Sample sampleOf(int kind)
+{
+    switch (kind) {
+    case 2:
+        return {{QStringLiteral("陳美玲"), QStringLiteral("民國六十年三月五日"), QStringLiteral("台北市中正區重慶南路1號")}, {18, 8, 8}};
+    case 3:
+        return {{QStringLiteral("林志明"), QStringLiteral("A區3排12號")}, {20, 14, 0}};
+    case 4:
+        return {{QStringLiteral("王小明"), QStringLiteral("國家考試")}, {16, 12, 0}};
+    default:
+        return {{QStringLiteral("陳美玲")}, {28, 0, 0}};
+    }
+}
+
+constexpr int DotsPerInch = 300;  // drawn large, then scaled down smoothly
+
+QImage drawnLabel(int kind)
+{
+    std::optional<LabelTemplate> sheet = labelTemplate(kind);
+    if (!sheet)
+        return {};
+    // The label at the paper's corner.
+    sheet->page1.topMarginMm = 0;
+    sheet->page1.leftMarginMm = 0;
+    const Sample sample = sampleOf(kind);
+    for (TextBoxTemplate &box : sheet->boxes)
+        box.font.pointSize = sample.sizes[box.name.back().digitValue() - 1];
+    SampleFeed feed(sample.lines);
+    const Composition composition = composeLabelPages(*sheet, feed);
+
+    const double dotsPerMm = DotsPerInch / 25.4;
+    QImage image(qRound(38.2 * dotsPerMm), qRound(20.9 * dotsPerMm), QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(qRound(dotsPerMm * 1000));
+    image.setDotsPerMeterY(qRound(dotsPerMm * 1000));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!composition.pages.isEmpty())
+        drawComposedPage(painter, composition.pages.first());
+    return image;
+}
+
+} // namespace
+
+QPixmap picture(int kind)
+{
+    QPixmap pixmap(Width, Height);
+    pixmap.fill(QColor(0xe8, 0xe4, 0xda));
+    const QImage label = drawnLabel(kind).scaled(Width - 12, Height - 8, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QRectF sticker(QPointF((Width - label.width()) / 2.0, (Height - label.height()) / 2.0), label.size());
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 40));
+    painter.drawRoundedRect(sticker.translated(1.5, 1.5), 4, 4);
+    QPainterPath rounded;
+    rounded.addRoundedRect(sticker, 4, 4);
+    painter.setClipPath(rounded);
+    painter.drawImage(sticker.topLeft(), label);
+    return pixmap;
+}
+
+} // namespace KindThumbnails
