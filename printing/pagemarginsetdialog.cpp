@@ -17,11 +17,13 @@ namespace PageMarginSetDialog {
 
 QString MarginSection;
 
-QPoint placeAtCursor(const QPoint &cursor, int outerWidth, int screenWidth)
+QPoint placeAtCursor(const QPoint &cursor, const QSize &outer, const QRect &screen)
 {
     QPoint place = cursor;
-    if (place.x() + outerWidth > screenWidth)
-        place.setX(screenWidth - outerWidth - 10);
+    if (place.x() + outer.width() > screen.right() + 1)
+        place.setX(screen.right() + 1 - outer.width() - 10);
+    if (place.y() + outer.height() > screen.bottom() + 1)
+        place.setY(screen.bottom() + 1 - outer.height() - 10);
     return place;
 }
 
@@ -116,8 +118,8 @@ void TPageMarginSetDlg::FormActivate()
     TopMarginEd->setText(PageMarginSetDialog::shownMargin(settings.value(MarginSection, SysIni::topMarginKey())));
     LeftMarginEd->setText(PageMarginSetDialog::shownMargin(settings.value(MarginSection, SysIni::leftMarginKey())));
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const int screenWidth = screen ? screen->geometry().width() : 0;
-    move(PageMarginSetDialog::placeAtCursor(QCursor::pos(), frameGeometry().width(), screenWidth));
+    const QRect screenArea = screen ? screen->geometry() : QRect();
+    move(PageMarginSetDialog::placeAtCursor(QCursor::pos(), frameGeometry().size(), screenArea));
 }
 
 void TPageMarginSetDlg::OkBtnClick()

@@ -11,9 +11,10 @@ namespace PageMarginSetDialog {
 extern QString MarginSection;
 
 // Where the dialog goes: its top left corner at the mouse cursor, moved left
-// so that it ends 10 pixels short of the screen's right edge when it would
-// reach past it. Other edges are not considered.
-QPoint placeAtCursor(const QPoint &cursor, int outerWidth, int screenWidth);
+// or up so that it ends 10 pixels short of the screen's right or bottom edge
+// when it would reach past it. The preview button sits at the bottom of the
+// window, so without the second rule the OK button could open off screen.
+QPoint placeAtCursor(const QPoint &cursor, const QSize &outer, const QRect &screen);
 
 // The stored margin as the dialog shows it: its shortest decimal text, 0 for
 // a missing value or one that is not a number.

@@ -129,14 +129,15 @@ private Q_SLOTS:
         QTest::newRow("room to the right") << QPoint(100, 200) << QPoint(100, 200);
         QTest::newRow("near the right edge") << QPoint(1200, 50) << QPoint(1280 - 280 - 10, 50);
         QTest::newRow("exactly fits") << QPoint(1000, 50) << QPoint(1000, 50);
-        QTest::newRow("near the bottom may extend below") << QPoint(10, 1020) << QPoint(10, 1020);
+        QTest::newRow("near the bottom edge") << QPoint(10, 1000) << QPoint(10, 1024 - 100 - 10);
+        QTest::newRow("bottom right corner") << QPoint(1270, 1020) << QPoint(1280 - 280 - 10, 1024 - 100 - 10);
     }
 
     void placement()
     {
         QFETCH(QPoint, cursor);
         QFETCH(QPoint, place);
-        QCOMPARE(PageMarginSetDialog::placeAtCursor(cursor, 280, 1280), place);
+        QCOMPARE(PageMarginSetDialog::placeAtCursor(cursor, QSize(280, 100), QRect(0, 0, 1280, 1024)), place);
     }
 };
 
