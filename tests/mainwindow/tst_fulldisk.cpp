@@ -1,5 +1,6 @@
 // A page save on a full disk: one message, the old file kept, the cells kept.
 #include "cellgrid.h"
+#include "filefixture.h"
 #include "memocell.h"
 #include "tfrmarowin.h"
 #include "usermessages.h"
@@ -51,12 +52,6 @@ private:
     QTemporaryDir m_dir;
     bool m_mounted = false;
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

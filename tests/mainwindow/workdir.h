@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filefixture.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -15,18 +17,8 @@ public:
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    void write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            qFatal("cannot write fixture");
-    }
-
-    QByteArray read(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void write(const QString &name, const QByteArray &bytes) const { writeAll(path(name), bytes); }
+    QByteArray read(const QString &name) const { return readAll(path(name)); }
 
     bool exists(const QString &name) const { return QFile::exists(path(name)); }
 

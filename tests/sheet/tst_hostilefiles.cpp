@@ -4,6 +4,8 @@
 #include "inidocument.h"
 #include "sheetpage.h"
 
+#include "filefixture.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -14,19 +16,6 @@
 #endif
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write fixture");
-}
 
 QByteArray randomBytes(qsizetype size, quint32 seed)
 {

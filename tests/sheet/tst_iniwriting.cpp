@@ -3,6 +3,8 @@
 #include "inidocument.h"
 #include "iniutil.h"
 
+#include "filefixture.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,19 +12,6 @@
 using namespace IniUtil;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write fixture");
-}
 
 // Restores write permission so the temporary folder can be removed.
 struct PermissionGuard {
