@@ -30,8 +30,9 @@ QString pageProblem(const QString &path)
 QString settingsProblem(const QString &path)
 {
     const IniDocument settings = IniDocument::load(path);
-    const QString mode = settings.value(QStringLiteral("info"), QStringLiteral("Mode"));
-    if (mode != QLatin1String("1") && mode != QLatin1String("2"))
+    // No kind change may have happened yet: then there is no Mode at all.
+    const QString mode = settings.value(QStringLiteral("info"), QStringLiteral("Mode"), QStringLiteral("none"));
+    if (mode != QLatin1String("none") && mode != QLatin1String("1") && mode != QLatin1String("2"))
         return QStringLiteral("Mode is '%1'").arg(mode);
     for (const QString &section : settings.sectionNames()) {
         if (!section.startsWith(QLatin1String("M")))

@@ -41,7 +41,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("cell1");  // line 0 of cell 1 as read
         QTest::newRow("binary garbage") << randomBytes(1 << 20, 7) << QString();
-        QTest::newRow("NUL bytes") << QByteArray("[1]\n0=王\0小明\n", 20) << QStringLiteral("王") + QChar(0) + QStringLiteral("小明");
+        QTest::newRow("NUL bytes") << QByteArray("[1]\n0=王") + '\0' + QByteArray("小明\n")
+                                   << QStringLiteral("王") + QChar(0) + QStringLiteral("小明");
         QTest::newRow("very long line") << QByteArray(8 << 20, 'x') + "\n[1]\n0=林\n" << QStringLiteral("林");
         QTest::newRow("10,000 character value") << "[1]\n0=" + QByteArray(10000, 'a') + "\n" << QString(2047, u'a');
         QTest::newRow("neither utf-8 nor big5") << QByteArray("[1]\n0=\xFF\xFE\x80名\n") << QStringLiteral("\uFFFD\uFFFD\uFFFD名");
