@@ -18,7 +18,8 @@ int PrMarowin(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("cenhe"));
-    QApplication::setApplicationDisplayName(QStringLiteral("岑禾"));
+    // No display name: Qt would append it to every caption ("岑禾 v3.2 — 岑禾");
+    // message boxes carry "岑禾" themselves.
     installUiFonts();
     QApplication::setWindowIcon(Pictures::applicationIcon());
     // Qt's own dialogs (print, page setup, file) in Traditional Chinese.
