@@ -74,6 +74,7 @@ void PreviewWindow::buildToolBar()
 {
     auto *bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const auto standard = [this](QStyle::StandardPixmap pixmap) { return style()->standardIcon(pixmap); };
     const auto add = [this, bar](const QIcon &icon, const QString &text, const QKeySequence &key, auto slot) {
         QAction *action = bar->addAction(icon, text);
         action->setShortcut(key);
@@ -81,20 +82,23 @@ void PreviewWindow::buildToolBar()
         return action;
     };
     add(Pictures::glyph(Pictures::Glyph::Print), QStringLiteral("列印"), QKeySequence::Print, &PreviewWindow::print);
-    add(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("匯出 PDF"), QKeySequence::Save, &PreviewWindow::exportPdf);
+    add(standard(QStyle::SP_DialogSaveButton), QStringLiteral("匯出 PDF"), QKeySequence::Save,
+        &PreviewWindow::exportPdf);
     bar->addSeparator();
-    add(style()->standardIcon(QStyle::SP_ArrowUp), QStringLiteral("放大"), QKeySequence::ZoomIn, [this] { m_preview->zoomIn(); });
-    add(style()->standardIcon(QStyle::SP_ArrowDown), QStringLiteral("縮小"), QKeySequence::ZoomOut, [this] { m_preview->zoomOut(); });
-    add(style()->standardIcon(QStyle::SP_FileIcon), QStringLiteral("實際大小"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] {
+    add(standard(QStyle::SP_ArrowUp), QStringLiteral("放大"), QKeySequence::ZoomIn, [this] { m_preview->zoomIn(); });
+    add(standard(QStyle::SP_ArrowDown), QStringLiteral("縮小"), QKeySequence::ZoomOut, [this] { m_preview->zoomOut(); });
+    add(standard(QStyle::SP_FileIcon), QStringLiteral("實際大小"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] {
         m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
         m_preview->setZoomFactor(1.0);
     });
-    add(style()->standardIcon(QStyle::SP_TitleBarMaxButton), QStringLiteral("符合寬度"), QKeySequence(), [this] { m_preview->fitToWidth(); });
-    add(style()->standardIcon(QStyle::SP_TitleBarNormalButton), QStringLiteral("整頁"), QKeySequence(), [this] { m_preview->fitInView(); });
+    add(standard(QStyle::SP_TitleBarMaxButton), QStringLiteral("符合寬度"), QKeySequence(),
+        [this] { m_preview->fitToWidth(); });
+    add(standard(QStyle::SP_TitleBarNormalButton), QStringLiteral("整頁"), QKeySequence(),
+        [this] { m_preview->fitInView(); });
     bar->addSeparator();
-    add(style()->standardIcon(QStyle::SP_MediaSkipBackward), QStringLiteral("第一頁"), QKeySequence(Qt::Key_Home),
+    add(standard(QStyle::SP_MediaSkipBackward), QStringLiteral("第一頁"), QKeySequence(Qt::Key_Home),
         [this] { m_preview->setCurrentPage(1); });
-    add(style()->standardIcon(QStyle::SP_MediaSeekBackward), QStringLiteral("上一頁"), QKeySequence(Qt::Key_PageUp),
+    add(standard(QStyle::SP_MediaSeekBackward), QStringLiteral("上一頁"), QKeySequence(Qt::Key_PageUp),
         [this] { m_preview->setCurrentPage(currentPage() - 1); });
     m_pageField = new QSpinBox(bar);
     m_pageField->setObjectName(QStringLiteral("pageField"));
@@ -102,14 +106,14 @@ void PreviewWindow::buildToolBar()
     m_pageTotal = new QLabel(bar);
     bar->addWidget(m_pageTotal);
     connect(m_pageField, &QSpinBox::valueChanged, this, [this](int page) { m_preview->setCurrentPage(page); });
-    add(style()->standardIcon(QStyle::SP_MediaSeekForward), QStringLiteral("下一頁"), QKeySequence(Qt::Key_PageDown),
+    add(standard(QStyle::SP_MediaSeekForward), QStringLiteral("下一頁"), QKeySequence(Qt::Key_PageDown),
         [this] { m_preview->setCurrentPage(currentPage() + 1); });
-    add(style()->standardIcon(QStyle::SP_MediaSkipForward), QStringLiteral("最後頁"), QKeySequence(Qt::Key_End),
+    add(standard(QStyle::SP_MediaSkipForward), QStringLiteral("最後頁"), QKeySequence(Qt::Key_End),
         [this] { m_preview->setCurrentPage(pageCount()); });
     bar->addSeparator();
-    add(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("版面設定"), QKeySequence(), &PreviewWindow::pageSetup);
+    add(standard(QStyle::SP_FileDialogDetailedView), QStringLiteral("版面設定"), QKeySequence(), &PreviewWindow::pageSetup);
     bar->addSeparator();
-    add(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("關閉"), QKeySequence(), &PreviewWindow::reject);
+    add(standard(QStyle::SP_DialogCloseButton), QStringLiteral("關閉"), QKeySequence(), &PreviewWindow::reject);
 }
 
 int PreviewWindow::pageCount() const
