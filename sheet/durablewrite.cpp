@@ -1,6 +1,7 @@
 #include "durablewrite.h"
 
 #include <QFileDevice>
+#include <QFileInfo>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -20,6 +21,17 @@ bool syncToDisk(QFileDevice &file)
     return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(descriptor))) != 0;
 #else
     return ::fsync(descriptor) == 0;
+#endif
+}
+
+bool folderTakesNewFiles(const QFileInfo &folder)
+{
+#ifdef Q_OS_WIN
+    return folder.isWritable();
+#else
+    constexpr QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return (folder.permissions() & anyWrite) && folder.isWritable();
 #endif
 }
 

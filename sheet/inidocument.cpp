@@ -13,8 +13,8 @@ namespace {
 // administrator may write anything.
 constexpr QFileDevice::Permissions AnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
-// A file or folder whose write bits are all off is read-only for us even when
-// the system would let an administrator write it, as on Windows.
+// A file whose write bits are all off is read-only for us even when the
+// system would let an administrator write it, as on Windows.
 bool readOnly(const QFileInfo &info)
 {
     return !(info.permissions() & AnyWrite) || !info.isWritable();
@@ -33,7 +33,7 @@ QString refusalFor(const QString &path)
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir())
         return QStringLiteral("資料夾不存在");
-    if (readOnly(folder))
+    if (!DurableWrite::folderTakesNewFiles(folder))
         return QStringLiteral("資料夾唯讀");
     return {};
 }
