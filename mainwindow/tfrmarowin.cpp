@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTimer>
 
 namespace {
@@ -66,6 +67,9 @@ QString TFrMarowin::pageFilePath() const
 
 void TFrMarowin::showWriteError(const IniFailure &failure)
 {
+    // A held page button would repeat the failing save under the message.
+    btnup->setDown(false);
+    btndown->setDown(false);
     UserMessages::showError(this, QStringLiteral("寫入錯誤\n\n無法寫入檔案：%1\n原因：%2")
                                       .arg(QDir::toNativeSeparators(QFileInfo(failure.path).absoluteFilePath()),
                                            failure.reason));

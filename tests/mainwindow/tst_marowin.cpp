@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 Q_DECLARE_METATYPE(UserMessages::Answer)
 
@@ -220,6 +221,41 @@ private Q_SLOTS:
         QCOMPARE(window.page(), 2);
         QCOMPARE(window.mode(), 1);
         QCOMPARE(cellLine(window, 5, 0), QStringLiteral("未存"));
+    }
+
+    void heldPageButtonStopsAtAFailedSave()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        TFrMarowin window;
+        window.show();
+        window.FormActivate();
+        const auto saved = QFile::permissions(dir.path(QString()));
+        QFile::setPermissions(dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
+        auto *btnup = window.findChild<QToolButton *>(QStringLiteral("btnup"));
+        QTest::mousePress(btnup, Qt::LeftButton);
+        QTest::qWait(900);  // past the 400 ms delay and several 100 ms repeats
+        QTest::mouseRelease(btnup, Qt::LeftButton);
+        QFile::setPermissions(dir.path(QString()), saved);
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(window.page(), 1);
+    }
+
+    void heldPageButtonTurnsSeveralPages()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        TFrMarowin window;
+        window.show();
+        window.FormActivate();
+        auto *btnup = window.findChild<QToolButton *>(QStringLiteral("btnup"));
+        QTest::mousePress(btnup, Qt::LeftButton);
+        QTest::qWait(900);
+        QTest::mouseRelease(btnup, Qt::LeftButton);
+        QVERIFY(window.page() > 3);
+        for (int page = 1; page < window.page(); ++page)
+            QVERIFY(dir.exists(QStringLiteral("姓名%1.ini").arg(page)));
+        QVERIFY(messages.shown.isEmpty());
     }
 
     void failedModeWriteKeepsKind()
