@@ -18,6 +18,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QIntValidator>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -150,6 +151,7 @@ QWidget *TFrMarowin::buildTopBar()
     placedLabel(QStringLiteral("可列印頁數"), pnl2, 425, 12);
     auto *edt6 = new QLineEdit(QStringLiteral("0"), pnl2);
     edt6->setObjectName(QStringLiteral("edt6"));
+    edt6->setValidator(new QIntValidator(edt6));
     edt6->setGeometry(513, 8, 57, 23);
     edt6->setAlignment(Qt::AlignRight);
 
