@@ -144,14 +144,13 @@ void PreviewWindow::paintPages(QPrinter *printer)
     drawAll(*printer, 1, pageCount());
 }
 
-bool PreviewWindow::drawAll(QPaintDevice &device, int from, int to) const
+bool PreviewWindow::drawAll(QPagedPaintDevice &device, int from, int to) const
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    auto *paged = dynamic_cast<QPagedPaintDevice *>(&device);
     for (int page = from; page <= to && page <= pageCount(); ++page) {
-        if (page > from && paged && !paged->newPage())
+        if (page > from && !device.newPage())
             return false;
         drawComposedPage(painter, m_pages[page - 1]);
     }
@@ -205,8 +204,9 @@ bool PreviewWindow::confirmUnprintableBand(const QPrinter &printer)
 {
     if (m_pages.isEmpty())
         return true;
-    const QMarginsF reach = printer.pageLayout().minimumMargins();  // in the layout's units
-    const double toMm = QPageLayout::Millimeter == printer.pageLayout().units() ? 1.0 : 25.4 / 72.0;
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF reach = layout.minimumMargins();
     const ReportPage &paper = m_pages.first().paper;
     const double lowestRow = [&] {
         double bottom = 0;
@@ -218,16 +218,16 @@ bool PreviewWindow::confirmUnprintableBand(const QPrinter &printer)
         }
         return bottom;
     }();
-    const bool clipped = paper.topMarginMm < reach.top() * toMm || paper.leftMarginMm < reach.left() * toMm
-        || lowestRow > paper.paperHeightMm - reach.bottom() * toMm;
+    const bool clipped = paper.topMarginMm < reach.top() || paper.leftMarginMm < reach.left()
+        || lowestRow > paper.paperHeightMm - reach.bottom();
     if (!clipped)
         return true;
     return UserMessages::askYesNoCancel(
                this, QStringLiteral("這台印表機的紙邊有無法列印的範圍（上 %1、下 %2、左 %3 毫米），"
                                     "部分標籤的文字可能印不出來。\n\n仍要列印嗎？")
-                         .arg(reach.top() * toMm, 0, 'f', 1)
-                         .arg(reach.bottom() * toMm, 0, 'f', 1)
-                         .arg(reach.left() * toMm, 0, 'f', 1))
+                         .arg(reach.top(), 0, 'f', 1)
+                         .arg(reach.bottom(), 0, 'f', 1)
+                         .arg(reach.left(), 0, 'f', 1))
         == UserMessages::Answer::Yes;
 }
 

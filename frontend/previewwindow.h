@@ -9,6 +9,7 @@
 #include <memory>
 
 class QLabel;
+class QPagedPaintDevice;
 class QPrintPreviewWidget;
 class QPrinter;
 class QSpinBox;
@@ -47,7 +48,7 @@ public:
 private:
     void buildToolBar();
     void paintPages(QPrinter *printer);
-    bool drawAll(QPaintDevice &device, int from, int to) const;
+    bool drawAll(QPagedPaintDevice &device, int from, int to) const;
     void adopt(const Composition &composition);
     void updatePageControls();
     bool confirmUnprintableBand(const QPrinter &printer);

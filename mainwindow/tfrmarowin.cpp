@@ -3,6 +3,7 @@
 #include "cellgrid.h"
 #include "gridzoom.h"
 #include "kindthumbnail.h"
+#include "inidocument.h"
 #include "labelfields.h"
 #include "labelkinds.h"
 #include "memocell.h"
@@ -70,9 +71,13 @@ void TFrMarowin::showWriteError(const IniFailure &failure)
     // A held page button would repeat the failing save under the message.
     btnup->setDown(false);
     btndown->setDown(false);
-    UserMessages::showError(this, QStringLiteral("寫入錯誤\n\n無法寫入檔案：%1\n原因：%2")
-                                      .arg(QDir::toNativeSeparators(QFileInfo(failure.path).absoluteFilePath()),
-                                           failure.reason));
+    showFileProblem(QStringLiteral("寫入錯誤\n\n無法寫入檔案"), failure.path, failure.reason);
+}
+
+void TFrMarowin::showFileProblem(const QString &what, const QString &path, const QString &reason)
+{
+    UserMessages::showError(this, QStringLiteral("%1：%2\n原因：%3")
+                                      .arg(what, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
 }
 
 bool TFrMarowin::savedata()
@@ -95,16 +100,15 @@ void TFrMarowin::readdata()
     pnlgrid->setContents(page.cells);
     m_changed = false;
     if (!page.problem.isEmpty())
-        UserMessages::showError(this, QStringLiteral("讀取錯誤\n\n無法讀取檔案：%1\n原因：%2")
-                                          .arg(QDir::toNativeSeparators(QFileInfo(pageFilePath()).absoluteFilePath()),
-                                               page.problem));
+        showFileProblem(QStringLiteral("讀取錯誤\n\n無法讀取檔案"), pageFilePath(), page.problem);
 }
 
 void TFrMarowin::readMode()
 {
+    const IniDocument settings = IniDocument::load(sysIniPath());
     // A first start has no "Mode" yet: that is kind 1, not an error.
-    FMode = SysIni::readMode(sysIniPath()).value_or(FirstKind);
-    if (!applyStoredStyles()) {
+    FMode = SysIni::readMode(settings).value_or(FirstKind);
+    if (!applyStoredStyles(settings)) {
         UserMessages::showError(this, QStringLiteral("載入參數失敗"));
         return;
     }

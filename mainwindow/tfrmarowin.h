@@ -10,6 +10,7 @@
 #include <memory>
 
 class CellGrid;
+class IniDocument;
 class KindThumbnail;
 class QLabel;
 class QLineEdit;
@@ -114,9 +115,10 @@ private:
     void edtpageCommit();
     QString pageFilePath() const;
     void showWriteError(const IniFailure &failure);
+    void showFileProblem(const QString &what, const QString &path, const QString &reason);
     MemoCell *cellNamed(const QString &number) const;
     TextStylePanel *panelFor(StylePanel panel) const;
-    bool applyStoredStyles();
+    bool applyStoredStyles(const IniDocument &settings);
 
     // Record feed cursor, kind, loading flag, page file stem.
     int FRecNo = 0;

@@ -23,12 +23,11 @@ TextStylePanel *TFrMarowin::panelFor(StylePanel panel) const
     return nullptr;
 }
 
-bool TFrMarowin::applyStoredStyles()
+bool TFrMarowin::applyStoredStyles(const IniDocument &settings)
 {
     const LabelKindInfo *kind = labelKind(FMode);
     if (!kind)
         return true;
-    const IniDocument settings = IniDocument::load(SysIni::fileName());
     for (const StyleSection &section : kind->sections()) {
         TextStylePanel *panel = panelFor(section.panel);
         const SysIni::StoredStyle stored = SysIni::readStyle(settings, section);

@@ -16,9 +16,9 @@ std::optional<int> strictInt(const QString &text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-std::optional<int> readMode(const QString &path)
+std::optional<int> readMode(const IniDocument &settings)
 {
-    return strictInt(IniUtil::IniReadString(path, infoSection(), modeKey()));
+    return strictInt(settings.value(infoSection(), modeKey()));
 }
 
 IniWriteResult writeMode(const QString &path, int kind)
