@@ -18,26 +18,31 @@ SheetPage::Cells fullPage()
     return cells;
 }
 
+// A full page and the file it is saved to, in a folder of its own.
+struct PageFile {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("地址1.ini"));
+    SheetPage::Cells cells = fullPage();
+
+    bool save() const { return !SheetPage::writePage(path, cells); }
+};
+
 void BM_PageSaveAndLoad(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("地址1.ini"));
-    const SheetPage::Cells cells = fullPage();
+    const PageFile page;
     for (auto _ : state) {
-        if (SheetPage::writePage(path, cells))
+        if (!page.save())
             state.SkipWithError("save failed");
-        benchmark::DoNotOptimize(SheetPage::readPage(path));
+        benchmark::DoNotOptimize(SheetPage::readPage(page.path));
     }
 }
 BENCHMARK(BM_PageSaveAndLoad)->Unit(benchmark::kMillisecond);
 
 void BM_PageSave(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("地址1.ini"));
-    const SheetPage::Cells cells = fullPage();
+    const PageFile page;
     for (auto _ : state) {
-        if (SheetPage::writePage(path, cells))
+        if (!page.save())
             state.SkipWithError("save failed");
     }
 }
@@ -45,25 +50,22 @@ BENCHMARK(BM_PageSave)->Unit(benchmark::kMillisecond);
 
 void BM_PageLoad(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("地址1.ini"));
-    if (SheetPage::writePage(path, fullPage()))
+    const PageFile page;
+    if (!page.save())
         state.SkipWithError("save failed");
     for (auto _ : state)
-        benchmark::DoNotOptimize(SheetPage::readPage(path));
+        benchmark::DoNotOptimize(SheetPage::readPage(page.path));
 }
 BENCHMARK(BM_PageLoad)->Unit(benchmark::kMillisecond);
 
 void BM_PageSaveOneValueAtATime(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("地址1.ini"));
-    const SheetPage::Cells cells = fullPage();
+    const PageFile page;
     for (auto _ : state) {
         for (int cell = 1; cell <= SheetPage::CellCount; ++cell) {
             for (int line = 0; line < SheetPage::StoredLines; ++line) {
-                if (IniUtil::IniWriteString(path, QString::number(cell), QString::number(line),
-                                            SheetPage::lineOf(cells[cell - 1], line)))
+                if (IniUtil::IniWriteString(page.path, QString::number(cell), QString::number(line),
+                                            SheetPage::lineOf(page.cells[cell - 1], line)))
                     state.SkipWithError("save failed");
             }
         }
@@ -73,14 +75,14 @@ BENCHMARK(BM_PageSaveOneValueAtATime)->Unit(benchmark::kMillisecond);
 
 void BM_PageLoadOneValueAtATime(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("地址1.ini"));
-    if (SheetPage::writePage(path, fullPage()))
+    const PageFile page;
+    if (!page.save())
         state.SkipWithError("save failed");
     for (auto _ : state) {
         for (int cell = 1; cell <= SheetPage::CellCount; ++cell) {
             for (int line = 0; line < SheetPage::StoredLines; ++line)
-                benchmark::DoNotOptimize(IniUtil::IniReadString(path, QString::number(cell), QString::number(line)));
+                benchmark::DoNotOptimize(
+                    IniUtil::IniReadString(page.path, QString::number(cell), QString::number(line)));
         }
     }
 }
