@@ -33,7 +33,6 @@ public:
     const QList<ComposedPage> &pages() const { return m_pages; }
     int currentPage() const;
     double zoomFactor() const;
-    QPrintPreviewWidget *previewWidget() const { return m_preview; }
 
     void print();
     void exportPdf();

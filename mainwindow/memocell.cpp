@@ -35,13 +35,6 @@ void MemoCell::setLines(const QStringList &lines)
     setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-void MemoCell::appendLine(const QString &line)
-{
-    QStringList lines = m_lines;
-    lines.append(line);
-    setLines(lines);
-}
-
 void MemoCell::focusTop()
 {
     QTextCursor cursor = textCursor();

@@ -18,8 +18,6 @@ public:
     const QStringList &lines() const { return m_lines; }
     QString line(int index) const;
     void setLines(const QStringList &lines);
-    void clearLines() { setLines({}); }
-    void appendLine(const QString &line);
 
     // Caret to the start, nothing selected, scrolled so the first line shows.
     void focusTop();

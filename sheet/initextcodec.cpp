@@ -60,11 +60,6 @@ QByteArray utf16Bytes(const QString &text, QStringConverter::Encoding encoding)
 
 } // namespace
 
-bool legacyEncodingAvailable()
-{
-    return legacyCodecName() != nullptr;
-}
-
 DecodedIniText decodeIniBytes(const QByteArray &bytes)
 {
     DecodedIniText result;

@@ -28,6 +28,3 @@ DecodedIniText decodeIniBytes(const QByteArray &bytes);
 // Encodes for writing back. A legacy file that must take a character CP950
 // lacks switches to UTF-16LE with BOM; `encoding` tells what was used.
 QByteArray encodeIniText(const QString &text, IniEncoding &encoding);
-
-// False where the platform's Qt has no Big5/CP950 converter.
-bool legacyEncodingAvailable();
