@@ -1,8 +1,8 @@
 // Composing one sheet of 70 labels, and drawing it into a 600 dpi PDF.
-#include "composer.h"
-#include "labelfixtures.h"
-#include "labelfonts.h"
-#include "memoryfeed.h"
+#include "composition/composer.h"
+#include "tests/composition/labelfixtures.h"
+#include "composition/labelfonts.h"
+#include "tests/composition/memoryfeed.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // A full page save and load through one document, beside the same 280
 // values written and read one call at a time.
-#include "iniutil.h"
-#include "sheetpage.h"
+#include "sheet/iniutil.h"
+#include "sheet/sheetpage.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,9 @@
 // One page turn of the main window on full pages: save, load and the grid
 // repainted. Holding the page button repeats every 100 ms, so a turn must
 // stay far below that.
-#include "cellgrid.h"
-#include "memocell.h"
-#include "tfrmarowin.h"
+#include "mainwindow/cellgrid.h"
+#include "mainwindow/memocell.h"
+#include "mainwindow/tfrmarowin.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // From a click on the preview button to the preview's first page composed
 // and drawn, and the PDF export of a full kind 2 sheet.
-#include "cellgrid.h"
-#include "labelfonts.h"
-#include "memocell.h"
-#include "previewwindow.h"
-#include "tfrmarowin.h"
+#include "mainwindow/cellgrid.h"
+#include "composition/labelfonts.h"
+#include "mainwindow/memocell.h"
+#include "frontend/previewwindow.h"
+#include "mainwindow/tfrmarowin.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "labelfields.h"
+#include "editing/labelfields.h"
 
-#include "seattext.h"
-#include "sheetpage.h"
+#include "editing/seattext.h"
+#include "sheet/sheetpage.h"
 
 using SheetPage::lineOf;
 

@@ -1,6 +1,6 @@
-#include "seatnumberfield.h"
+#include "editing/seatnumberfield.h"
 
-#include "seattext.h"
+#include "editing/seattext.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "seattext.h"
+#include "editing/seattext.h"
 
 #include <algorithm>
 

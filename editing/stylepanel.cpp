@@ -1,9 +1,9 @@
-#include "stylepanel.h"
+#include "editing/stylepanel.h"
 
-#include "colorchooser.h"
-#include "fontchooser.h"
-#include "sizespinbox.h"
-#include "wincolor.h"
+#include "frontend/colorchooser.h"
+#include "frontend/fontchooser.h"
+#include "frontend/sizespinbox.h"
+#include "frontend/wincolor.h"
 
 #include <QLabel>
 

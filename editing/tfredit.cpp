@@ -1,7 +1,7 @@
-#include "tfredit.h"
+#include "editing/tfredit.h"
 
-#include "pictures.h"
-#include "seatnumberfield.h"
+#include "frontend/pictures.h"
+#include "editing/seatnumberfield.h"
 
 #include <QLabel>
 #include <QLineEdit>

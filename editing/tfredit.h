@@ -1,6 +1,6 @@
 #pragma once
 
-#include "labelfields.h"
+#include "editing/labelfields.h"
 
 #include <QDialog>
 

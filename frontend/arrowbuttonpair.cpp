@@ -1,6 +1,6 @@
-#include "arrowbuttonpair.h"
+#include "frontend/arrowbuttonpair.h"
 
-#include "autorepeat.h"
+#include "frontend/autorepeat.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "autorepeat.h"
+#include "frontend/autorepeat.h"
 
 #include <QAbstractButton>
 

@@ -1,9 +1,9 @@
-#include "colorchooser.h"
+#include "frontend/colorchooser.h"
 
-#include "colorpalette.h"
-#include "colorpalettepopup.h"
-#include "colorswatch.h"
-#include "wincolor.h"
+#include "frontend/colorpalette.h"
+#include "frontend/colorpalettepopup.h"
+#include "frontend/colorswatch.h"
+#include "frontend/wincolor.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionComboBox>

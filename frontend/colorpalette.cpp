@@ -1,6 +1,6 @@
-#include "colorpalette.h"
+#include "frontend/colorpalette.h"
 
-#include "wincolor.h"
+#include "frontend/wincolor.h"
 
 #include <QColor>
 

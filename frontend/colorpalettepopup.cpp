@@ -1,7 +1,7 @@
-#include "colorpalettepopup.h"
+#include "frontend/colorpalettepopup.h"
 
-#include "colorpalette.h"
-#include "colorswatch.h"
+#include "frontend/colorpalette.h"
+#include "frontend/colorswatch.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "colorswatch.h"
+#include "frontend/colorswatch.h"
 
-#include "wincolor.h"
+#include "frontend/wincolor.h"
 
 #include <QPainter>
 

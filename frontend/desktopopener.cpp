@@ -1,4 +1,4 @@
-#include "desktopopener.h"
+#include "frontend/desktopopener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

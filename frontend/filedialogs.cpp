@@ -1,6 +1,6 @@
-#include "filedialogs.h"
+#include "frontend/filedialogs.h"
 
-#include "usermessages.h"
+#include "frontend/usermessages.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

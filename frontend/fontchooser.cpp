@@ -1,6 +1,6 @@
-#include "fontchooser.h"
+#include "frontend/fontchooser.h"
 
-#include "fontpreview.h"
+#include "frontend/fontpreview.h"
 
 #include <QAbstractItemView>
 #include <QFontDatabase>

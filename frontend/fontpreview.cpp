@@ -1,4 +1,4 @@
-#include "fontpreview.h"
+#include "frontend/fontpreview.h"
 
 #include <QPainter>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "frontend/pictures.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,10 +1,10 @@
-#include "previewwindow.h"
+#include "frontend/previewwindow.h"
 
-#include "filedialogs.h"
-#include "pagedrawing.h"
-#include "pictures.h"
-#include "printeraccess.h"
-#include "usermessages.h"
+#include "frontend/filedialogs.h"
+#include "composition/pagedrawing.h"
+#include "frontend/pictures.h"
+#include "frontend/printeraccess.h"
+#include "frontend/usermessages.h"
 
 #include <QAction>
 #include <QDir>

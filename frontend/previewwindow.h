@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composer.h"
+#include "composition/composer.h"
 
 #include <QDialog>
 #include <QPageSize>

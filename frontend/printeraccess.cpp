@@ -1,4 +1,4 @@
-#include "printeraccess.h"
+#include "frontend/printeraccess.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "sizespinbox.h"
+#include "frontend/sizespinbox.h"
 
 #include <QLineEdit>
 

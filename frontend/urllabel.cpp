@@ -1,6 +1,6 @@
-#include "urllabel.h"
+#include "frontend/urllabel.h"
 
-#include "desktopopener.h"
+#include "frontend/desktopopener.h"
 
 #include <QMouseEvent>
 

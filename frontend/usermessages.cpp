@@ -1,4 +1,4 @@
-#include "usermessages.h"
+#include "frontend/usermessages.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "wincolor.h"
+#include "frontend/wincolor.h"
 
 namespace WinColor {
 

@@ -1,7 +1,7 @@
-#include "cellgrid.h"
+#include "mainwindow/cellgrid.h"
 
-#include "gridzoom.h"
-#include "memocell.h"
+#include "mainwindow/gridzoom.h"
+#include "mainwindow/memocell.h"
 
 CellGrid::CellGrid(QWidget *parent)
     : QWidget(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheetpage.h"
+#include "sheet/sheetpage.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "gridzoom.h"
+#include "mainwindow/gridzoom.h"
 
 #include <algorithm>
 

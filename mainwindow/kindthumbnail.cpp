@@ -1,4 +1,4 @@
-#include "kindthumbnail.h"
+#include "mainwindow/kindthumbnail.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
-#include "kindthumbnails.h"
+#include "mainwindow/kindthumbnails.h"
 
-#include "composer.h"
-#include "pagedrawing.h"
+#include "composition/composer.h"
+#include "composition/pagedrawing.h"
 
 #include <QImage>
 #include <QPainter>

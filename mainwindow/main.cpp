@@ -1,4 +1,4 @@
-#include "prmarowin.h"
+#include "mainwindow/prmarowin.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,4 +1,4 @@
-#include "memocell.h"
+#include "mainwindow/memocell.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

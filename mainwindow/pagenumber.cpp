@@ -1,4 +1,4 @@
-#include "pagenumber.h"
+#include "mainwindow/pagenumber.h"
 
 #include <QLocale>
 

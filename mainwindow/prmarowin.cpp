@@ -1,13 +1,13 @@
-#include "prmarowin.h"
+#include "mainwindow/prmarowin.h"
 
-#include "folderlock.h"
-#include "tfredit.h"
-#include "tfrmarowin.h"
-#include "tfrsupport.h"
-#include "tfrwelcome.h"
-#include "pictures.h"
-#include "usermessages.h"
-#include "uifonts.h"
+#include "sheet/folderlock.h"
+#include "editing/tfredit.h"
+#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/tfrsupport.h"
+#include "mainwindow/tfrwelcome.h"
+#include "frontend/pictures.h"
+#include "frontend/usermessages.h"
+#include "mainwindow/uifonts.h"
 
 #include <QApplication>
 #include <QDir>

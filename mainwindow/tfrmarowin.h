@@ -1,8 +1,8 @@
 #pragma once
 
-#include "inifailure.h"
-#include "labelkinds.h"
-#include "recordfeed.h"
+#include "sheet/inifailure.h"
+#include "sheet/labelkinds.h"
+#include "composition/recordfeed.h"
 
 #include <QWidget>
 

@@ -1,20 +1,20 @@
 // Building the main window's controls. Positions are those of the original
 // form, in pixels; the left column and the bars are docked with layouts so the
 // window can be resized.
-#include "tfrmarowin.h"
+#include "mainwindow/tfrmarowin.h"
 
-#include "arrowbuttonpair.h"
-#include "autorepeat.h"
-#include "cellgrid.h"
-#include "colorchooser.h"
-#include "fontchooser.h"
-#include "kindthumbnail.h"
-#include "kindthumbnails.h"
-#include "labelkinds.h"
-#include "pagenumber.h"
-#include "pictures.h"
-#include "sizespinbox.h"
-#include "stylepanel.h"
+#include "frontend/arrowbuttonpair.h"
+#include "frontend/autorepeat.h"
+#include "mainwindow/cellgrid.h"
+#include "frontend/colorchooser.h"
+#include "frontend/fontchooser.h"
+#include "mainwindow/kindthumbnail.h"
+#include "mainwindow/kindthumbnails.h"
+#include "sheet/labelkinds.h"
+#include "mainwindow/pagenumber.h"
+#include "frontend/pictures.h"
+#include "frontend/sizespinbox.h"
+#include "editing/stylepanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,14 +1,14 @@
 // The print run: the cells on screen, saved or not, as 70 records of the
 // current kind's label sheet, previewed and printed.
-#include "tfrmarowin.h"
+#include "mainwindow/tfrmarowin.h"
 
-#include "cellgrid.h"
-#include "memocell.h"
-#include "previewwindow.h"
-#include "printrun.h"
-#include "stylepanel.h"
-#include "sysini.h"
-#include "usermessages.h"
+#include "mainwindow/cellgrid.h"
+#include "mainwindow/memocell.h"
+#include "frontend/previewwindow.h"
+#include "printing/printrun.h"
+#include "editing/stylepanel.h"
+#include "sheet/sysini.h"
+#include "frontend/usermessages.h"
 
 namespace {
 

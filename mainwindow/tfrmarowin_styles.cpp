@@ -1,11 +1,11 @@
 // The text styles of the current kind: read into the style panels on every
 // page load, written to sys.ini on every change and every page save.
-#include "tfrmarowin.h"
+#include "mainwindow/tfrmarowin.h"
 
-#include "inidocument.h"
-#include "stylepanel.h"
-#include "sysini.h"
-#include "usermessages.h"
+#include "sheet/inidocument.h"
+#include "editing/stylepanel.h"
+#include "sheet/sysini.h"
+#include "frontend/usermessages.h"
 
 #include <QDir>
 #include <QFileInfo>

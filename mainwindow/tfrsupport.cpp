@@ -1,8 +1,8 @@
-#include "tfrsupport.h"
+#include "mainwindow/tfrsupport.h"
 
-#include "pictures.h"
-#include "supportinfo.h"
-#include "urllabel.h"
+#include "frontend/pictures.h"
+#include "mainwindow/supportinfo.h"
+#include "frontend/urllabel.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
-#include "tfrwelcome.h"
+#include "mainwindow/tfrwelcome.h"
 
-#include "pictures.h"
+#include "frontend/pictures.h"
 
 #include <QFrame>
 #include <QGuiApplication>

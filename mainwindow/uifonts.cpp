@@ -1,6 +1,6 @@
-#include "uifonts.h"
+#include "mainwindow/uifonts.h"
 
-#include "labelfonts.h"
+#include "composition/labelfonts.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,9 +1,9 @@
-#include "pagemarginsetdialog.h"
+#include "printing/pagemarginsetdialog.h"
 
-#include "inidocument.h"
-#include "iniutil.h"
-#include "sysini.h"
-#include "usermessages.h"
+#include "sheet/inidocument.h"
+#include "sheet/iniutil.h"
+#include "sheet/sysini.h"
+#include "frontend/usermessages.h"
 
 #include <QCursor>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "printrun.h"
+#include "printing/printrun.h"
 
-#include "iniutil.h"
-#include "sysini.h"
+#include "sheet/iniutil.h"
+#include "sheet/sysini.h"
 
 #include <cmath>
 

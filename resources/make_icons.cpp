@@ -1,6 +1,6 @@
 // Writes the application icon as PNG files for the desktop's icon theme:
 // make_icons <folder> gives <folder>/<size>x<size>/apps/cenhe.png.
-#include "pictures.h"
+#include "frontend/pictures.h"
 
 #include <QDir>
 #include <QGuiApplication>

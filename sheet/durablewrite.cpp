@@ -1,4 +1,4 @@
-#include "durablewrite.h"
+#include "sheet/durablewrite.h"
 
 #include <QFileDevice>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "folderlock.h"
+#include "sheet/folderlock.h"
 
 #include <QDir>
 #include <QLockFile>

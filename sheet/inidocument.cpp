@@ -1,7 +1,7 @@
-#include "inidocument.h"
+#include "sheet/inidocument.h"
 
-#include "durablewrite.h"
-#include "iniparse.h"
+#include "sheet/durablewrite.h"
+#include "sheet/iniparse.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "inifailure.h"
-#include "initextcodec.h"
+#include "sheet/inifailure.h"
+#include "sheet/initextcodec.h"
 
 #include <QHash>
 #include <QString>

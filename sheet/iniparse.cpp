@@ -1,4 +1,4 @@
-#include "iniparse.h"
+#include "sheet/iniparse.h"
 
 namespace IniParse {
 

@@ -1,4 +1,4 @@
-#include "initextcodec.h"
+#include "sheet/initextcodec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

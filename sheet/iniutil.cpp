@@ -1,7 +1,7 @@
-#include "iniutil.h"
+#include "sheet/iniutil.h"
 
-#include "inidocument.h"
-#include "iniparse.h"
+#include "sheet/inidocument.h"
+#include "sheet/iniparse.h"
 
 #include <QLocale>
 

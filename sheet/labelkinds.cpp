@@ -1,4 +1,4 @@
-#include "labelkinds.h"
+#include "sheet/labelkinds.h"
 
 namespace {
 

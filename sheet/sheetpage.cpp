@@ -1,6 +1,6 @@
-#include "sheetpage.h"
+#include "sheet/sheetpage.h"
 
-#include "inidocument.h"
+#include "sheet/inidocument.h"
 
 namespace SheetPage {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "inifailure.h"
+#include "sheet/inifailure.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "sysini.h"
+#include "sheet/sysini.h"
 
-#include "iniutil.h"
+#include "sheet/iniutil.h"
 
 #include <QRegularExpression>
 

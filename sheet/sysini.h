@@ -1,7 +1,7 @@
 #pragma once
 
-#include "inidocument.h"
-#include "labelkinds.h"
+#include "sheet/inidocument.h"
+#include "sheet/labelkinds.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // The editing dialog: its results, Enter saving, the seat number fields.
-#include "seatnumberfield.h"
-#include "tfredit.h"
+#include "editing/seatnumberfield.h"
+#include "editing/tfredit.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "arrowbuttonpair.h"
-#include "autorepeat.h"
+#include "frontend/arrowbuttonpair.h"
+#include "frontend/autorepeat.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

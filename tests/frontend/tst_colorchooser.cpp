@@ -1,5 +1,5 @@
-#include "colorchooser.h"
-#include "wincolor.h"
+#include "frontend/colorchooser.h"
+#include "frontend/wincolor.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "filedialogs.h"
-#include "usermessages.h"
+#include "frontend/filedialogs.h"
+#include "frontend/usermessages.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "fontchooser.h"
-#include "fontpreview.h"
+#include "frontend/fontchooser.h"
+#include "frontend/fontpreview.h"
 
 #include <QAbstractItemView>
 #include <QFontDatabase>

@@ -1,13 +1,13 @@
 // The preview and print window: printing through the (replaced) print
 // dialog, the messages when that cannot happen, PDF export, page setup.
-#include "composer.h"
-#include "labelfixtures.h"
-#include "labelfonts.h"
-#include "memoryfeed.h"
-#include "pdfwords.h"
-#include "previewwindow.h"
-#include "printeraccess.h"
-#include "usermessages.h"
+#include "composition/composer.h"
+#include "tests/composition/labelfixtures.h"
+#include "composition/labelfonts.h"
+#include "tests/composition/memoryfeed.h"
+#include "tests/common/pdfwords.h"
+#include "frontend/previewwindow.h"
+#include "frontend/printeraccess.h"
+#include "frontend/usermessages.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 // libFuzzer target for the INI module: reads any bytes as a file, reads every
 // section and key, writes every value back, and checks that each value reads
 // back the same and that no other key changed.
-#include "iniroundtrip.h"
+#include "tests/sheet/iniroundtrip.h"
 
 #include <QFile>
 #include <QTemporaryDir>

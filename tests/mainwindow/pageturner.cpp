@@ -1,9 +1,9 @@
 // Test helper: the main window in the folder given, saving pages under load
 // until it is killed. Every save fills all 70 cells with one mark, turns the
 // page, and now and then changes the kind (which writes sys.ini).
-#include "cellgrid.h"
-#include "memocell.h"
-#include "tfrmarowin.h"
+#include "mainwindow/cellgrid.h"
+#include "mainwindow/memocell.h"
+#include "mainwindow/tfrmarowin.h"
 
 #include <QApplication>
 #include <QDir>

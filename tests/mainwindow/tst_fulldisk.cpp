@@ -1,9 +1,9 @@
 // A page save on a full disk: one message, the old file kept, the cells kept.
-#include "cellgrid.h"
-#include "filefixture.h"
-#include "memocell.h"
-#include "tfrmarowin.h"
-#include "usermessages.h"
+#include "mainwindow/cellgrid.h"
+#include "tests/common/filefixture.h"
+#include "mainwindow/memocell.h"
+#include "mainwindow/tfrmarowin.h"
+#include "frontend/usermessages.h"
 
 #include <QDir>
 #include <QFile>

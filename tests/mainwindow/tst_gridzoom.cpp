@@ -1,6 +1,6 @@
 // Zoom arithmetic and page number text, without a window.
-#include "gridzoom.h"
-#include "pagenumber.h"
+#include "mainwindow/gridzoom.h"
+#include "mainwindow/pagenumber.h"
 
 #include <QTest>
 

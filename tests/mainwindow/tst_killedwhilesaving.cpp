@@ -1,7 +1,7 @@
 // The program killed at random moments while it saves pages: afterwards
 // every page file and sys.ini reads whole, as one save or another left it.
-#include "inidocument.h"
-#include "sheetpage.h"
+#include "sheet/inidocument.h"
+#include "sheet/sheetpage.h"
 
 #include <QDir>
 #include <QProcess>

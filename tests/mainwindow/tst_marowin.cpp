@@ -1,13 +1,13 @@
 // The main window: start-up, kind changes, paging, the page number field and
 // zoom, each in a fresh working directory with prepared files.
-#include "cellgrid.h"
-#include "iniutil.h"
-#include "kindthumbnail.h"
-#include "memocell.h"
-#include "tfredit.h"
-#include "tfrmarowin.h"
-#include "usermessages.h"
-#include "workdir.h"
+#include "mainwindow/cellgrid.h"
+#include "sheet/iniutil.h"
+#include "mainwindow/kindthumbnail.h"
+#include "mainwindow/memocell.h"
+#include "editing/tfredit.h"
+#include "mainwindow/tfrmarowin.h"
+#include "frontend/usermessages.h"
+#include "tests/mainwindow/workdir.h"
 
 #include <QLabel>
 #include <QLineEdit>

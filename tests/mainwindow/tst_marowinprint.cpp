@@ -1,17 +1,17 @@
 // The print run from the main window: the record feed over the cells, the
 // preview button and its right-button margin dialog, and a PDF exported
 // from the preview checked against the label grid.
-#include "cellgrid.h"
-#include "filedialogs.h"
-#include "labelfonts.h"
-#include "memocell.h"
-#include "pagemarginsetdialog.h"
-#include "pdfwords.h"
-#include "previewwindow.h"
-#include "sizespinbox.h"
-#include "tfrmarowin.h"
-#include "usermessages.h"
-#include "workdir.h"
+#include "mainwindow/cellgrid.h"
+#include "frontend/filedialogs.h"
+#include "composition/labelfonts.h"
+#include "mainwindow/memocell.h"
+#include "printing/pagemarginsetdialog.h"
+#include "tests/common/pdfwords.h"
+#include "frontend/previewwindow.h"
+#include "frontend/sizespinbox.h"
+#include "mainwindow/tfrmarowin.h"
+#include "frontend/usermessages.h"
+#include "tests/mainwindow/workdir.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,14 +1,14 @@
 // The text style panels of the main window: what a page load reads into
 // them and what each change and each save writes to sys.ini.
-#include "colorchooser.h"
-#include "fontchooser.h"
-#include "iniutil.h"
-#include "labelfonts.h"
-#include "sizespinbox.h"
-#include "stylepanel.h"
-#include "tfrmarowin.h"
-#include "usermessages.h"
-#include "workdir.h"
+#include "frontend/colorchooser.h"
+#include "frontend/fontchooser.h"
+#include "sheet/iniutil.h"
+#include "composition/labelfonts.h"
+#include "frontend/sizespinbox.h"
+#include "editing/stylepanel.h"
+#include "mainwindow/tfrmarowin.h"
+#include "frontend/usermessages.h"
+#include "tests/mainwindow/workdir.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,10 +1,10 @@
 // Splash and support windows.
-#include "desktopopener.h"
-#include "tfrmarowin.h"
-#include "tfrsupport.h"
-#include "tfrwelcome.h"
-#include "urllabel.h"
-#include "workdir.h"
+#include "frontend/desktopopener.h"
+#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/tfrsupport.h"
+#include "mainwindow/tfrwelcome.h"
+#include "frontend/urllabel.h"
+#include "tests/mainwindow/workdir.h"
 
 #include <QTest>
 #include <QTimer>

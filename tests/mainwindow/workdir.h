@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filefixture.h"
+#include "tests/common/filefixture.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The margin dialog: what it shows, what it stores, where it opens.
-#include "pagemarginsetdialog.h"
+#include "printing/pagemarginsetdialog.h"
 
-#include "usermessages.h"
+#include "frontend/usermessages.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "inidocument.h"
+#include "sheet/inidocument.h"
 
 #include <QHash>
 #include <QPair>

@@ -1,6 +1,6 @@
 // Test helper: takes the folder lock of the folder given, says "locked", and
 // waits to be killed.
-#include "folderlock.h"
+#include "sheet/folderlock.h"
 
 #include <QCoreApplication>
 

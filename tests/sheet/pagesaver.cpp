@@ -1,6 +1,6 @@
 // Test helper: saves two different full pages to one file, in turn, until
 // it is killed. Prints "ready" once the first save is on disk.
-#include "sheetpage.h"
+#include "sheet/sheetpage.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // A save killed at any moment leaves the page file whole: the old page or
 // the new one, never a mixture or a torn file.
-#include "sheetpage.h"
+#include "sheet/sheetpage.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

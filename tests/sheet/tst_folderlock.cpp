@@ -1,5 +1,5 @@
 // One copy of the program per data folder; a crashed copy blocks nothing.
-#include "folderlock.h"
+#include "sheet/folderlock.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // Files no program of ours wrote: huge, binary, truncated, special. Each
 // reads as what can be read, without a crash or a hang, and reading never
 // changes a file.
-#include "inidocument.h"
-#include "sheetpage.h"
+#include "sheet/inidocument.h"
+#include "sheet/sheetpage.h"
 
-#include "filefixture.h"
+#include "tests/common/filefixture.h"
 
 #include <QFile>
 #include <QRandomGenerator>

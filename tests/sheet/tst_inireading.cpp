@@ -1,6 +1,6 @@
 // Reading rules of the INI module: what a lookup returns for a given file.
-#include "inidocument.h"
-#include "iniutil.h"
+#include "sheet/inidocument.h"
+#include "sheet/iniutil.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Files that once broke the write-back round trip (most found by the INI
 // fuzzer, scripts/fuzz.sh): each value written back must read the same and
 // leave every other key as it was.
-#include "iniroundtrip.h"
+#include "tests/sheet/iniroundtrip.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // Writing rules of the INI module: what a write leaves in the file, and
 // that a refused write leaves the file exactly as it was.
-#include "inidocument.h"
-#include "iniutil.h"
+#include "sheet/inidocument.h"
+#include "sheet/iniutil.h"
 
-#include "filefixture.h"
+#include "tests/common/filefixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>

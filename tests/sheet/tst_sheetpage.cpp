@@ -1,10 +1,10 @@
 // Sheet page model and page files: cell positions, line access, file names,
 // loading and saving 70 cells of four lines.
-#include "labelkinds.h"
-#include "sheetpage.h"
+#include "sheet/labelkinds.h"
+#include "sheet/sheetpage.h"
 
 #include <QDir>
-#include "filefixture.h"
+#include "tests/common/filefixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>

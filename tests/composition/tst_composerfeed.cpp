@@ -1,8 +1,8 @@
 // How a run drives the record feed, and what the boxes show of its answers.
-#include "composer.h"
-#include "labelfixtures.h"
-#include "labelfonts.h"
-#include "memoryfeed.h"
+#include "composition/composer.h"
+#include "tests/composition/labelfixtures.h"
+#include "composition/labelfonts.h"
+#include "tests/composition/memoryfeed.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "linebreaker.h"
+#include "composition/linebreaker.h"
 
-#include "reportunits.h"
-#include "textlayout.h"
+#include "composition/reportunits.h"
+#include "composition/textlayout.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The four label layouts: kinds to templates, the A4 page, the label band
 // and every text box, checked in millimetres against the label sheet.
-#include "labeltemplate.h"
-#include "reportunits.h"
+#include "composition/labeltemplate.h"
+#include "composition/reportunits.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 // A full kind 2 page of Traditional Chinese names written to a 600 dpi PDF
 // and read back with pdftotext: every word stands centred on its box in the
 // label grid, measured from the paper's corner.
-#include "composer.h"
-#include "labelfixtures.h"
-#include "labelfonts.h"
-#include "memoryfeed.h"
-#include "reportunits.h"
+#include "composition/composer.h"
+#include "tests/composition/labelfixtures.h"
+#include "composition/labelfonts.h"
+#include "tests/composition/memoryfeed.h"
+#include "composition/reportunits.h"
 
 #include <QFile>
 #include <QProcess>

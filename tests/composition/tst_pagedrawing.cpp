@@ -1,11 +1,11 @@
 // Drawing a composed page onto an image at a fixed resolution: glyphs only,
 // inside each box's text area, at true distances from the paper corner,
 // in the box's colour.
-#include "composer.h"
-#include "labelfixtures.h"
-#include "labelfonts.h"
-#include "memoryfeed.h"
-#include "pagedrawing.h"
+#include "composition/composer.h"
+#include "tests/composition/labelfixtures.h"
+#include "composition/labelfonts.h"
+#include "tests/composition/memoryfeed.h"
+#include "composition/pagedrawing.h"
 
 #include <QImage>
 #include <QPainter>

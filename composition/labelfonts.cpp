@@ -1,4 +1,4 @@
-#include "labelfonts.h"
+#include "composition/labelfonts.h"
 
 #include <QFont>
 #include <QFontDatabase>

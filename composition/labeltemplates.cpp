@@ -1,6 +1,6 @@
-#include "labeltemplate.h"
+#include "composition/labeltemplate.h"
 
-#include "labelkinds.h"
+#include "sheet/labelkinds.h"
 
 // The four label layouts, with the values the sheets were measured for. The
 // band and box geometry is kept to the digit as it was stored: the grid

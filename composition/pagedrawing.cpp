@@ -1,7 +1,7 @@
-#include "pagedrawing.h"
+#include "composition/pagedrawing.h"
 
-#include "reportunits.h"
-#include "textlayout.h"
+#include "composition/reportunits.h"
+#include "composition/textlayout.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

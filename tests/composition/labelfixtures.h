@@ -1,7 +1,7 @@
 #pragma once
 
-#include "composedpage.h"
-#include "labeltemplate.h"
+#include "composition/composedpage.h"
+#include "composition/labeltemplate.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "labeltemplate.h"
+#include "composition/labeltemplate.h"
 
 #include <QList>
 #include <QPointF>

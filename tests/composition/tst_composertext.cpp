@@ -1,9 +1,9 @@
 // Text of a label: names wrapped into lines measured at 600 dpi, and the
 // exam box of kind 4 growing to its lines without moving anything else.
-#include "composer.h"
-#include "labelfixtures.h"
-#include "labelfonts.h"
-#include "memoryfeed.h"
+#include "composition/composer.h"
+#include "tests/composition/labelfixtures.h"
+#include "composition/labelfonts.h"
+#include "tests/composition/memoryfeed.h"
 
 #include <QTest>
 

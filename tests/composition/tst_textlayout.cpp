@@ -1,7 +1,7 @@
 // Text in a box: character height from whole points at 600 dpi, the height
 // a stretching box needs, the text area in device dots, word wrap and the
 // placement of lines by alignment.
-#include "textlayout.h"
+#include "composition/textlayout.h"
 
 #include <QTest>
 

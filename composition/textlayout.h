@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textstyle.h"
+#include "composition/textstyle.h"
 
 #include <QFont>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "composer.h"
+#include "composition/composer.h"
 
-#include "boxstretch.h"
-#include "linebreaker.h"
-#include "reportunits.h"
+#include "composition/boxstretch.h"
+#include "composition/linebreaker.h"
+#include "composition/reportunits.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The stored label font name resolves to the installed Traditional Chinese
 // Kai face instead of a Latin face with per-glyph fallback.
-#include "labelfonts.h"
+#include "composition/labelfonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composedpage.h"
+#include "composition/composedpage.h"
 
 // Grows the boxes of one label that follow their text (smActualHeight) to
 // the height of their lines, never below their stored height, and moves down

@@ -1,6 +1,6 @@
-#include "labelfixtures.h"
+#include "tests/composition/labelfixtures.h"
 
-#include "pagedrawing.h"
+#include "composition/pagedrawing.h"
 
 #include <QPainter>
 #include <QPdfWriter>

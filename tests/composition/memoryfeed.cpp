@@ -1,4 +1,4 @@
-#include "memoryfeed.h"
+#include "tests/composition/memoryfeed.h"
 
 MemoryFeed::MemoryFeed(QList<QStringList> records)
     : m_records(std::move(records))

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "composedpage.h"
-#include "labeltemplate.h"
-#include "recordfeed.h"
+#include "composition/composedpage.h"
+#include "composition/labeltemplate.h"
+#include "composition/recordfeed.h"
 
 enum class CompositionStatus {
     Composed,

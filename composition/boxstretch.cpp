@@ -1,6 +1,6 @@
-#include "boxstretch.h"
+#include "composition/boxstretch.h"
 
-#include "textlayout.h"
+#include "composition/textlayout.h"
 
 #include <algorithm>
 

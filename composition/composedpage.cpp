@@ -1,6 +1,6 @@
-#include "composedpage.h"
+#include "composition/composedpage.h"
 
-#include "reportunits.h"
+#include "composition/reportunits.h"
 
 QPointF millimetresFromPaperCorner(const ComposedPage &page, const QPointF &units)
 {

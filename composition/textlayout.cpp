@@ -1,6 +1,6 @@
-#include "textlayout.h"
+#include "composition/textlayout.h"
 
-#include "reportunits.h"
+#include "composition/reportunits.h"
 
 namespace TextLayout {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordfeed.h"
+#include "composition/recordfeed.h"
 
 #include <QList>
 #include <QStringList>

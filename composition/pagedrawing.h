@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composedpage.h"
+#include "composition/composedpage.h"
 
 #include <QPoint>
 

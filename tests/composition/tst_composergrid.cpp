@@ -1,11 +1,11 @@
 // Where labels land: columns and rows from the page origin at the margins,
 // how many rows a page keeps for a given top margin, rows moved whole to
 // the next page, and margins that leave no room for a row.
-#include "composer.h"
-#include "labelfixtures.h"
-#include "labelfonts.h"
-#include "memoryfeed.h"
-#include "reportunits.h"
+#include "composition/composer.h"
+#include "tests/composition/labelfixtures.h"
+#include "composition/labelfonts.h"
+#include "tests/composition/memoryfeed.h"
+#include "composition/reportunits.h"
 
 #include <QTest>
 
