@@ -2,23 +2,13 @@
 
 #include "composition/reportunits.h"
 #include "composition/textlayout.h"
+#include "composition/wincolor.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 
 namespace {
-
-constexpr int NoColour = 536870911;  // clNone
-
-// Windows colour values hold red in the low byte. A box whose colour was
-// never chosen draws black.
-QColor colourOf(int windowsColour)
-{
-    if (windowsColour == NoColour)
-        return Qt::black;
-    return QColor(windowsColour & 0xff, (windowsColour >> 8) & 0xff, (windowsColour >> 16) & 0xff);
-}
 
 struct DeviceScale {
     double x;
@@ -38,7 +28,7 @@ void drawBox(QPainter &painter, const ComposedTextBox &box, const QRect &area, d
 
     painter.save();
     painter.setFont(font);
-    painter.setPen(colourOf(box.font.color));
+    painter.setPen(WinColor::inkColor(box.font.color));
     painter.setClipRect(area, Qt::IntersectClip);
     for (qsizetype i = 0; i < box.lines.size(); ++i) {
         const QString &line = box.lines[i];

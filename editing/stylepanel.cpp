@@ -3,7 +3,7 @@
 #include "frontend/colorchooser.h"
 #include "frontend/fontchooser.h"
 #include "frontend/sizespinbox.h"
-#include "frontend/wincolor.h"
+#include "composition/wincolor.h"
 
 #include <QLabel>
 

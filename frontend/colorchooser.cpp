@@ -3,7 +3,7 @@
 #include "frontend/colorpalette.h"
 #include "frontend/colorpalettepopup.h"
 #include "frontend/colorswatch.h"
-#include "frontend/wincolor.h"
+#include "composition/wincolor.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionComboBox>

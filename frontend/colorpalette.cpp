@@ -1,6 +1,6 @@
 #include "frontend/colorpalette.h"
 
-#include "frontend/wincolor.h"
+#include "composition/wincolor.h"
 
 #include <QColor>
 

@@ -1,6 +1,6 @@
 #include "frontend/colorswatch.h"
 
-#include "frontend/wincolor.h"
+#include "composition/wincolor.h"
 
 #include <QPainter>
 

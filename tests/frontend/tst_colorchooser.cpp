@@ -1,5 +1,5 @@
 #include "frontend/colorchooser.h"
-#include "frontend/wincolor.h"
+#include "composition/wincolor.h"
 
 #include <QApplication>
 #include <QSignalSpy>

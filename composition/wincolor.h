@@ -16,4 +16,8 @@ inline constexpr int None = 536870911;
 std::optional<QColor> toColor(int value);
 int fromColor(const QColor &color);
 
+// The ink a text box prints in: its colour, black when none was chosen. A
+// value with a high byte set prints its low three bytes, as it always has.
+QColor inkColor(int value);
+
 } // namespace WinColor
