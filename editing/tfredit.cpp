@@ -1,6 +1,7 @@
 #include "editing/tfredit.h"
 
 #include "frontend/pictures.h"
+#include "editing/birthfieldwriter.h"
 #include "editing/seatnumberfield.h"
 
 #include <QLabel>
@@ -90,6 +91,16 @@ QWidget *TFrEdit::buildBirthPage()
     edt1 = textField(page, QStringLiteral("edt1"), 80, 8, 217);
     caption(page, QStringLiteral("生辰"), 32, 59);
     edt2 = textField(page, QStringLiteral("edt2"), 80, 52, 217);
+    // The written form of typed digits, in the gap under the field.
+    auto *lblbirth = new QLabel(page);
+    lblbirth->setObjectName(QStringLiteral("lblbirth"));
+    lblbirth->setFont(pixelFont(lblbirth->font().family(), 12, lblbirth->font()));
+    lblbirth->setGeometry(82, 84, 310, 12);
+    auto *birth = new BirthFieldWriter(edt2, lblbirth);
+    connect(this, &QDialog::finished, birth, [birth](int result) {
+        if (result == SaveResult)
+            birth->writeOut();
+    });
     caption(page, QStringLiteral("地址"), 32, 103);
     edt3 = textField(page, QStringLiteral("edt3"), 80, 96, 289);
     return page;

@@ -2,6 +2,9 @@
 #include "editing/seatnumberfield.h"
 #include "editing/tfredit.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -23,6 +26,33 @@ int execWith(TFrEdit &dialog, const std::function<void()> &action)
         qFatal("dialog never ran its action");
     return result;
 }
+
+// Chinese characters arrive as an input method's commit, not as key presses.
+void commitFromInputMethod(QWidget *widget, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(widget, &event);
+}
+
+// The dialog on the birth page, shown and active, with the focus in the
+// birth field as after a click into it.
+struct BirthPage {
+    TFrEdit dialog;
+    QLineEdit *birth = nullptr;
+    QLabel *preview = nullptr;
+
+    BirthPage()
+    {
+        dialog.setActivePage(1);
+        dialog.show();
+        if (!QTest::qWaitForWindowActive(&dialog))
+            qFatal("dialog not active");
+        birth = dialog.findChild<QLineEdit *>(QStringLiteral("edt2"));
+        preview = dialog.findChild<QLabel *>(QStringLiteral("lblbirth"));
+        QTest::mouseClick(birth, Qt::LeftButton);
+    }
+};
 
 } // namespace
 
@@ -59,6 +89,70 @@ private Q_SLOTS:
                 dialog.findChild<QPushButton *>(how)->click();
         });
         QCOMPARE(got, result);
+    }
+
+    void birthDigitsWrittenOnSave_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("save button") << true;
+        QTest::newRow("enter in the field") << false;
+    }
+
+    void birthDigitsWrittenOnSave()
+    {
+        QFETCH(bool, byButton);
+        BirthPage page;
+        QCOMPARE(page.preview->text(), QString());
+        QTest::keyClicks(page.birth, QStringLiteral("60/3/5 8"));
+        QCOMPARE(page.preview->text(), QStringLiteral("→ 民國六十年三月五日辰時　生肖豬"));
+        QCOMPARE(page.birth->text(), QStringLiteral("60/3/5 8"));
+        if (byButton)
+            QTest::mouseClick(page.dialog.findChild<QPushButton *>(QStringLiteral("btnsvae")), Qt::LeftButton);
+        else
+            QTest::keyClick(page.birth, Qt::Key_Return);
+        QCOMPARE(page.dialog.result(), TFrEdit::SaveResult);
+        QCOMPARE(page.dialog.fields(2).birth, QStringLiteral("民國六十年三月五日辰時"));
+    }
+
+    void birthConversionTakenBackWithUndo()
+    {
+        BirthPage page;
+        commitFromInputMethod(page.birth, QStringLiteral("農"));
+        QTest::keyClicks(page.birth, QStringLiteral("600305"));
+        QTest::keyClick(page.birth, Qt::Key_Tab);
+        QCOMPARE(page.birth->text(), QStringLiteral("民國六十年農曆三月初五"));
+        QCOMPARE(page.preview->text(), QStringLiteral("生肖豬"));
+        QTest::mouseClick(page.birth, Qt::LeftButton);
+        QTest::keyClick(page.birth, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(page.birth->text(), QStringLiteral("農600305"));
+        QCOMPARE(page.preview->text(), QStringLiteral("保留原樣，不換算"));
+        QTest::keyClick(page.birth, Qt::Key_Tab);
+        QTest::keyClick(page.birth, Qt::Key_Return);
+        QCOMPARE(page.dialog.fields(2).birth, QStringLiteral("農600305"));
+    }
+
+    void impossibleBirthDateKeptWithReason()
+    {
+        BirthPage page;
+        QTest::keyClicks(page.birth, QStringLiteral("60/2/30"));
+        QCOMPARE(page.preview->text(), QStringLiteral("不換算：民國60年2月只有28天"));
+        QTest::keyClick(page.birth, Qt::Key_Tab);
+        QCOMPARE(page.birth->text(), QStringLiteral("60/2/30"));
+        QCOMPARE(page.preview->text(), QStringLiteral("不換算：民國60年2月只有28天"));
+    }
+
+    void birthPreviewFollowsReopenedCell()
+    {
+        BirthPage page;
+        QTest::keyClicks(page.birth, QStringLiteral("600305"));
+        QTest::keyClick(page.birth, Qt::Key_Tab);
+        LabelFields stored;
+        stored.birth = QStringLiteral("不詳");
+        page.dialog.setFields(2, stored);
+        QCOMPARE(page.preview->text(), QString());
+        stored.birth = QStringLiteral("1971-3-5");  // digits from an earlier import
+        page.dialog.setFields(2, stored);
+        QCOMPARE(page.preview->text(), QStringLiteral("→ 民國六十年三月五日　生肖豬"));
     }
 
     void enterInSeatNumberFieldSaves()

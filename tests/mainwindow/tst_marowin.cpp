@@ -351,6 +351,29 @@ private Q_SLOTS:
         QCOMPARE(window.hasUnsavedChanges(), changed);
     }
 
+    void birthDigitsTypedAreStoredWrittenOut()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
+        dir.write(QStringLiteral("地址1.ini"), pageWithName(7, "陳美玲"));
+        TFrMarowin window;
+        TFrEdit editor(&window);
+        window.setEditor(&editor);
+        window.FormActivate();
+        bool ran = false;
+        QTimer::singleShot(0, &editor, [&] {
+            ran = true;
+            auto *birth = editor.findChild<QLineEdit *>(QStringLiteral("edt2"));
+            QTest::keyClicks(birth, QStringLiteral("60/3/5 8"));
+            QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("btnsvae")), Qt::LeftButton);
+        });
+        window.mmoClick(7);
+        QVERIFY(ran);
+        QCOMPARE(cellLine(window, 7, 0), QStringLiteral("陳美玲"));
+        QCOMPARE(cellLine(window, 7, 1), QStringLiteral("民國六十年三月五日辰時"));
+    }
+
     void seatCellShowsStoredSeatFirst()
     {
         WorkDir dir;
