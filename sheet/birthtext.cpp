@@ -124,7 +124,7 @@ const QRegularExpression &digitForm()
             "^(?<lunar>%1|%2)?\\s*"
             "(?:(?<y>[0-9]{1,4})(?:\\s*[/.\\-]\\s*|\\s+)(?<m>[0-9]{1,2})(?:\\s*[/.\\-]\\s*|\\s+)(?<d>[0-9]{1,2})"
             "|(?<run>[0-9]{6,7}))"
-            "(?:\\s+(?<clock>[0-9]{1,2})|\\s*(?<branch>[%3])%4?|\\s*(?<unknown>\\?|%5))?$")
+            "(?:\\s+(?<clock>[0-9]{1,2})(?::[0-5][0-9])?|\\s*(?<branch>[%3])%4?|\\s*(?<unknown>\\?|%5))?$")
             .arg(QString::fromUtf16(Words::Lunar), QString::fromUtf16(Words::Lunar).left(1),
                  QString::fromUtf16(Words::Branches), QString::fromUtf16(Words::Hour),
                  QString::fromUtf16(Words::UnknownHour)));

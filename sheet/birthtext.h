@@ -10,8 +10,11 @@
 // Digit forms: year, month and day separated by "/", ".", "-" or blanks, or
 // run together as YYMMDD / YYYMMDD; a year of 1 to 3 digits is a 民國 year,
 // one of 4 digits a western year from 1912. A leading "農" or "農曆" gives the
-// lunar form. An optional hour at the end: 0..23 (its 時辰), a 時辰 character
-// (辰 or 辰時), or "?" for 吉時. Full-width digits and marks count as well.
+// lunar form. An optional hour at the end: 0..23, minutes allowed (8, 8:30),
+// for its 時辰; a 時辰 character (辰 or 辰時); or "?" for 吉時. Full-width
+// digits and marks count as well.
+//
+// The list import uses convert() too: store Conversion::text.
 namespace BirthText {
 
 struct Conversion {

@@ -32,6 +32,7 @@ private Q_SLOTS:
         QTest::newRow("hour 23") << "60/3/5 23" << "民國六十年三月五日子時" << 1971;
         QTest::newRow("hour 0") << "60/3/5 0" << "民國六十年三月五日子時" << 1971;
         QTest::newRow("hour 1") << "60/3/5 1" << "民國六十年三月五日丑時" << 1971;
+        QTest::newRow("hour with minutes") << "60/3/5 6:59" << "民國六十年三月五日卯時" << 1971;
         QTest::newRow("hour 22") << "60/3/5 22" << "民國六十年三月五日亥時" << 1971;
         QTest::newRow("western 1912") << "1912/1/1" << "民國元年一月一日" << 1912;
         QTest::newRow("minguo 1") << "1/1/1" << "民國元年一月一日" << 1912;
@@ -75,6 +76,7 @@ private Q_SLOTS:
         QTest::newRow("day 0") << "60/3/0" << Outcome::Impossible << "日期須從1日起";
         QTest::newRow("lunar day 31") << "農60/1/31" << Outcome::Impossible << "農曆每月最多30天";
         QTest::newRow("hour 24") << "60/3/5 24" << Outcome::Impossible << "鐘點須為0至23";
+        QTest::newRow("minutes 60") << "60/3/5 8:60" << Outcome::FreeText << "";
         QTest::newRow("民國60年") << "民國60年" << Outcome::FreeText << "";
         QTest::newRow("不詳") << "不詳" << Outcome::FreeText << "";
         QTest::newRow("empty") << "" << Outcome::FreeText << "";
