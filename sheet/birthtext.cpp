@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QRegularExpression>
+#include <QStringBuilder>
 
 #include <optional>
 
@@ -11,24 +12,24 @@ namespace {
 
 // Every word of the written form, in one place.
 namespace Words {
-constexpr char16_t Digits[] = u"〇一二三四五六七八九";
+constexpr QStringView Digits = u"〇一二三四五六七八九";
 constexpr char16_t Ten = u'十';
 constexpr char16_t Hundred = u'百';
 constexpr char16_t Thousand = u'千';
 constexpr char16_t Zero = u'零';
-constexpr char16_t Era[] = u"民國";
-constexpr char16_t FirstYear[] = u"元";  // 民國元年, never 民國一年
-constexpr char16_t Year[] = u"年";
-constexpr char16_t Month[] = u"月";
-constexpr char16_t Day[] = u"日";
-constexpr char16_t Lunar[] = u"農曆";
-constexpr char16_t LunarFirstMonth[] = u"正";  // 正月
-constexpr char16_t LunarEarlyDay[] = u"初";    // 初一 .. 初十
-constexpr char16_t LunarTwenties[] = u"廿";    // 廿一 .. 廿九
-constexpr char16_t Branches[] = u"子丑寅卯辰巳午未申酉戌亥";
-constexpr char16_t Hour[] = u"時";
-constexpr char16_t UnknownHour[] = u"吉時";
-constexpr char16_t Zodiac[] = u"鼠牛虎兔龍蛇馬羊猴雞狗豬";
+constexpr QStringView Era = u"民國";
+constexpr QStringView FirstYear = u"元";  // 民國元年, never 民國一年
+constexpr QStringView Year = u"年";
+constexpr QStringView Month = u"月";
+constexpr QStringView Day = u"日";
+constexpr QStringView Lunar = u"農曆";
+constexpr QStringView LunarFirstMonth = u"正";  // 正月
+constexpr QStringView LunarEarlyDay = u"初";    // 初一 .. 初十
+constexpr QStringView LunarTwenties = u"廿";    // 廿一 .. 廿九
+constexpr QStringView Branches = u"子丑寅卯辰巳午未申酉戌亥";
+constexpr QStringView Hour = u"時";
+constexpr QStringView UnknownHour = u"吉時";
+constexpr QStringView Zodiac = u"鼠牛虎兔龍蛇馬羊猴雞狗豬";
 } // namespace Words
 
 constexpr int FirstWesternYear = 1912;  // 民國元年
@@ -68,21 +69,20 @@ QString numeral(int n)
 
 QString yearWords(int minguoYear)
 {
-    return QString::fromUtf16(Words::Era) + (minguoYear == 1 ? QString::fromUtf16(Words::FirstYear) : numeral(minguoYear))
-        + QString::fromUtf16(Words::Year);
+    return Words::Era % (minguoYear == 1 ? Words::FirstYear.toString() : numeral(minguoYear)) % Words::Year;
 }
 
 QString lunarMonthWords(int month)
 {
-    return (month == 1 ? QString::fromUtf16(Words::LunarFirstMonth) : numeral(month)) + QString::fromUtf16(Words::Month);
+    return (month == 1 ? Words::LunarFirstMonth.toString() : numeral(month)) % Words::Month;
 }
 
 QString lunarDayWords(int day)
 {
     if (day <= 10)
-        return QString::fromUtf16(Words::LunarEarlyDay) + numeral(day);
+        return Words::LunarEarlyDay % numeral(day);
     if (day > 20 && day < 30)
-        return QString::fromUtf16(Words::LunarTwenties) + Words::Digits[day % 10];
+        return Words::LunarTwenties % Words::Digits[day % 10];
     return numeral(day);
 }
 
@@ -98,11 +98,11 @@ QString hourWords(const Hour &hour)
     switch (hour.kind) {
     case Hour::Kind::Clock:
         // 23 and 0 are 子, then two hours to each branch: 1-2 丑 .. 21-22 亥.
-        return Words::Branches[(hour.value + 1) / 2 % 12] + QString::fromUtf16(Words::Hour);
+        return Words::Branches[(hour.value + 1) / 2 % 12] % Words::Hour;
     case Hour::Kind::Branch:
-        return Words::Branches[hour.value] + QString::fromUtf16(Words::Hour);
+        return Words::Branches[hour.value] % Words::Hour;
     case Hour::Kind::Unknown:
-        return QString::fromUtf16(Words::UnknownHour);
+        return Words::UnknownHour.toString();
     case Hour::Kind::None:
         break;
     }
@@ -119,15 +119,12 @@ struct Typed {
 
 const QRegularExpression &digitForm()
 {
+    const QString separator = QStringLiteral("(?:\\s*[/.\\-]\\s*|\\s+)");
     static const QRegularExpression form(
-        QStringLiteral(
-            "^(?<lunar>%1|%2)?\\s*"
-            "(?:(?<y>[0-9]{1,4})(?:\\s*[/.\\-]\\s*|\\s+)(?<m>[0-9]{1,2})(?:\\s*[/.\\-]\\s*|\\s+)(?<d>[0-9]{1,2})"
-            "|(?<run>[0-9]{6,7}))"
-            "(?:\\s+(?<clock>[0-9]{1,2})(?::[0-5][0-9])?|\\s*(?<branch>[%3])%4?|\\s*(?<unknown>\\?|%5))?$")
-            .arg(QString::fromUtf16(Words::Lunar), QString::fromUtf16(Words::Lunar).left(1),
-                 QString::fromUtf16(Words::Branches), QString::fromUtf16(Words::Hour),
-                 QString::fromUtf16(Words::UnknownHour)));
+        QStringLiteral("^(?<lunar>%1|%2)?\\s*"
+                       "(?:(?<y>[0-9]{1,4})%3(?<m>[0-9]{1,2})%3(?<d>[0-9]{1,2})|(?<run>[0-9]{6,7}))"
+                       "(?:\\s+(?<clock>[0-9]{1,2})(?::[0-5][0-9])?|\\s*(?<branch>[%4])%5?|\\s*(?<unknown>\\?|%6))?$")
+            .arg(Words::Lunar, Words::Lunar.left(1), separator, Words::Branches, Words::Hour, Words::UnknownHour));
     return form;
 }
 
@@ -153,7 +150,7 @@ std::optional<Typed> parse(const QString &typed)
     if (match.hasCaptured(u"clock"))
         parts.hour = {Hour::Kind::Clock, match.captured(u"clock").toInt()};
     else if (match.hasCaptured(u"branch"))
-        parts.hour = {Hour::Kind::Branch, int(QStringView(Words::Branches).indexOf(match.capturedView(u"branch")))};
+        parts.hour = {Hour::Kind::Branch, int(Words::Branches.indexOf(match.capturedView(u"branch")))};
     else if (match.hasCaptured(u"unknown"))
         parts.hour = {Hour::Kind::Unknown, 0};
     return parts;
@@ -184,9 +181,9 @@ QString writtenForm(const Typed &parts, int minguoYear)
 {
     QString out = yearWords(minguoYear);
     if (parts.lunar)
-        out += QString::fromUtf16(Words::Lunar) + lunarMonthWords(parts.month) + lunarDayWords(parts.day);
+        out += Words::Lunar % lunarMonthWords(parts.month) % lunarDayWords(parts.day);
     else
-        out += numeral(parts.month) + QString::fromUtf16(Words::Month) + numeral(parts.day) + QString::fromUtf16(Words::Day);
+        out += numeral(parts.month) % Words::Month % numeral(parts.day) % Words::Day;
     return out + hourWords(parts.hour);
 }
 
