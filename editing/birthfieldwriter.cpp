@@ -91,7 +91,8 @@ void BirthFieldWriter::showPreview()
         line = zodiacWords(m_writtenYear);
     }
     QPalette palette = m_preview->palette();
-    palette.setColor(QPalette::WindowText, isReason ? ReasonColor : m_field->palette().color(QPalette::Text));
+    palette.setColor(QPalette::WindowText,
+                     isReason ? ReasonColor : m_field->palette().color(QPalette::Text));
     m_preview->setPalette(palette);
     m_preview->setText(line);
 }

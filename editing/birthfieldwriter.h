@@ -30,9 +30,9 @@ private:
 
     QLineEdit *m_field;
     QLabel *m_preview;
-    QString m_previous;      // the field's text before its last change
-    QString m_writtenFrom;   // the digits of the last conversion
-    QString m_writtenTo;     // and what they became
+    QString m_previous; // the field's text before its last change
+    QString m_writtenFrom; // the digits of the last conversion
+    QString m_writtenTo; // and what they became
     int m_writtenYear = 0;
-    QString m_keptAsTyped;   // digits whose conversion Ctrl+Z took back
+    QString m_keptAsTyped; // digits whose conversion Ctrl+Z took back
 };

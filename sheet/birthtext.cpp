@@ -18,21 +18,21 @@ constexpr char16_t Hundred = u'百';
 constexpr char16_t Thousand = u'千';
 constexpr char16_t Zero = u'零';
 constexpr QStringView Era = u"民國";
-constexpr QStringView FirstYear = u"元";  // 民國元年, never 民國一年
+constexpr QStringView FirstYear = u"元"; // 民國元年, never 民國一年
 constexpr QStringView Year = u"年";
 constexpr QStringView Month = u"月";
 constexpr QStringView Day = u"日";
 constexpr QStringView Lunar = u"農曆";
-constexpr QStringView LunarFirstMonth = u"正";  // 正月
-constexpr QStringView LunarEarlyDay = u"初";    // 初一 .. 初十
-constexpr QStringView LunarTwenties = u"廿";    // 廿一 .. 廿九
+constexpr QStringView LunarFirstMonth = u"正"; // 正月
+constexpr QStringView LunarEarlyDay = u"初"; // 初一 .. 初十
+constexpr QStringView LunarTwenties = u"廿"; // 廿一 .. 廿九
 constexpr QStringView Branches = u"子丑寅卯辰巳午未申酉戌亥";
 constexpr QStringView Hour = u"時";
 constexpr QStringView UnknownHour = u"吉時";
 constexpr QStringView Zodiac = u"鼠牛虎兔龍蛇馬羊猴雞狗豬";
 } // namespace Words
 
-constexpr int FirstWesternYear = 1912;  // 民國元年
+constexpr int FirstWesternYear = 1912; // 民國元年
 constexpr int LunarMonthDays = 30;
 
 // 1..9999 in the usual numerals: 十, 十一, 六十, 一百零五, 一百一十, 一千零一十.
@@ -42,7 +42,8 @@ QString numeral(int n)
         int unit;
         char16_t word;
     };
-    static constexpr Place places[] = {{1000, Words::Thousand}, {100, Words::Hundred}, {10, Words::Ten}};
+    static constexpr Place places[] = {
+        {1000, Words::Thousand}, {100, Words::Hundred}, {10, Words::Ten}};
     QString out;
     bool gap = false;
     for (const Place &place : places) {
@@ -69,7 +70,8 @@ QString numeral(int n)
 
 QString yearWords(int minguoYear)
 {
-    return Words::Era % (minguoYear == 1 ? Words::FirstYear.toString() : numeral(minguoYear)) % Words::Year;
+    return Words::Era % (minguoYear == 1 ? Words::FirstYear.toString() : numeral(minguoYear))
+        % Words::Year;
 }
 
 QString lunarMonthWords(int month)
@@ -90,7 +92,7 @@ QString lunarDayWords(int day)
 struct Hour {
     enum class Kind { None, Clock, Branch, Unknown };
     Kind kind = Kind::None;
-    int value = 0;  // the clock hour, or the branch index
+    int value = 0; // the clock hour, or the branch index
 };
 
 QString hourWords(const Hour &hour)
@@ -111,7 +113,7 @@ QString hourWords(const Hour &hour)
 
 struct Typed {
     bool lunar = false;
-    QString year;  // as typed: its length tells 民國 from western
+    QString year; // as typed: its length tells 民國 from western
     int month = 0;
     int day = 0;
     Hour hour;
@@ -121,10 +123,12 @@ const QRegularExpression &digitForm()
 {
     const QString separator = QStringLiteral("(?:\\s*[/.\\-]\\s*|\\s+)");
     static const QRegularExpression form(
-        QStringLiteral("^(?<lunar>%1|%2)?\\s*"
-                       "(?:(?<y>[0-9]{1,4})%3(?<m>[0-9]{1,2})%3(?<d>[0-9]{1,2})|(?<run>[0-9]{6,7}))"
-                       "(?:\\s+(?<clock>[0-9]{1,2})(?::[0-5][0-9])?|\\s*(?<branch>[%4])%5?|\\s*(?<unknown>\\?|%6))?$")
-            .arg(Words::Lunar, Words::Lunar.left(1), separator, Words::Branches, Words::Hour, Words::UnknownHour));
+        QStringLiteral(
+            "^(?<lunar>%1|%2)?\\s*"
+            "(?:(?<y>[0-9]{1,4})%3(?<m>[0-9]{1,2})%3(?<d>[0-9]{1,2})|(?<run>[0-9]{6,7}))"
+            "(?:\\s+(?<clock>[0-9]{1,2})(?::[0-5][0-9])?|\\s*(?<branch>[%4])%5?|\\s*(?<unknown>\\?|%6))?$")
+            .arg(Words::Lunar, Words::Lunar.left(1), separator, Words::Branches, Words::Hour,
+                 Words::UnknownHour));
     return form;
 }
 
@@ -132,7 +136,8 @@ const QRegularExpression &digitForm()
 std::optional<Typed> parse(const QString &typed)
 {
     // Full-width digits, marks and blanks from a Chinese input method count too.
-    const QRegularExpressionMatch match = digitForm().match(typed.normalized(QString::NormalizationForm_KC).trimmed());
+    const QRegularExpressionMatch match =
+        digitForm().match(typed.normalized(QString::NormalizationForm_KC).trimmed());
     if (!match.hasMatch())
         return std::nullopt;
     Typed parts;
@@ -150,7 +155,8 @@ std::optional<Typed> parse(const QString &typed)
     if (match.hasCaptured(u"clock"))
         parts.hour = {Hour::Kind::Clock, match.captured(u"clock").toInt()};
     else if (match.hasCaptured(u"branch"))
-        parts.hour = {Hour::Kind::Branch, int(Words::Branches.indexOf(match.capturedView(u"branch")))};
+        parts.hour = {Hour::Kind::Branch,
+                      int(Words::Branches.indexOf(match.capturedView(u"branch")))};
     else if (match.hasCaptured(u"unknown"))
         parts.hour = {Hour::Kind::Unknown, 0};
     return parts;
@@ -171,7 +177,10 @@ QString impossibility(const Typed &parts, int minguoYear)
         return QStringLiteral("農曆每月最多%1天").arg(LunarMonthDays);
     const QDate first(minguoYear + FirstWesternYear - 1, parts.month, 1);
     if (!parts.lunar && parts.day > first.daysInMonth())
-        return QStringLiteral("民國%1年%2月只有%3天").arg(minguoYear).arg(parts.month).arg(first.daysInMonth());
+        return QStringLiteral("民國%1年%2月只有%3天")
+            .arg(minguoYear)
+            .arg(parts.month)
+            .arg(first.daysInMonth());
     if (parts.hour.kind == Hour::Kind::Clock && parts.hour.value > 23)
         return QStringLiteral("鐘點須為0至23");
     return {};

@@ -19,14 +19,14 @@ namespace BirthText {
 
 struct Conversion {
     enum class Outcome {
-        FreeText,    // not a digit form: kept as typed
-        Written,     // a real date, written out
-        Impossible,  // a digit form naming a date that cannot be: kept as typed
+        FreeText, // not a digit form: kept as typed
+        Written, // a real date, written out
+        Impossible, // a digit form naming a date that cannot be: kept as typed
     };
     Outcome outcome = Outcome::FreeText;
-    QString text;         // what to store: the written form, or the typed text
-    QString reason;       // why an impossible date was not written out
-    int westernYear = 0;  // the year of birth when written out, else 0
+    QString text; // what to store: the written form, or the typed text
+    QString reason; // why an impossible date was not written out
+    int westernYear = 0; // the year of birth when written out, else 0
 
     bool written() const { return outcome == Outcome::Written; }
 };

@@ -107,7 +107,8 @@ private Q_SLOTS:
         QCOMPARE(page.preview->text(), QStringLiteral("→ 民國六十年三月五日辰時　生肖豬"));
         QCOMPARE(page.birth->text(), QStringLiteral("60/3/5 8"));
         if (byButton)
-            QTest::mouseClick(page.dialog.findChild<QPushButton *>(QStringLiteral("btnsvae")), Qt::LeftButton);
+            QTest::mouseClick(page.dialog.findChild<QPushButton *>(QStringLiteral("btnsvae")),
+                              Qt::LeftButton);
         else
             QTest::keyClick(page.birth, Qt::Key_Return);
         QCOMPARE(page.dialog.result(), TFrEdit::SaveResult);

@@ -366,7 +366,8 @@ private Q_SLOTS:
             ran = true;
             auto *birth = editor.findChild<QLineEdit *>(QStringLiteral("edt2"));
             QTest::keyClicks(birth, QStringLiteral("60/3/5 8"));
-            QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("btnsvae")), Qt::LeftButton);
+            QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("btnsvae")),
+                              Qt::LeftButton);
         });
         window.mmoClick(7);
         QVERIFY(ran);
