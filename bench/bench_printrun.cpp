@@ -2,6 +2,7 @@
 // and drawn, and the PDF export of a full kind 2 sheet.
 #include "mainwindow/cellgrid.h"
 #include "composition/labelfonts.h"
+#include "composition/pageoutput.h"
 #include "mainwindow/memocell.h"
 #include "frontend/previewwindow.h"
 #include "mainwindow/tfrmarowin.h"
@@ -53,7 +54,7 @@ void BM_ExportPdf(benchmark::State &state)
     const std::unique_ptr<PreviewWindow> preview = filled.window->makePreview();
     const QString path = filled.dir.filePath(QStringLiteral("標籤.pdf"));
     for (auto _ : state) {
-        if (!preview->writePdf(path))
+        if (!writeSheetsPdf(path, preview->pages(), {QStringLiteral("標籤")}).done())
             state.SkipWithError("export failed");
     }
 }

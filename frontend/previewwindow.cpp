@@ -1,7 +1,7 @@
 #include "frontend/previewwindow.h"
 
 #include "frontend/filedialogs.h"
-#include "composition/pagedrawing.h"
+#include "composition/pageoutput.h"
 #include "frontend/pictures.h"
 #include "frontend/printeraccess.h"
 #include "frontend/usermessages.h"
@@ -10,32 +10,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QPageSetupDialog>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-namespace {
-
-QPageLayout fullPageLayout(const QPageSize &paper)
-{
-    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-}
-
-QPageSize paperOf(const QList<ComposedPage> &pages)
-{
-    const ReportPage paper = pages.isEmpty() ? ReportPage{210, 297, 9, 0, 0, 0, 0} : pages.first().paper;
-    return QPageSize(QSizeF(paper.paperWidthMm, paper.paperHeightMm), QPageSize::Millimeter, QString(),
-                     QPageSize::FuzzyMatch);
-}
-
-} // namespace
 
 PreviewWindow::PreviewWindow(Compose compose, const Composition &first, QWidget *parent)
     : QDialog(parent, Qt::Window)
@@ -141,49 +122,7 @@ void PreviewWindow::updatePageControls()
 
 void PreviewWindow::paintPages(QPrinter *printer)
 {
-    drawAll(*printer, 1, pageCount());
-}
-
-bool PreviewWindow::drawAll(QPagedPaintDevice &device, int from, int to) const
-{
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    for (int page = from; page <= to && page <= pageCount(); ++page) {
-        if (page > from && !device.newPage())
-            return false;
-        drawComposedPage(painter, m_pages[page - 1]);
-    }
-    return painter.end();
-}
-
-bool PreviewWindow::writePdf(const QString &path, QString *problem) const
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (problem)
-            *problem = file.errorString();
-        return false;
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(600);
-        writer.setCreator(QStringLiteral("岑禾"));
-        writer.setTitle(QStringLiteral("標籤"));
-        writer.setPageLayout(fullPageLayout(paperOf(m_pages)));
-        if (!drawAll(writer, 1, pageCount())) {
-            file.cancelWriting();
-            if (problem)
-                *problem = QStringLiteral("無法產生 PDF 內容");
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        if (problem)
-            *problem = file.errorString();
-        return false;
-    }
-    return true;
+    drawSheets(*printer, m_pages, 1, pageCount());
 }
 
 void PreviewWindow::exportPdf()
@@ -194,10 +133,10 @@ void PreviewWindow::exportPdf()
                                                    QStringLiteral("PDF 檔 (*.pdf)"));
     if (path.isEmpty())
         return;
-    QString problem;
-    if (!writePdf(path, &problem))
+    const OutputResult written = writeSheetsPdf(path, m_pages, {QStringLiteral("標籤")});
+    if (!written.done())
         UserMessages::showError(this, QStringLiteral("無法寫入 PDF 檔：%1\n原因：%2")
-                                          .arg(QDir::toNativeSeparators(path), problem));
+                                          .arg(QDir::toNativeSeparators(path), written.problem));
 }
 
 bool PreviewWindow::confirmUnprintableBand(const QPrinter &printer)
@@ -253,7 +192,7 @@ void PreviewWindow::print()
     const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
     const int from = range ? printer.fromPage() : 1;
     const int to = range ? printer.toPage() : pageCount();
-    if (!drawAll(printer, from, to))
+    if (!drawSheets(printer, m_pages, from, to).done())
         UserMessages::showError(this, QStringLiteral("Printer selected is not valid"));
 }
 

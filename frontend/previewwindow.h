@@ -9,7 +9,6 @@
 #include <memory>
 
 class QLabel;
-class QPagedPaintDevice;
 class QPrintPreviewWidget;
 class QPrinter;
 class QSpinBox;
@@ -40,14 +39,9 @@ public:
     // Composes again, from the first record, for another paper.
     void changePaper(const QPageSize &paper);
 
-    // Writes the pages as a PDF with the true paper positions; false, with
-    // the reason, when the file cannot be written.
-    bool writePdf(const QString &path, QString *problem = nullptr) const;
-
 private:
     void buildToolBar();
     void paintPages(QPrinter *printer);
-    bool drawAll(QPagedPaintDevice &device, int from, int to) const;
     void adopt(const Composition &composition);
     void updatePageControls();
     bool confirmUnprintableBand(const QPrinter &printer);

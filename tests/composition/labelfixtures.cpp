@@ -1,10 +1,5 @@
 #include "tests/composition/labelfixtures.h"
 
-#include "composition/pagedrawing.h"
-
-#include <QPainter>
-#include <QPdfWriter>
-
 namespace LabelFixtures {
 
 LabelTemplate prepared(int kind, double topMm, double leftMm, int pointSize)
@@ -37,19 +32,6 @@ QList<QStringList> kind2Records(int count)
                         QStringLiteral("台北市%1區重慶南路").arg(Districts[i % Districts.size()])});
     }
     return records;
-}
-
-void writePdf(const QList<ComposedPage> &pages, QIODevice &out, int dotsPerInch)
-{
-    QPdfWriter writer(&out);
-    writer.setResolution(dotsPerInch);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    QPainter painter(&writer);
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        if (i > 0)
-            writer.newPage();
-        drawComposedPage(painter, pages[i]);
-    }
 }
 
 } // namespace LabelFixtures

@@ -6,8 +6,6 @@
 #include <QList>
 #include <QStringList>
 
-class QIODevice;
-
 // Shared by the composition tests and benchmarks.
 namespace LabelFixtures {
 
@@ -22,9 +20,5 @@ LabelTemplate kind2Sheet();
 // `count` records of kind 2: a real Traditional Chinese name, a birth line
 // and an address.
 QList<QStringList> kind2Records(int count = 70);
-
-// The composed pages as a PDF at `dotsPerInch`, the page's corner at the
-// paper's corner.
-void writePdf(const QList<ComposedPage> &pages, QIODevice &out, int dotsPerInch = 600);
 
 } // namespace LabelFixtures

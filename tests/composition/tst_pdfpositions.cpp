@@ -4,6 +4,7 @@
 #include "composition/composer.h"
 #include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
+#include "composition/pageoutput.h"
 #include "tests/composition/memoryfeed.h"
 #include "composition/reportunits.h"
 
@@ -77,7 +78,7 @@ private Q_SLOTS:
         const QString html = m_dir.filePath(QStringLiteral("kind2.html"));
         QFile out(pdf);
         QVERIFY(out.open(QIODevice::WriteOnly));
-        LabelFixtures::writePdf(composition.pages, out);
+        QVERIFY(writeSheetsPdf(out, composition.pages, {}).done());
         out.close();
         QCOMPARE(QProcess::execute(QStringLiteral("pdftotext"), {"-bbox", pdf, html}), 0);
         QFile read(html);

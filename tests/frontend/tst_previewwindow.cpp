@@ -5,6 +5,7 @@
 #include "composition/labelfonts.h"
 #include "tests/composition/memoryfeed.h"
 #include "tests/common/pdfwords.h"
+#include "frontend/filedialogs.h"
 #include "frontend/previewwindow.h"
 #include "frontend/printeraccess.h"
 #include "frontend/usermessages.h"
@@ -45,6 +46,13 @@ class TestPreviewWindow : public QObject
         PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
         preview.print();
         PrinterAccess::setHooks({});
+    }
+
+    static void exportTo(PreviewWindow &preview, const QString &path)
+    {
+        FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &) { return path; });
+        preview.exportPdf();
+        FileDialogs::setAnswerer({});
     }
 
 private Q_SLOTS:
@@ -126,11 +134,12 @@ private Q_SLOTS:
     {
         PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
         const QString out = m_dir.filePath(QStringLiteral("標籤.pdf"));
-        QVERIFY(preview.writePdf(out));
+        exportTo(preview, out);
         QVERIFY(isPdf(out));
-        QString problem;
-        QVERIFY(!preview.writePdf(QStringLiteral("/nonexistent-folder/x.pdf"), &problem));
-        QVERIFY(!problem.isEmpty());
+        QVERIFY(m_shown.isEmpty());
+        exportTo(preview, QStringLiteral("/nonexistent-folder/x.pdf"));
+        QCOMPARE(m_shown.size(), 1);
+        QVERIFY(m_shown[0].contains(QStringLiteral("/nonexistent-folder/x.pdf")));
     }
 
     void pageSetupComposesAgain()
