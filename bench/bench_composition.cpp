@@ -1,11 +1,16 @@
-// Composing one sheet of 70 labels, and drawing it into a 600 dpi PDF.
+// Composing one sheet of 70 labels, drawing it into a 600 dpi PDF, and a
+// run of many pages into one PDF.
 #include "composition/composer.h"
 #include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
 #include "composition/pageoutput.h"
+#include "printing/runpages.h"
 #include "tests/composition/memoryfeed.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
@@ -47,6 +52,56 @@ void drawSheetToPdfAt600Dpi(benchmark::State &state)
     state.counters["pdf_bytes"] = double(bytes);
 }
 BENCHMARK(drawSheetToPdfAt600Dpi)->Unit(benchmark::kMillisecond);
+
+// A season's run: full kind 2 pages composed and drawn into one 600 dpi PDF
+// file, each page composed again as its sheets are drawn. Time per sheet and
+// the process's peak resident memory (run each size in its own process to
+// compare peaks: --benchmark_filter=pagesToOnePdf/pages:200).
+
+PrintRun::RunPages fullPages(int count)
+{
+    const QList<QStringList> records = LabelFixtures::kind2Records();
+    PrintRun::RunPages run{1, count, {}, {}, {}};
+    for (int page = 1; page <= count; ++page) {
+        SheetPage::Cells cells;
+        for (int cell = 0; cell < SheetPage::CellCount; ++cell)
+            cells[cell] = {records[cell][0] + QString::number(page), records[cell][1], records[cell][2]};
+        run.pages.append({page, cells});
+    }
+    return run;
+}
+
+// VmHWM of /proc/self/status in megabytes; 0 where there is no such file.
+double peakResidentMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QRegularExpression peak(QStringLiteral("VmHWM:\\s*(\\d+) kB"));
+    return peak.match(QString::fromLatin1(status.readAll())).captured(1).toDouble() / 1024;
+}
+
+void pagesToOnePdf(benchmark::State &state)
+{
+    const PrintRun::RunPages pages = fullPages(int(state.range(0)));
+    const LabelTemplate layout = LabelFixtures::kind2Sheet();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("run.pdf"));
+    int sheets = 0;
+    for (auto _ : state) {
+        const SheetRun::Built built = PrintRun::composeRun(layout, pages);
+        sheets = built.run.sheetCount();
+        if (!writeSheetsPdf(path, built.run, {}).done())
+            state.SkipWithError("PDF not written");
+    }
+    state.counters["sheets"] = sheets;
+    // Seconds of CPU time per sheet.
+    state.counters["per_sheet"]
+        = benchmark::Counter(sheets, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["peak_rss_mb"] = peakResidentMb();
+    state.counters["pdf_mb"] = double(QFile(path).size()) / (1024 * 1024);
+}
+BENCHMARK(pagesToOnePdf)->ArgName("pages")->Arg(20)->Arg(200)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -59,6 +60,23 @@ void BM_ExportPdf(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ExportPdf)->Unit(benchmark::kMillisecond);
+
+// The same sheet from the command line: the whole process, from start to
+// the PDF written, with no display.
+void BM_CommandLinePdf(benchmark::State &state)
+{
+    FilledWindow filled;
+    if (!filled.window->savedata())
+        state.SkipWithError("page not saved");
+    const QString path = filled.dir.filePath(QStringLiteral("命令.pdf"));
+    for (auto _ : state) {
+        QProcess program;
+        program.start(QStringLiteral(CENHE_PROGRAM), {QStringLiteral("--pdf"), path, filled.dir.path()});
+        if (!program.waitForFinished(60000) || program.exitCode() != 0)
+            state.SkipWithError("command failed");
+    }
+}
+BENCHMARK(BM_CommandLinePdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -7,6 +7,7 @@
 enum class CompositionStatus {
     Composed,
     NoRowFits,  // the margins leave no room for one label row; nothing was composed
+    Cancelled,  // a long run stopped by the user; nothing to show
 };
 
 struct Composition {

@@ -15,11 +15,6 @@ OutputResult failed(const QString &problem)
 
 } // namespace
 
-ReportPage paperOf(const QList<ComposedPage> &sheets)
-{
-    return sheets.isEmpty() ? ReportPage{210, 297, 9, 0, 0, 0, 0} : sheets.first().paper;
-}
-
 QPageLayout fullPageLayout(const ReportPage &paper)
 {
     const QPageSize size(QSizeF(paper.paperWidthMm, paper.paperHeightMm), QPageSize::Millimeter, QString(),
@@ -27,45 +22,55 @@ QPageLayout fullPageLayout(const ReportPage &paper)
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
-OutputResult drawSheets(QPagedPaintDevice &device, const QList<ComposedPage> &sheets, int first, int last,
+OutputResult drawSheets(QPagedPaintDevice &device, const SheetRun &sheets, int first, int last,
                         const OutputProgress &progress, const std::function<void()> &abandon)
 {
     first = std::max(first, 1);
-    last = std::min(last, int(sheets.size()));
+    last = std::min(last, sheets.sheetCount());
     QPainter painter;
     if (!painter.begin(&device))
         return failed(QStringLiteral("無法開始輸出"));
-    for (int sheet = first; sheet <= last; ++sheet) {
-        if (sheet > first && !device.newPage())
-            return failed(QStringLiteral("無法開始新的一頁"));
-        drawComposedPage(painter, sheets[sheet - 1]);
-        if (progress && !progress(sheet - first + 1, last - first + 1)) {
-            if (abandon)
-                abandon();
-            painter.end();
-            return {OutputResult::Status::Cancelled, {}};
+    int drawn = 0;
+    OutputResult result;
+    sheets.forEachSheet(first, last, [&](const ComposedPage &sheet) {
+        if (drawn > 0 && !device.newPage()) {
+            result = failed(QStringLiteral("無法開始新的一頁"));
+            return false;
         }
+        drawComposedPage(painter, sheet);
+        ++drawn;
+        if (progress && !progress(drawn, last - first + 1)) {
+            result.status = OutputResult::Status::Cancelled;
+            return false;
+        }
+        return true;
+    });
+    if (result.status == OutputResult::Status::Cancelled && abandon)
+        abandon();
+    if (!result.done()) {
+        painter.end();
+        return result;
     }
     if (!painter.end())
         return failed(QStringLiteral("無法完成輸出"));
     return {};
 }
 
-OutputResult writeSheetsPdf(QIODevice &out, const QList<ComposedPage> &sheets, const PdfDocument &document,
+OutputResult writeSheetsPdf(QIODevice &out, const SheetRun &sheets, const PdfDocument &document,
                             const OutputProgress &progress)
 {
     QPdfWriter writer(&out);
     writer.setResolution(document.dotsPerInch);
     writer.setCreator(QStringLiteral("岑禾"));
     writer.setTitle(document.title);
-    writer.setPageLayout(fullPageLayout(paperOf(sheets)));
-    const OutputResult result = drawSheets(writer, sheets, 1, int(sheets.size()), progress);
+    writer.setPageLayout(fullPageLayout(sheets.paper()));
+    const OutputResult result = drawSheets(writer, sheets, 1, sheets.sheetCount(), progress);
     if (result.status == OutputResult::Status::Failed)
         return failed(QStringLiteral("無法產生 PDF 內容"));
     return result;
 }
 
-OutputResult writeSheetsPdf(const QString &path, const QList<ComposedPage> &sheets, const PdfDocument &document,
+OutputResult writeSheetsPdf(const QString &path, const SheetRun &sheets, const PdfDocument &document,
                             const OutputProgress &progress)
 {
     QSaveFile file(path);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "composition/composedpage.h"
+#include "composition/sheetrun.h"
 
-#include <QList>
 #include <QPageLayout>
 #include <QString>
 
@@ -27,17 +26,14 @@ struct OutputResult {
     bool done() const { return status == Status::Done; }
 };
 
-// The paper the sheets are on; A4 when there are none.
-ReportPage paperOf(const QList<ComposedPage> &sheets);
-
 // The paper of `paper` with no margins: device origin at the paper's corner.
 QPageLayout fullPageLayout(const ReportPage &paper);
 
 // Begins a painter on `device` and draws sheets `first`..`last` (1 upward,
-// clamped to the sheets there are), a new device page before each but the
-// first. On cancel `abandon` runs before the painter ends (a printer's
+// clamped to the run), a new device page before each but the first; each
+// page of the run is composed as its sheets come. On cancel `abandon` runs before the painter ends (a printer's
 // abort(), so that no job is sent).
-OutputResult drawSheets(QPagedPaintDevice &device, const QList<ComposedPage> &sheets, int first, int last,
+OutputResult drawSheets(QPagedPaintDevice &device, const SheetRun &sheets, int first, int last,
                         const OutputProgress &progress = {}, const std::function<void()> &abandon = {});
 
 struct PdfDocument {
@@ -46,10 +42,10 @@ struct PdfDocument {
 };
 
 // All sheets as one PDF written to `out`.
-OutputResult writeSheetsPdf(QIODevice &out, const QList<ComposedPage> &sheets, const PdfDocument &document,
+OutputResult writeSheetsPdf(QIODevice &out, const SheetRun &sheets, const PdfDocument &document,
                             const OutputProgress &progress = {});
 
 // The same into the file at `path` through a QSaveFile: the file appears or
 // is replaced only when complete, and stays as it was on failure or cancel.
-OutputResult writeSheetsPdf(const QString &path, const QList<ComposedPage> &sheets, const PdfDocument &document,
+OutputResult writeSheetsPdf(const QString &path, const SheetRun &sheets, const PdfDocument &document,
                             const OutputProgress &progress = {});

@@ -4,6 +4,7 @@
 #include "composition/pageoutput.h"
 #include "frontend/pictures.h"
 #include "frontend/printeraccess.h"
+#include "frontend/runprogress.h"
 #include "frontend/usermessages.h"
 
 #include <QAction>
@@ -14,14 +15,15 @@
 #include <QPrinter>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-PreviewWindow::PreviewWindow(Compose compose, const Composition &first, QWidget *parent)
+PreviewWindow::PreviewWindow(Compose compose, const SheetRun::Built &first, QWidget *parent)
     : QDialog(parent, Qt::Window)
     , m_compose(std::move(compose))
-    , m_pages(first.pages)
+    , m_run(first.run)
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("PreviewWindow"));
@@ -29,7 +31,7 @@ PreviewWindow::PreviewWindow(Compose compose, const Composition &first, QWidget 
     setWindowState(Qt::WindowMaximized);
     // The origin at the paper's corner: labels are placed by their true
     // distances from it, whatever the printer cannot reach.
-    m_printer->setPageLayout(fullPageLayout(paperOf(m_pages)));
+    m_printer->setPageLayout(fullPageLayout(m_run.paper()));
     m_printer->setFullPage(true);
 
     m_preview = new QPrintPreviewWidget(m_printer.get(), this);
@@ -43,6 +45,11 @@ PreviewWindow::PreviewWindow(Compose compose, const Composition &first, QWidget 
     buildToolBar();
     layout->addWidget(findChild<QToolBar *>());
     layout->addWidget(m_preview, 1);
+    auto *statusBar = new QStatusBar(this);
+    m_status = new QLabel(statusBar);
+    m_status->setObjectName(QStringLiteral("runStatus"));
+    statusBar->addWidget(m_status, 1);
+    layout->addWidget(statusBar);
 
     m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
     m_preview->setZoomFactor(1.0);
@@ -97,9 +104,25 @@ void PreviewWindow::buildToolBar()
     add(standard(QStyle::SP_DialogCloseButton), QStringLiteral("關閉"), QKeySequence(), &PreviewWindow::reject);
 }
 
+void PreviewWindow::setDescription(Describe describe)
+{
+    m_describe = std::move(describe);
+    updateStatus();
+}
+
+QString PreviewWindow::statusText() const
+{
+    return m_status->text();
+}
+
+void PreviewWindow::updateStatus()
+{
+    m_status->setText(m_describe ? m_describe(pageCount()) : QString());
+}
+
 int PreviewWindow::pageCount() const
 {
-    return m_pages.size();
+    return m_run.sheetCount();
 }
 
 int PreviewWindow::currentPage() const
@@ -122,7 +145,7 @@ void PreviewWindow::updatePageControls()
 
 void PreviewWindow::paintPages(QPrinter *printer)
 {
-    drawSheets(*printer, m_pages, 1, pageCount());
+    drawSheets(*printer, m_run, 1, pageCount());
 }
 
 void PreviewWindow::exportPdf()
@@ -133,28 +156,31 @@ void PreviewWindow::exportPdf()
                                                    QStringLiteral("PDF 檔 (*.pdf)"));
     if (path.isEmpty())
         return;
-    const OutputResult written = writeSheetsPdf(path, m_pages, {QStringLiteral("標籤")});
-    if (!written.done())
+    RunProgress progress(this);
+    const OutputResult written
+        = writeSheetsPdf(path, m_run, {QStringLiteral("標籤")}, progress.stage(QStringLiteral("正在匯出 PDF…")));
+    if (written.status == OutputResult::Status::Failed)
         UserMessages::showError(this, QStringLiteral("無法寫入 PDF 檔：%1\n原因：%2")
                                           .arg(QDir::toNativeSeparators(path), written.problem));
 }
 
 bool PreviewWindow::confirmUnprintableBand(const QPrinter &printer)
 {
-    if (m_pages.isEmpty())
+    if (pageCount() == 0)
         return true;
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
     const QMarginsF reach = layout.minimumMargins();
-    const ReportPage &paper = m_pages.first().paper;
+    const ReportPage paper = m_run.paper();
     const double lowestRow = [&] {
         double bottom = 0;
-        for (const ComposedPage &page : m_pages) {
+        m_run.forEachSheet(1, pageCount(), [&bottom](const ComposedPage &page) {
             for (const PlacedLabel &label : page.labels) {
                 for (const ComposedTextBox &box : label.boxes)
                     bottom = std::max(bottom, millimetresFromPaperCorner(page, box.rect.bottomLeft()).y());
             }
-        }
+            return true;
+        });
         return bottom;
     }();
     const bool clipped = paper.topMarginMm < reach.top() || paper.leftMarginMm < reach.left()
@@ -192,7 +218,10 @@ void PreviewWindow::print()
     const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
     const int from = range ? printer.fromPage() : 1;
     const int to = range ? printer.toPage() : pageCount();
-    if (!drawSheets(printer, m_pages, from, to).done())
+    RunProgress progress(this);
+    const OutputResult printed = drawSheets(printer, m_run, from, to, progress.stage(QStringLiteral("正在列印…")),
+                                            [&printer] { printer.abort(); });
+    if (printed.status == OutputResult::Status::Failed)
         UserMessages::showError(this, QStringLiteral("Printer selected is not valid"));
 }
 
@@ -210,14 +239,17 @@ void PreviewWindow::changePaper(const QPageSize &paper)
     adopt(m_compose(paper));
 }
 
-void PreviewWindow::adopt(const Composition &composition)
+void PreviewWindow::adopt(const SheetRun::Built &composition)
 {
     if (composition.status == CompositionStatus::NoRowFits) {
         UserMessages::showError(this, QStringLiteral("這種紙張上放不下任何一列標籤，版面維持原樣。"));
         return;
     }
-    m_pages = composition.pages;
-    m_printer->setPageLayout(fullPageLayout(paperOf(m_pages)));
+    if (composition.status != CompositionStatus::Composed)
+        return;
+    m_run = composition.run;
+    updateStatus();
+    m_printer->setPageLayout(fullPageLayout(m_run.paper()));
     m_printer->setFullPage(true);
     m_preview->updatePreview();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composition/composer.h"
+#include "composition/sheetrun.h"
 
 #include <QDialog>
 #include <QPageSize>
@@ -22,14 +22,20 @@ class PreviewWindow : public QDialog
     Q_OBJECT
 
 public:
-    // Composes the pages for the given paper.
-    using Compose = std::function<Composition(const QPageSize &paper)>;
+    // Composes the run's sheets for the given paper.
+    using Compose = std::function<SheetRun::Built(const QPageSize &paper)>;
+    // The status line for a run of so many sheets.
+    using Describe = std::function<QString(int sheetCount)>;
 
-    PreviewWindow(Compose compose, const Composition &first, QWidget *parent = nullptr);
+    PreviewWindow(Compose compose, const SheetRun::Built &first, QWidget *parent = nullptr);
     ~PreviewWindow() override;
 
+    void setDescription(Describe describe);
+    QString statusText() const;
+
+    // Sheets of the whole run; pages() composes them all at once.
     int pageCount() const;
-    const QList<ComposedPage> &pages() const { return m_pages; }
+    QList<ComposedPage> pages() const { return m_run.sheets(); }
     int currentPage() const;
     double zoomFactor() const;
 
@@ -42,14 +48,17 @@ public:
 private:
     void buildToolBar();
     void paintPages(QPrinter *printer);
-    void adopt(const Composition &composition);
+    void adopt(const SheetRun::Built &composition);
+    void updateStatus();
     void updatePageControls();
     bool confirmUnprintableBand(const QPrinter &printer);
 
     Compose m_compose;
-    QList<ComposedPage> m_pages;
+    SheetRun m_run;
+    Describe m_describe;
     std::unique_ptr<QPrinter> m_printer;
     QPrintPreviewWidget *m_preview;
     QSpinBox *m_pageField = nullptr;
     QLabel *m_pageTotal = nullptr;
+    QLabel *m_status = nullptr;
 };

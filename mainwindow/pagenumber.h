@@ -14,4 +14,8 @@ QString format(int page);
 // else (empty, zero, negative, letters, out of range) is not a page.
 std::optional<int> parseTyped(const QString &text);
 
+// A typed count: a whole number of 0 or more, separators allowed; empty
+// text is 0.
+std::optional<int> parseCount(const QString &text);
+
 } // namespace PageNumber

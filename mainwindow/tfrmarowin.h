@@ -21,6 +21,7 @@ class TFrEdit;
 class TFrSupport;
 class TFrWelcome;
 class MemoCell;
+class PageCountField;
 class PreviewWindow;
 
 // The main window FrMarowin. Its 70 cells are the sheet page; it loads and
@@ -139,6 +140,7 @@ private:
     TextStylePanel *pnl9 = nullptr;   // address
     TextStylePanel *pnl10 = nullptr;  // third field
     QLineEdit *edtpage = nullptr;
+    PageCountField *edt6 = nullptr;  // pages a print run covers
     QToolButton *btnup = nullptr;
     QToolButton *btndown = nullptr;
     CellGrid *pnlgrid = nullptr;

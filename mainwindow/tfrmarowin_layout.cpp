@@ -11,6 +11,7 @@
 #include "mainwindow/kindthumbnail.h"
 #include "mainwindow/kindthumbnails.h"
 #include "sheet/labelkinds.h"
+#include "mainwindow/pagecountfield.h"
 #include "mainwindow/pagenumber.h"
 #include "frontend/pictures.h"
 #include "frontend/sizespinbox.h"
@@ -18,7 +19,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QIntValidator>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -149,11 +149,9 @@ QWidget *TFrMarowin::buildTopBar()
     connect(btnScall, &ArrowButtonPair::rightClicked, this, &TFrMarowin::btnScallUpRightClick);
 
     placedLabel(QStringLiteral("可列印頁數"), pnl2, 425, 12);
-    auto *edt6 = new QLineEdit(QStringLiteral("0"), pnl2);
+    edt6 = new PageCountField(pnl2);
     edt6->setObjectName(QStringLiteral("edt6"));
-    edt6->setValidator(new QIntValidator(edt6));
     edt6->setGeometry(513, 8, 57, 23);
-    edt6->setAlignment(Qt::AlignRight);
 
     btndown = arrowButton(QStringLiteral("btndown"), Qt::LeftArrow, pnl2, QRect(615, 8, 23, 22));
     btndown->setToolTip(QStringLiteral("上一頁"));

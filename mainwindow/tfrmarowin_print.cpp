@@ -1,11 +1,16 @@
 // The print run: the cells on screen, saved or not, as 70 records of the
-// current kind's label sheet, previewed and printed.
+// current kind's label sheet, and as many following pages from their files
+// as 可列印頁數 asks for, previewed and printed.
 #include "mainwindow/tfrmarowin.h"
 
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/memocell.h"
 #include "frontend/previewwindow.h"
+#include "mainwindow/pagecountfield.h"
+#include "printing/cellsfeed.h"
 #include "printing/printrun.h"
+#include "printing/runpages.h"
+#include "frontend/runprogress.h"
 #include "editing/stylepanel.h"
 #include "sheet/sysini.h"
 #include "frontend/usermessages.h"
@@ -40,18 +45,35 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
         FMode, margins, boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
     if (!prepared)
         return nullptr;
-    const Composition first = composeLabelPages(*prepared, *this);
-    if (first.status == CompositionStatus::NoRowFits) {
-        UserMessages::showError(this, PrintRun::noRowFitsMessage(margins));
+    const int last = PrintRun::lastPageOfRun(m_page, edt6->count());
+    RunProgress progress(this);
+    const auto stage = [&](const QString &what) {
+        return progress.stage(QStringLiteral("%1%2…").arg(what, PrintRun::pageSpanText(m_page, last)));
+    };
+    const std::optional<PrintRun::RunPages> pages = PrintRun::collectPages(
+        QString(), FModeName, m_page, last, PrintRun::ShownPage{m_page, pnlgrid->contents()},
+        stage(QStringLiteral("正在讀取")));
+    if (!pages)
+        return nullptr;
+    if (pages->pages.isEmpty()) {
+        UserMessages::showError(
+            this, QStringLiteral("%1都沒有資料，沒有可以列印的標籤。").arg(PrintRun::pageSpanText(m_page, last)));
         return nullptr;
     }
-    return std::make_unique<PreviewWindow>(
-        [this, prepared](const QPageSize &paper) {
+    const SheetRun::Built first = PrintRun::composeRun(*prepared, *pages, stage(QStringLiteral("正在排版")));
+    if (first.status == CompositionStatus::NoRowFits)
+        UserMessages::showError(this, PrintRun::noRowFitsMessage(margins));
+    if (first.status != CompositionStatus::Composed)
+        return nullptr;
+    auto preview = std::make_unique<PreviewWindow>(
+        [prepared, pages](const QPageSize &paper) {
             LabelTemplate sheet = *prepared;
             setPaper(sheet, paper);
-            return composeLabelPages(sheet, *this);
+            return PrintRun::composeRun(sheet, *pages);
         },
         first, this);
+    preview->setDescription([pages](int sheets) { return PrintRun::runSummary(*pages, sheets); });
+    return preview;
 }
 
 void TFrMarowin::frxsrdtst1First()
@@ -77,13 +99,9 @@ void TFrMarowin::frxsrdtst1CheckEOF(bool &eof)
 
 void TFrMarowin::frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value)
 {
-    static const QStringList fields{QStringLiteral("n1"), QStringLiteral("n2"), QStringLiteral("n3")};
-    for (int line = 0; line < fields.size(); ++line) {
-        if (varName.compare(fields[line], Qt::CaseInsensitive) == 0) {
-            const MemoCell *memo = pnlgrid->cell(FRecNo);
-            value = memo ? memo->line(line) : QString();
-            return;
-        }
-    }
     // n4, n5 and anything else stay unanswered.
+    if (const std::optional<int> line = cellLineOfField(varName)) {
+        const MemoCell *memo = pnlgrid->cell(FRecNo);
+        value = memo ? memo->line(*line) : QString();
+    }
 }

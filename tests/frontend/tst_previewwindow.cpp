@@ -25,6 +25,22 @@ Composition composeKindTwo(int records = 70, double paperHeightMm = 297)
     return composeLabelPages(sheet, feed);
 }
 
+// Three pages of one sheet each, the names of page n reading "第n頁...".
+SheetRun::Built threePages()
+{
+    QList<SheetRun::ComposePage> pages;
+    for (int page = 1; page <= 3; ++page) {
+        pages.append([page] {
+            QList<QStringList> records = LabelFixtures::kind2Records();
+            for (QStringList &record : records)
+                record[0] = QStringLiteral("第%1頁").arg(page) + record[0];
+            MemoryFeed feed(records);
+            return composeLabelPages(LabelFixtures::kind2Sheet(), feed);
+        });
+    }
+    return SheetRun::compose(pages);
+}
+
 bool isPdf(const QString &path)
 {
     QFile file(path);
@@ -128,6 +144,35 @@ private Q_SLOTS:
         const auto name = std::find_if(words.cbegin(), words.cend(), [&](const PdfWord &w) { return w.text == firstName; });
         QVERIFY(name != words.cend());
         QVERIFY(qAbs(name->box.center().x() - (5 + 0.38 + 37.27 / 2)) < 0.3);
+    }
+
+    // The print dialog's range counts sheets of the whole run.
+    void pageRangePrintsTheChosenSheetsOnly()
+    {
+        const QString out = m_dir.filePath(QStringLiteral("range.pdf"));
+        PrinterAccess::setHooks({[] { return true; }, [&](QPrinter &printer) {
+                                     printer.setOutputFormat(QPrinter::PdfFormat);
+                                     printer.setOutputFileName(out);
+                                     printer.setPrintRange(QPrinter::PageRange);
+                                     printer.setFromTo(2, 3);
+                                     return true;
+                                 }});
+        PreviewWindow preview([](const QPageSize &) { return threePages(); }, threePages());
+        QCOMPARE(preview.pageCount(), 3);
+        preview.print();
+        PrinterAccess::setHooks({});
+        QVERIFY(m_shown.isEmpty());
+        const QList<PdfWord> words = pdfWords(out);
+        if (words.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const auto onPage = [&](int page) {
+            return std::count_if(words.cbegin(), words.cend(), [&](const PdfWord &word) {
+                return word.text.startsWith(QStringLiteral("第%1頁").arg(page));
+            });
+        };
+        QCOMPARE(onPage(1), 0);
+        QCOMPARE(onPage(2), 70);
+        QCOMPARE(onPage(3), 70);
     }
 
     void exportWritesAPdf()

@@ -13,6 +13,7 @@
 #include "frontend/usermessages.h"
 #include "tests/mainwindow/workdir.h"
 
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -138,6 +139,78 @@ private Q_SLOTS:
         QCOMPARE(pages[0].labels[0].boxes[0].text, QStringLiteral("未存的名字"));
         QVERIFY(!dir.exists(QStringLiteral("地址1.ini")));  // printing saves nothing
         QVERIFY(m_shown.isEmpty());
+    }
+
+    // 可列印頁數 typed as a user does: the run covers pages 1..4, the shown
+    // page with its unsaved edits, the others from their files, the empty
+    // one named in the status line.
+    void manyPagesInOneRun()
+    {
+        WorkDir dir;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
+        dir.write(QStringLiteral("地址2.ini"), "[1]\r\n0=第二頁的名字\r\n");
+        dir.write(QStringLiteral("地址4.ini"), "[70]\r\n0=第四頁的名字\r\n");
+        TFrMarowin window;
+        window.show();
+        window.FormActivate();
+        window.grid()->cell(1)->setLines({QStringLiteral("未存的名字")});
+        auto *count = window.findChild<QLineEdit *>(QStringLiteral("edt6"));
+        count->selectAll();
+        QTest::keyClicks(count, QStringLiteral("4"));
+        QTest::keyClick(count, Qt::Key_Return);
+        QCOMPARE(count->text(), QStringLiteral("4"));
+
+        QList<ComposedPage> sheets;
+        QString status;
+        QCOMPARE(onModal([&] { window.btn1Click(); },
+                         [&](QWidget *modal) {
+                             auto *preview = qobject_cast<PreviewWindow *>(modal);
+                             sheets = preview->pages();
+                             status = preview->statusText();
+                             preview->reject();
+                         }),
+                 QStringLiteral("PreviewWindow"));
+        QCOMPARE(sheets.size(), 3);
+        QCOMPARE(sheets[0].labels[0].boxes[0].text, QStringLiteral("未存的名字"));
+        QCOMPARE(sheets[1].labels[0].boxes[0].text, QStringLiteral("第二頁的名字"));
+        QCOMPARE(sheets[2].labels[69].boxes[0].text, QStringLiteral("第四頁的名字"));
+        QCOMPARE(status, QStringLiteral("第 1–4 頁，共 3 張，第 3 頁無資料"));
+        QVERIFY(!dir.exists(QStringLiteral("地址1.ini")));  // printing saves nothing
+        QVERIFY(m_shown.isEmpty());
+    }
+
+    void pageCountShowsGroupedWholeNumbers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("grouped") << "1200" << "1,200";
+        QTest::newRow("largest") << "99999" << "9,999";
+        QTest::newRow("zero") << "0" << "0";
+        QTest::newRow("emptied") << " " << "0";
+        QTest::newRow("full-width") << "１２" << "12";
+    }
+
+    void pageCountShowsGroupedWholeNumbers()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        WorkDir dir;
+        TFrMarowin window;
+        window.show();
+        window.FormActivate();
+        auto *count = window.findChild<QLineEdit *>(QStringLiteral("edt6"));
+        count->setFocus();
+        count->selectAll();
+        QTest::keyClick(count, Qt::Key_Delete);
+        if (typed.front() < u'\x80') {
+            QTest::keyClicks(count, typed);
+        } else {  // as a Chinese input method hands it over
+            QInputMethodEvent committed;
+            committed.setCommitString(typed);
+            QApplication::sendEvent(count, &committed);
+        }
+        QTest::keyClick(count, Qt::Key_Return);
+        QCOMPARE(count->text(), shown);
     }
 
     void marginsLeavingNoRoomAreReported()

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QProgressDialog>
+
+#include <functional>
+
+// The progress of a long print run: a window-modal progress dialog with a
+// cancel button that appears only when the work takes longer than about
+// half a second.
+class RunProgress
+{
+public:
+    explicit RunProgress(QWidget *parent);
+
+    // A counter for one stage of the run, shown as `label`: told the steps
+    // done and in all, false once the user cancelled.
+    std::function<bool(int done, int total)> stage(const QString &label);
+
+private:
+    QProgressDialog m_dialog;
+};
