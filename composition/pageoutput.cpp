@@ -17,8 +17,8 @@ OutputResult failed(const QString &problem)
 
 QPageLayout fullPageLayout(const ReportPage &paper)
 {
-    const QPageSize size(QSizeF(paper.paperWidthMm, paper.paperHeightMm), QPageSize::Millimeter, QString(),
-                         QPageSize::FuzzyMatch);
+    const QPageSize size(QSizeF(paper.paperWidthMm, paper.paperHeightMm), QPageSize::Millimeter,
+                         QString(), QPageSize::FuzzyMatch);
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
@@ -70,8 +70,8 @@ OutputResult writeSheetsPdf(QIODevice &out, const SheetRun &sheets, const PdfDoc
     return result;
 }
 
-OutputResult writeSheetsPdf(const QString &path, const SheetRun &sheets, const PdfDocument &document,
-                            const OutputProgress &progress)
+OutputResult writeSheetsPdf(const QString &path, const SheetRun &sheets,
+                            const PdfDocument &document, const OutputProgress &progress)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

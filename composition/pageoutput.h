@@ -21,7 +21,7 @@ using OutputProgress = std::function<bool(int done, int total)>;
 struct OutputResult {
     enum class Status { Done, Cancelled, Failed };
     Status status = Status::Done;
-    QString problem;  // why, when Failed
+    QString problem; // why, when Failed
 
     bool done() const { return status == Status::Done; }
 };
@@ -31,10 +31,11 @@ QPageLayout fullPageLayout(const ReportPage &paper);
 
 // Begins a painter on `device` and draws sheets `first`..`last` (1 upward,
 // clamped to the run), a new device page before each but the first; each
-// page of the run is composed as its sheets come. On cancel `abandon` runs before the painter ends (a printer's
-// abort(), so that no job is sent).
+// page of the run is composed as its sheets come. On cancel `abandon` runs before the painter ends
+// (a printer's abort(), so that no job is sent).
 OutputResult drawSheets(QPagedPaintDevice &device, const SheetRun &sheets, int first, int last,
-                        const OutputProgress &progress = {}, const std::function<void()> &abandon = {});
+                        const OutputProgress &progress = {},
+                        const std::function<void()> &abandon = {});
 
 struct PdfDocument {
     QString title;
@@ -47,5 +48,5 @@ OutputResult writeSheetsPdf(QIODevice &out, const SheetRun &sheets, const PdfDoc
 
 // The same into the file at `path` through a QSaveFile: the file appears or
 // is replaced only when complete, and stays as it was on failure or cancel.
-OutputResult writeSheetsPdf(const QString &path, const SheetRun &sheets, const PdfDocument &document,
-                            const OutputProgress &progress = {});
+OutputResult writeSheetsPdf(const QString &path, const SheetRun &sheets,
+                            const PdfDocument &document, const OutputProgress &progress = {});

@@ -12,14 +12,12 @@ SheetRun::SheetRun(const QList<ComposedPage> &sheets)
 SheetRun::Built::Built(CompositionStatus status, SheetRun run)
     : status(status)
     , run(std::move(run))
-{
-}
+{ }
 
 SheetRun::Built::Built(const Composition &composition)
     : status(composition.status)
     , run(composition.pages)
-{
-}
+{ }
 
 SheetRun::Built SheetRun::compose(const QList<ComposePage> &pages, const Progress &progress)
 {
@@ -45,9 +43,10 @@ int SheetRun::sheetCount() const
     return count;
 }
 
-bool SheetRun::forEachSheet(int first, int last, const std::function<bool(const ComposedPage &)> &visit) const
+bool SheetRun::forEachSheet(int first, int last,
+                            const std::function<bool(const ComposedPage &)> &visit) const
 {
-    int before = 0;  // sheets of the pages already passed
+    int before = 0; // sheets of the pages already passed
     for (const Page &page : m_pages) {
         if (before >= last)
             break;

@@ -20,7 +20,7 @@ public:
 
     SheetRun() = default;
     // One composition, kept whole.
-    SheetRun(const QList<ComposedPage> &sheets);  // NOLINT: implicit, a list of sheets is a run
+    SheetRun(const QList<ComposedPage> &sheets); // NOLINT: implicit, a list of sheets is a run
 
     struct Built;
     // Composes every page once to count its sheets. Stops at a page where
@@ -35,7 +35,8 @@ public:
 
     // Hands sheets `first`..`last` (1 upward, clamped to the run) to `visit`
     // in order, composing each page once; false when `visit` stopped it.
-    bool forEachSheet(int first, int last, const std::function<bool(const ComposedPage &)> &visit) const;
+    bool forEachSheet(int first, int last,
+                      const std::function<bool(const ComposedPage &)> &visit) const;
     // Every sheet composed at once: for small runs and tests.
     QList<ComposedPage> sheets() const;
 
@@ -55,5 +56,5 @@ struct SheetRun::Built {
     Built() = default;
     Built(CompositionStatus status, SheetRun run);
     // One composition kept whole, as the composer gave it.
-    Built(const Composition &composition);  // NOLINT: implicit
+    Built(const Composition &composition); // NOLINT: implicit
 };

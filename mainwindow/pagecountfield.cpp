@@ -9,7 +9,8 @@ PageCountField::PageCountField(QWidget *parent)
 {
     // Digits, full-width ones from a Chinese input method, and separators;
     // the value is checked when the entry is done.
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9０-９,，]{0,6}")), this));
+    setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9０-９,，]{0,6}")), this));
     setAlignment(Qt::AlignRight);
     setToolTip(QStringLiteral("一次列印的頁數，從目前這一頁算起（0 或 1：只印這一頁）"));
     setCount(0);

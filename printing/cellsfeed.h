@@ -15,8 +15,7 @@ class CellsFeed : public RecordFeed
 public:
     explicit CellsFeed(const SheetPage::Cells &cells)
         : m_cells(cells)
-    {
-    }
+    { }
 
     void frxsrdtst1First() override { m_record = 1; }
     void frxsrdtst1Next() override { ++m_record; }

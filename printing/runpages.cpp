@@ -41,8 +41,9 @@ bool hasText(const SheetPage::Cells &cells)
     return false;
 }
 
-std::optional<RunPages> collectPages(const QString &folder, const QString &stem, int first, int last,
-                                     const std::optional<ShownPage> &shown, const SheetRun::Progress &progress)
+std::optional<RunPages> collectPages(const QString &folder, const QString &stem, int first,
+                                     int last, const std::optional<ShownPage> &shown,
+                                     const SheetRun::Progress &progress)
 {
     RunPages run{first, last, {}, {}, {}};
     const QDir dir(folder);
@@ -53,8 +54,8 @@ std::optional<RunPages> collectPages(const QString &folder, const QString &stem,
             else
                 run.empty.append(number);
         } else {
-            const SheetPage::PageRead read
-                = SheetPage::readPageReporting(dir.filePath(SheetPage::pageFileName(stem, number)));
+            const SheetPage::PageRead read =
+                SheetPage::readPageReporting(dir.filePath(SheetPage::pageFileName(stem, number)));
             if (!read.problem.isEmpty())
                 run.unreadable.append({number, read.problem});
             else if (hasText(read.cells))
@@ -68,7 +69,8 @@ std::optional<RunPages> collectPages(const QString &folder, const QString &stem,
     return run;
 }
 
-SheetRun::Built composeRun(const LabelTemplate &prepared, const RunPages &pages, const SheetRun::Progress &progress)
+SheetRun::Built composeRun(const LabelTemplate &prepared, const RunPages &pages,
+                           const SheetRun::Progress &progress)
 {
     QList<SheetRun::ComposePage> composers;
     for (const PageText &page : pages.pages) {
@@ -82,7 +84,8 @@ SheetRun::Built composeRun(const LabelTemplate &prepared, const RunPages &pages,
 
 QString pageSpanText(int first, int last)
 {
-    return first == last ? QStringLiteral("第 %1 頁").arg(first) : QStringLiteral("第 %1–%2 頁").arg(first).arg(last);
+    return first == last ? QStringLiteral("第 %1 頁").arg(first)
+                         : QStringLiteral("第 %1–%2 頁").arg(first).arg(last);
 }
 
 QString runSummary(const RunPages &pages, int sheetCount)
@@ -93,7 +96,8 @@ QString runSummary(const RunPages &pages, int sheetCount)
     if (!pages.empty.isEmpty())
         parts.append(QStringLiteral("第 %1 頁無資料").arg(numberRuns(pages.empty)));
     for (const PageProblem &problem : pages.unreadable)
-        parts.append(QStringLiteral("第 %1 頁無法讀取（%2）").arg(problem.number).arg(problem.reason));
+        parts.append(
+            QStringLiteral("第 %1 頁無法讀取（%2）").arg(problem.number).arg(problem.reason));
     return parts.join(QStringLiteral("，"));
 }
 

@@ -28,9 +28,9 @@ struct PageProblem {
 struct RunPages {
     int first = 1;
     int last = 1;
-    QList<PageText> pages;           // to print, in order
-    QList<int> empty;                // missing or without text: left out
-    QList<PageProblem> unreadable;   // left out, with the reason
+    QList<PageText> pages; // to print, in order
+    QList<int> empty; // missing or without text: left out
+    QList<PageProblem> unreadable; // left out, with the reason
 };
 
 // The last page of a run of `count` pages from `shown`: 0 and 1 give the
@@ -50,8 +50,8 @@ struct ShownPage {
 // `shown`. A run of the shown page alone keeps it even without text, as a
 // single page always printed. `progress` is told after each page; empty
 // when it cancelled.
-std::optional<RunPages> collectPages(const QString &folder, const QString &stem, int first, int last,
-                                     const std::optional<ShownPage> &shown,
+std::optional<RunPages> collectPages(const QString &folder, const QString &stem, int first,
+                                     int last, const std::optional<ShownPage> &shown,
                                      const SheetRun::Progress &progress = {});
 
 // Every page composed with `prepared`, each starting on a new sheet.

@@ -31,7 +31,8 @@ Ran runProgram(const QStringList &arguments, const QString &workingDirectory)
     if (!program.waitForFinished(60000))
         program.kill();
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-            QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
+            QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
 }
 
 } // namespace
@@ -49,12 +50,15 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("data")));
-        writeAll(QDir(data()).filePath(QStringLiteral("sys.ini")), "[info]\r\nMode=2\r\n[標籤]\r\nTOPMARGIN=3.41\r\n");
+        writeAll(QDir(data()).filePath(QStringLiteral("sys.ini")),
+                 "[info]\r\nMode=2\r\n[標籤]\r\nTOPMARGIN=3.41\r\n");
         for (int page : {1, 2, 4}) {
             SheetPage::Cells cells;
             cells[0] = {QStringLiteral("首%1").arg(page)};
             cells[69] = {QStringLiteral("末%1").arg(page)};
-            QVERIFY(!SheetPage::writePage(QDir(data()).filePath(SheetPage::pageFileName(QStringLiteral("地址"), page)), cells));
+            QVERIFY(!SheetPage::writePage(
+                QDir(data()).filePath(SheetPage::pageFileName(QStringLiteral("地址"), page)),
+                cells));
         }
     }
 
@@ -68,7 +72,8 @@ private Q_SLOTS:
         QCOMPARE(ran.exitCode, 0);
         QCOMPARE(ran.out.trimmed(), QStringLiteral("第 1–4 頁，共 6 張，第 3 頁無資料"));
         QCOMPARE(readAll(QDir(data()).filePath(QStringLiteral("sys.ini"))), settingsBefore);
-        QCOMPARE(QDir(data()).entryList(QDir::Files).size(), 4);  // nothing added: no lock, no backup
+        QCOMPARE(QDir(data()).entryList(QDir::Files).size(),
+                 4); // nothing added: no lock, no backup
         const QList<PdfWord> words = pdfWords(pdf());
         if (words.isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
@@ -85,14 +90,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const QString out = QStringLiteral("OUT");
         QTest::newRow("unknown option") << QStringList{"--pdf", out, "--colour"} << 2 << "colour";
-        QTest::newRow("kind out of range") << QStringList{"--pdf", out, "--kind", "7"} << 2 << "--kind 必須是 1 到 4";
-        QTest::newRow("pages backwards") << QStringList{"--pdf", out, "--pages", "5-2"} << 2 << "--pages 必須寫成";
-        QTest::newRow("neither pdf nor print") << QStringList{"--kind", "2"} << 2 << "--pdf OUT.pdf 或 --print";
-        QTest::newRow("two folders") << QStringList{"--pdf", out, "a", "b"} << 2 << "只能給一個資料夾";
-        QTest::newRow("missing folder") << QStringList{"--pdf", out, "/nonexistent-folder"} << 1 << "找不到資料夾";
-        QTest::newRow("no pages with text") << QStringList{"--pdf", out, "--pages", "3"} << 1 << "第 3 頁沒有任何資料";
-        QTest::newRow("unwritable out") << QStringList{"--pdf", "/nonexistent-folder/x.pdf"} << 1 << "無法寫入";
-        QTest::newRow("unknown printer") << QStringList{"--print", "--printer", "沒有這台"} << 1 << "沒有這台";
+        QTest::newRow("kind out of range")
+            << QStringList{"--pdf", out, "--kind", "7"} << 2 << "--kind 必須是 1 到 4";
+        QTest::newRow("pages backwards")
+            << QStringList{"--pdf", out, "--pages", "5-2"} << 2 << "--pages 必須寫成";
+        QTest::newRow("neither pdf nor print")
+            << QStringList{"--kind", "2"} << 2 << "--pdf OUT.pdf 或 --print";
+        QTest::newRow("two folders")
+            << QStringList{"--pdf", out, "a", "b"} << 2 << "只能給一個資料夾";
+        QTest::newRow("missing folder")
+            << QStringList{"--pdf", out, "/nonexistent-folder"} << 1 << "找不到資料夾";
+        QTest::newRow("no pages with text")
+            << QStringList{"--pdf", out, "--pages", "3"} << 1 << "第 3 頁沒有任何資料";
+        QTest::newRow("unwritable out")
+            << QStringList{"--pdf", "/nonexistent-folder/x.pdf"} << 1 << "無法寫入";
+        QTest::newRow("unknown printer")
+            << QStringList{"--print", "--printer", "沒有這台"} << 1 << "沒有這台";
     }
 
     void mistakes()
@@ -101,7 +114,8 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         arguments.replaceInStrings(QStringLiteral("OUT"), pdf());
-        if (!arguments.contains(QStringLiteral("/nonexistent-folder")) && !arguments.contains(QStringLiteral("a")))
+        if (!arguments.contains(QStringLiteral("/nonexistent-folder"))
+            && !arguments.contains(QStringLiteral("a")))
             arguments.append(data());
         const Ran ran = runProgram(arguments, m_dir.path());
         QCOMPARE(ran.exitCode, exitCode);
@@ -109,7 +123,8 @@ private Q_SLOTS:
         QCOMPARE(ran.err.count(u'\n'), 1);
         QVERIFY(ran.err.startsWith(QStringLiteral("cenhe: ")));
         QVERIFY(ran.out.isEmpty());
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList());  // no PDF, no temporary file
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files),
+                 QStringList()); // no PDF, no temporary file
     }
 
     void helpAndVersion()

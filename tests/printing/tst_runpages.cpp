@@ -25,14 +25,16 @@ SheetPage::Cells filledPage(int page)
 {
     SheetPage::Cells cells;
     for (int cell = 1; cell <= SheetPage::CellCount; ++cell)
-        cells[cell - 1] = {nameOn(page, cell), QStringLiteral("民國%1年").arg(cell), QStringLiteral("台北市%1號").arg(cell)};
+        cells[cell - 1] = {nameOn(page, cell), QStringLiteral("民國%1年").arg(cell),
+                           QStringLiteral("台北市%1號").arg(cell)};
     return cells;
 }
 
 LabelTemplate kindTwo(double topMarginMm)
 {
     return *PrintRun::preparedTemplate(2, {topMarginMm, 5}, {QStringLiteral("標楷體"), 20, 0},
-                                       {QStringLiteral("標楷體"), 8, 0}, {QStringLiteral("標楷體"), 8, 0});
+                                       {QStringLiteral("標楷體"), 8, 0},
+                                       {QStringLiteral("標楷體"), 8, 0});
 }
 
 // The page and the first cell each sheet shows, as "page:cell".
@@ -58,7 +60,8 @@ class TestRunPages : public QObject
     void writePages(const QList<int> &pages) const
     {
         for (int page : pages)
-            QVERIFY(!SheetPage::writePage(m_dir.filePath(SheetPage::pageFileName(Stem, page)), filledPage(page)));
+            QVERIFY(!SheetPage::writePage(m_dir.filePath(SheetPage::pageFileName(Stem, page)),
+                                          filledPage(page)));
     }
 
 private Q_SLOTS:
@@ -76,21 +79,24 @@ private Q_SLOTS:
     void overflowSheetsFollowTheirPage()
     {
         writePages({1, 2, 3});
-        const std::optional<PrintRun::RunPages> pages = PrintRun::collectPages(m_dir.path(), Stem, 1, 3, std::nullopt);
+        const std::optional<PrintRun::RunPages> pages =
+            PrintRun::collectPages(m_dir.path(), Stem, 1, 3, std::nullopt);
         QVERIFY(pages);
         const SheetRun::Built built = PrintRun::composeRun(kindTwo(3.41), *pages);
         QCOMPARE(built.status, CompositionStatus::Composed);
         QCOMPARE(sheetStarts(built.run),
                  QStringList({"1:1", "1:66", "2:1", "2:66", "3:1", "3:66"}));
-        QCOMPARE(PrintRun::runSummary(*pages, built.run.sheetCount()), QStringLiteral("第 1–3 頁，共 6 張"));
+        QCOMPARE(PrintRun::runSummary(*pages, built.run.sheetCount()),
+                 QStringLiteral("第 1–3 頁，共 6 張"));
     }
 
     void emptyAndMissingPagesAreLeftOutAndNamed()
     {
         writePages({3, 4, 5, 6, 8, 12});
         QVERIFY(!SheetPage::writePage(m_dir.filePath(SheetPage::pageFileName(Stem, 7)), {}));
-        QDir(m_dir.path()).mkdir(SheetPage::pageFileName(Stem, 10));  // cannot be read as a file
-        const std::optional<PrintRun::RunPages> pages = PrintRun::collectPages(m_dir.path(), Stem, 3, 12, std::nullopt);
+        QDir(m_dir.path()).mkdir(SheetPage::pageFileName(Stem, 10)); // cannot be read as a file
+        const std::optional<PrintRun::RunPages> pages =
+            PrintRun::collectPages(m_dir.path(), Stem, 3, 12, std::nullopt);
         QVERIFY(pages);
         QCOMPARE(pages->empty, QList<int>({7, 9, 11}));
         QCOMPARE(pages->unreadable.size(), 1);
@@ -98,7 +104,8 @@ private Q_SLOTS:
         const SheetRun::Built built = PrintRun::composeRun(kindTwo(2), *pages);
         QCOMPARE(sheetStarts(built.run), QStringList({"3:1", "4:1", "5:1", "6:1", "8:1", "12:1"}));
         const QString summary = PrintRun::runSummary(*pages, built.run.sheetCount());
-        QVERIFY2(summary.startsWith(QStringLiteral("第 3–12 頁，共 6 張，第 7、9、11 頁無資料，第 10 頁無法讀取（")),
+        QVERIFY2(summary.startsWith(QStringLiteral(
+                     "第 3–12 頁，共 6 張，第 7、9、11 頁無資料，第 10 頁無法讀取（")),
                  qPrintable(summary));
     }
 
@@ -108,14 +115,15 @@ private Q_SLOTS:
     {
         writePages({2, 3});
         SheetPage::Cells unsaved = filledPage(99);
-        const std::optional<PrintRun::RunPages> pages
-            = PrintRun::collectPages(m_dir.path(), Stem, 2, 4, PrintRun::ShownPage{2, unsaved});
-        QCOMPARE(sheetStarts(PrintRun::composeRun(kindTwo(2), *pages).run), QStringList({"99:1", "3:1"}));
+        const std::optional<PrintRun::RunPages> pages =
+            PrintRun::collectPages(m_dir.path(), Stem, 2, 4, PrintRun::ShownPage{2, unsaved});
+        QCOMPARE(sheetStarts(PrintRun::composeRun(kindTwo(2), *pages).run),
+                 QStringList({"99:1", "3:1"}));
         QCOMPARE(pages->empty, QList<int>{4});
 
         // Alone, the shown page prints even without text, as always.
-        const std::optional<PrintRun::RunPages> alone
-            = PrintRun::collectPages(m_dir.path(), Stem, 5, 5, PrintRun::ShownPage{5, {}});
+        const std::optional<PrintRun::RunPages> alone =
+            PrintRun::collectPages(m_dir.path(), Stem, 5, 5, PrintRun::ShownPage{5, {}});
         QCOMPARE(alone->pages.size(), 1);
         QCOMPARE(PrintRun::lastPageOfRun(5, 0), 5);
         QCOMPARE(PrintRun::lastPageOfRun(5, 1), 5);
@@ -125,10 +133,12 @@ private Q_SLOTS:
     void cancelledPdfLeavesNoFile()
     {
         writePages({1, 2, 3});
-        const std::optional<PrintRun::RunPages> pages = PrintRun::collectPages(m_dir.path(), Stem, 1, 3, std::nullopt);
+        const std::optional<PrintRun::RunPages> pages =
+            PrintRun::collectPages(m_dir.path(), Stem, 1, 3, std::nullopt);
         const SheetRun run = PrintRun::composeRun(kindTwo(2), *pages).run;
         const QString fresh = m_dir.filePath(QStringLiteral("new.pdf"));
-        const OutputResult cancelled = writeSheetsPdf(fresh, run, {}, [](int done, int) { return done < 2; });
+        const OutputResult cancelled =
+            writeSheetsPdf(fresh, run, {}, [](int done, int) { return done < 2; });
         QCOMPARE(cancelled.status, OutputResult::Status::Cancelled);
         QVERIFY(!QFile::exists(fresh));
 
@@ -136,16 +146,19 @@ private Q_SLOTS:
         writeAll(old, "kept");
         writeSheetsPdf(old, run, {}, [](int, int) { return false; });
         QCOMPARE(readAll(old), QByteArray("kept"));
-        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.pdf*")}, QDir::Files), QStringList{"old.pdf"});
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.pdf*")}, QDir::Files),
+                 QStringList{"old.pdf"});
 
-        const OutputResult failed = writeSheetsPdf(QStringLiteral("/nonexistent-folder/x.pdf"), run, {});
+        const OutputResult failed =
+            writeSheetsPdf(QStringLiteral("/nonexistent-folder/x.pdf"), run, {});
         QCOMPARE(failed.status, OutputResult::Status::Failed);
         QVERIFY(!failed.problem.isEmpty());
     }
 
     void cancelledReadingGivesNothing()
     {
-        QVERIFY(!PrintRun::collectPages(m_dir.path(), Stem, 1, 50, std::nullopt, [](int done, int) { return done < 3; }));
+        QVERIFY(!PrintRun::collectPages(m_dir.path(), Stem, 1, 50, std::nullopt,
+                                        [](int done, int) { return done < 3; }));
     }
 };
 
