@@ -3,6 +3,7 @@
 #include "frontend/pictures.h"
 #include "editing/birthfieldwriter.h"
 #include "editing/seatnumberfield.h"
+#include "editing/storablefield.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,7 @@ QLineEdit *textField(QWidget *page, const QString &name, int x, int y, int width
     field->setObjectName(name);
     field->setFont(pixelFont(field->font().family(), 19, field->font()));
     field->setGeometry(x, y, width, FieldHeight);
+    StorableField::attach(field);
     return field;
 }
 

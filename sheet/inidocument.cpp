@@ -193,12 +193,12 @@ IniDocument::Section &IniDocument::appendSection(const QString &name)
     return m_sections.back();
 }
 
-void IniDocument::setValue(const QString &section, const QString &key, const QString &value)
+bool IniDocument::setValue(const QString &section, const QString &key, const QString &value)
 {
     if (holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value) || section.contains(u']')
         || key.contains(u'=') || IniParse::trimBlanks(key).isEmpty()) {
         m_invalid = QStringLiteral("名稱或內容含有不能存入設定檔的字元");
-        return;
+        return false;
     }
     Section *target = findSection(section);
     if (!target)
@@ -207,7 +207,7 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
     if (const auto it = target->keys.constFind(folded); it != target->keys.cend()) {
         Line &line = target->lines[*it];
         line.text = IniParse::entry(line.text)->key.toString() + QLatin1Char('=') + IniParse::storedValue(value);
-        return;
+        return true;
     }
     const qsizetype at = target->lastEntry + 1;
     Line &before = target->lines[at - 1];
@@ -216,6 +216,7 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
     target->lines.insert(target->lines.begin() + at, newLine(key + QLatin1Char('=') + IniParse::storedValue(value)));
     target->keys.insert(folded, at);
     target->lastEntry = at;
+    return true;
 }
 
 QString IniDocument::text() const

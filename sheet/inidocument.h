@@ -40,8 +40,9 @@ public:
 
     // Creates the section or the key where missing: a new section at the
     // end, a new key after the last key of its section; an existing value is
-    // rewritten in place.
-    void setValue(const QString &section, const QString &key, const QString &value);
+    // rewritten in place. False when the text cannot be stored in an INI
+    // line; the document then refuses to be saved.
+    bool setValue(const QString &section, const QString &key, const QString &value);
 
     // Replaces the file atomically (temporary file in the same folder,
     // flushed, renamed over it). On failure the file is left as it was.

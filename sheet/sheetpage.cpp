@@ -29,15 +29,30 @@ PageRead readPageReporting(const QString &path)
     return read;
 }
 
+bool sameStoredLines(const QStringList &one, const QStringList &other)
+{
+    for (int line = 0; line < StoredLines; ++line) {
+        if (lineOf(one, line) != lineOf(other, line))
+            return false;
+    }
+    return true;
+}
+
 IniWriteResult writePage(const QString &path, const Cells &cells)
 {
     IniDocument doc = IniDocument::load(path);
+    int unstorable = 0;  // the first cell whose text a page file cannot hold
     for (int cell = 1; cell <= CellCount; ++cell) {
         const QString section = QString::number(cell);
-        for (int line = 0; line < StoredLines; ++line)
-            doc.setValue(section, QString::number(line), lineOf(cells[cell - 1], line));
+        for (int line = 0; line < StoredLines; ++line) {
+            if (!doc.setValue(section, QString::number(line), lineOf(cells[cell - 1], line)) && !unstorable)
+                unstorable = cell;
+        }
     }
-    return doc.save();
+    IniWriteResult failure = doc.save();
+    if (failure && unstorable)
+        failure->reason = QStringLiteral("第 %1 格：%2").arg(unstorable).arg(failure->reason);
+    return failure;
 }
 
 } // namespace SheetPage

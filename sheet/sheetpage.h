@@ -24,6 +24,9 @@ constexpr int cellColumn(int cell) { return (cell - 1) % Columns; }
 // Line `index` of a cell, empty when the cell has no such line.
 QString lineOf(const QStringList &cell, int index);
 
+// Whether two cells store the same four lines (a missing line is empty).
+bool sameStoredLines(const QStringList &one, const QStringList &other);
+
 // stem + page number + ".ini", e.g. 地址12.ini; a negative page keeps its sign.
 QString pageFileName(const QString &stem, int page);
 
@@ -38,7 +41,8 @@ PageRead readPageReporting(const QString &path);
 inline Cells readPage(const QString &path) { return readPageReporting(path).cells; }
 
 // Writes 70 x 4 values in one save. A cell's lines past the fourth are not
-// stored. On failure the file is left as it was.
+// stored. On failure the file is left as it was; a cell whose text a page
+// file cannot hold is named in the reason ("第 12 格").
 [[nodiscard]] IniWriteResult writePage(const QString &path, const Cells &cells);
 
 } // namespace SheetPage

@@ -3,6 +3,8 @@
 #include "editing/tfredit.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -209,6 +211,56 @@ private Q_SLOTS:
         other->setFocus();
         QCOMPARE(field->text(), afterFocusOut);
         QCOMPARE(field->value(), value);
+    }
+
+    void pasteKeepsOneLine_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("crlf from a sheet") << "edtname" << "林志明\r\n王小明\r\n" << "林志明 王小明";
+        QTest::newRow("tabs between cells") << "edt3" << "台北市\t中山區\t一號" << "台北市 中山區 一號";
+        QTest::newRow("lone cr and lf") << "edt9" << "國中\r會考\n甲" << "國中 會考 甲";
+        QTest::newRow("one copied cell") << "edt4" << "陳美玲\r\n" << "陳美玲";
+        QTest::newRow("plain") << "edt8" << "陳美玲" << "陳美玲";
+    }
+
+    // Spreadsheet cells arrive with tabs and CRLF: what the field shows is
+    // what the page file can hold, one line.
+    void pasteKeepsOneLine()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        TFrEdit dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *edit = dialog.findChild<QLineEdit *>(field);
+        for (int page = 0; page < 4; ++page) {
+            dialog.setActivePage(page);
+            if (edit->isVisibleTo(&dialog))
+                break;
+        }
+        edit->setFocus();
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), kept);
+        QCOMPARE(edit->cursorPosition(), kept.size());
+    }
+
+    void longPasteStopsAtTheStorableLength()
+    {
+        TFrEdit dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("edtname"));
+        edit->setFocus();
+        QGuiApplication::clipboard()->setText(QString(100000, u'林'));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text().size(), 2047);
+        QTest::keyClicks(edit, QStringLiteral("x"));
+        QCOMPARE(edit->text().size(), 2047);
+        QCOMPARE(dialog.fields(1).name, QString(2047, u'林'));
     }
 
     void seatNumberFieldRefusesLetters()

@@ -68,6 +68,18 @@ private Q_SLOTS:
         QCOMPARE(pageFileName(labelKind(kind)->stemText(), page), name);
     }
 
+    void unstorableValueNamesItsCell()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("姓名7.ini"));
+        Cells cells;
+        cells[0] = QStringList{QStringLiteral("林志明")};
+        cells[11] = QStringList{QStringLiteral("王\n小明")};
+        const IniWriteResult failure = writePage(path, cells);
+        QVERIFY(failure);
+        QVERIFY2(failure->reason.contains(QStringLiteral("第 12 格")), qPrintable(failure->reason));
+        QVERIFY(!QFile::exists(path));
+    }
+
     void kindTable()
     {
         QVERIFY(!labelKind(0));
