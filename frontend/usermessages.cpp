@@ -26,6 +26,27 @@ Answer okBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
     return Answer::Ok;
 }
 
+struct Choice {
+    QString text;
+    QMessageBox::ButtonRole role;
+    Answer answer;
+};
+
+// The first choice is the default, the last the one Escape and the close
+// box give.
+Answer choiceBox(QWidget *parent, QMessageBox::Icon icon, const QString &text, const QList<Choice> &choices)
+{
+    QMessageBox box(icon, title(), text, QMessageBox::NoButton, parent);
+    QList<QPushButton *> buttons;
+    for (const Choice &choice : choices)
+        buttons.append(box.addButton(choice.text, choice.role));
+    box.setDefaultButton(buttons.front());
+    box.setEscapeButton(buttons.back());
+    box.exec();
+    const qsizetype clicked = buttons.indexOf(box.clickedButton());
+    return choices[clicked < 0 ? choices.size() - 1 : clicked].answer;
+}
+
 Answer present(QWidget *parent, const Shown &shown)
 {
     if (answerer())
@@ -35,18 +56,21 @@ Answer present(QWidget *parent, const Shown &shown)
         return okBox(parent, QMessageBox::Information, shown.text);
     case Kind::Error:
         return okBox(parent, QMessageBox::Warning, shown.text);
-    case Kind::YesNoCancel: {
-        QMessageBox box(QMessageBox::Question, title(), shown.text, QMessageBox::NoButton, parent);
-        QPushButton *yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
-        QPushButton *cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
-        box.setDefaultButton(yes);
-        box.setEscapeButton(cancel);
-        box.exec();
-        if (box.clickedButton() == yes)
-            return Answer::Yes;
-        return box.clickedButton() == no ? Answer::No : Answer::Cancel;
-    }
+    case Kind::YesNoCancel:
+        return choiceBox(parent, QMessageBox::Question, shown.text,
+                         {{QStringLiteral("是"), QMessageBox::YesRole, Answer::Yes},
+                          {QStringLiteral("否"), QMessageBox::NoRole, Answer::No},
+                          {QStringLiteral("取消"), QMessageBox::RejectRole, Answer::Cancel}});
+    case Kind::YesNo:
+        // Leaving unsaved work behind must be a deliberate choice.
+        return choiceBox(parent, QMessageBox::Question, shown.text,
+                         {{QStringLiteral("否"), QMessageBox::NoRole, Answer::No},
+                          {QStringLiteral("是"), QMessageBox::YesRole, Answer::Yes}});
+    case Kind::LockChoice:
+        return choiceBox(parent, QMessageBox::Warning, shown.text,
+                         {{QStringLiteral("唯讀開啟"), QMessageBox::AcceptRole, Answer::ReadOnly},
+                          {QStringLiteral("仍要開啟"), QMessageBox::DestructiveRole, Answer::TakeOver},
+                          {QStringLiteral("取消"), QMessageBox::RejectRole, Answer::Cancel}});
     }
     return Answer::Cancel;
 }
@@ -66,6 +90,16 @@ void showError(QWidget *parent, const QString &text)
 Answer askYesNoCancel(QWidget *parent, const QString &text)
 {
     return present(parent, {Kind::YesNoCancel, text});
+}
+
+Answer askYesNo(QWidget *parent, const QString &text)
+{
+    return present(parent, {Kind::YesNo, text});
+}
+
+Answer askLockChoice(QWidget *parent, const QString &text)
+{
+    return present(parent, {Kind::LockChoice, text});
 }
 
 void setAnswerer(Answerer newAnswerer)

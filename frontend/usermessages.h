@@ -11,12 +11,14 @@ class QWidget;
 // ever opens and every message can be checked.
 namespace UserMessages {
 
-enum class Answer { Ok, Yes, No, Cancel };
+enum class Answer { Ok, Yes, No, Cancel, TakeOver, ReadOnly };
 
 enum class Kind {
     Information,      // OK only
     Error,            // OK only
     YesNoCancel,      // 是 / 否 / 取消
+    YesNo,            // 是 / 否
+    LockChoice,       // 仍要開啟 / 唯讀開啟 / 取消
 };
 
 struct Shown {
@@ -30,6 +32,11 @@ void inform(QWidget *parent, const QString &text);
 void showError(QWidget *parent, const QString &text);
 // 是 / 否 / 取消; the close box counts as 取消.
 Answer askYesNoCancel(QWidget *parent, const QString &text);
+// 是 / 否 with 否 the default; the close box counts as 否.
+Answer askYesNo(QWidget *parent, const QString &text);
+// A folder lock nobody here holds: 仍要開啟 (TakeOver), 唯讀開啟 (ReadOnly)
+// or 取消 (Cancel, also the close box).
+Answer askLockChoice(QWidget *parent, const QString &text);
 
 // Test seam: while set, called instead of opening a box; its answer is
 // taken as the user's.

@@ -1,12 +1,12 @@
 #include "mainwindow/prmarowin.h"
 
 #include "sheet/folderlock.h"
+#include "mainwindow/folderopening.h"
 #include "editing/tfredit.h"
 #include "mainwindow/tfrmarowin.h"
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
 #include "frontend/pictures.h"
-#include "frontend/usermessages.h"
 #include "mainwindow/uifonts.h"
 
 #include <QApplication>
@@ -28,13 +28,14 @@ int PrMarowin(int argc, char *argv[])
         QApplication::installTranslator(&qtTranslations);
 
     FolderLock lock(QDir::currentPath());
-    if (!lock.tryLock()) {
-        UserMessages::showError(nullptr, lock.problem());
+    const FolderAccess access = openDataFolder(lock);
+    if (access == FolderAccess::Refused)
         return 1;
-    }
 
     // Created in this order and kept for the whole run.
     TFrMarowin FrMarowin;
+    if (access == FolderAccess::ReadOnly)
+        FrMarowin.setReadOnly();
     // Children of the main window, so that closing it ends the program.
     auto *FrWelcome = new TFrWelcome(&FrMarowin);
     auto *FrSupport = new TFrSupport(&FrMarowin);

@@ -68,26 +68,29 @@ QString TFrMarowin::pageFilePath() const
 
 void TFrMarowin::showWriteError(const IniFailure &failure)
 {
-    // A held page button would repeat the failing save under the message.
-    btnup->setDown(false);
-    btndown->setDown(false);
     showFileProblem(QStringLiteral("寫入錯誤\n\n無法寫入檔案"), failure.path, failure.reason);
 }
 
 void TFrMarowin::showFileProblem(const QString &what, const QString &path, const QString &reason)
 {
+    // A held page button would go on turning under the message.
+    btnup->setDown(false);
+    btndown->setDown(false);
     UserMessages::showError(this, QStringLiteral("%1：%2\n原因：%3")
                                       .arg(what, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
 }
 
 bool TFrMarowin::savedata()
 {
-    if (const IniWriteResult failure = SheetPage::writePage(pageFilePath(), pnlgrid->contents())) {
+    const IniWriteResult failure = m_readOnly ? IniFailure{pageFilePath(), QStringLiteral("資料夾以唯讀方式開啟")}
+                                              : SheetPage::writePage(pageFilePath(), pnlgrid->contents());
+    if (failure) {
         showWriteError(*failure);
         return false;
     }
     m_changed = false;
-    return WriteToIniFont();
+    WriteToIniFont();
+    return true;
 }
 
 void TFrMarowin::readdata()
@@ -99,15 +102,21 @@ void TFrMarowin::readdata()
     const SheetPage::PageRead page = SheetPage::readPageReporting(pageFilePath());
     pnlgrid->setContents(page.cells);
     m_changed = false;
-    if (!page.problem.isEmpty())
+    m_pageUnreadable = !page.problem.isEmpty();
+    if (m_pageUnreadable)
         showFileProblem(QStringLiteral("讀取錯誤\n\n無法讀取檔案"), pageFilePath(), page.problem);
 }
 
 void TFrMarowin::readMode()
 {
     const IniDocument settings = IniDocument::load(sysIniPath());
+    if (!settings.readProblem().isEmpty() && !m_settingsReported) {
+        m_settingsReported = true;
+        showFileProblem(QStringLiteral("讀取錯誤\n\n無法讀取檔案"), sysIniPath(),
+                        settings.readProblem() + QStringLiteral("\n\n將以預設的種類與字型執行，這些設定不會儲存。"));
+    }
     // A first start has no "Mode" yet: that is kind 1, not an error.
-    FMode = SysIni::readMode(settings).value_or(FirstKind);
+    FMode = m_viewedKind.value_or(SysIni::readMode(settings).value_or(FirstKind));
     if (!applyStoredStyles(settings)) {
         UserMessages::showError(this, QStringLiteral("載入參數失敗"));
         return;
@@ -168,7 +177,7 @@ void TFrMarowin::WriteToMmo(const QString &number)
     if (!memo || !FrEdit)
         return;
     const QStringList lines = cellFromFields(FMode, FrEdit->fields(FMode));
-    if (lines != memo->lines()) {
+    if (!SheetPage::sameStoredLines(lines, memo->lines())) {
         memo->setLines(lines);
         m_changed = true;
     }
@@ -177,12 +186,14 @@ void TFrMarowin::WriteToMmo(const QString &number)
 
 void TFrMarowin::imgClick(int kind)
 {
-    if (!savedata())
+    if (!leavePage())
         return;
     // The kind is only switched once it is stored, so what is shown, FMode
-    // and FModeName always agree.
-    if (const IniWriteResult failure = SysIni::writeMode(sysIniPath(), kind)) {
-        showWriteError(*failure);
+    // and FModeName always agree; a read-only folder keeps it in memory.
+    if (m_readOnly) {
+        m_viewedKind = kind;
+    } else if (const IniWriteResult failure = SysIni::writeMode(sysIniPath(), kind)) {
+        reportSettingsFailure(*failure);
         return;
     }
     FMode = kind;
@@ -198,7 +209,7 @@ void TFrMarowin::setPage(int page)
 
 void TFrMarowin::btnupClick()
 {
-    if (!savedata())
+    if (typedPageTaken() || !leavePage())
         return;
     setPage(m_page + 1);
     readdata();
@@ -206,7 +217,7 @@ void TFrMarowin::btnupClick()
 
 void TFrMarowin::btndownClick()
 {
-    if (m_page <= 1 || !savedata())
+    if (typedPageTaken() || m_page <= 1 || !leavePage())
         return;
     setPage(m_page - 1);
     readdata();
@@ -219,7 +230,7 @@ void TFrMarowin::edtpageCommit()
         return;
     m_committingPage = true;
     const std::optional<int> typed = PageNumber::parseTyped(edtpage->text());
-    if (typed && *typed != m_page && savedata()) {
+    if (typed && *typed != m_page && leavePage()) {
         setPage(*typed);
         readdata();
     } else {
@@ -277,7 +288,7 @@ void TFrMarowin::closeEvent(QCloseEvent *event)
     }
     switch (UserMessages::askYesNoCancel(this, QStringLiteral("是否存檔?"))) {
     case UserMessages::Answer::Yes:
-        event->setAccepted(savedata());
+        event->setAccepted(leavePage());
         return;
     case UserMessages::Answer::No:
         event->accept();

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class CellGrid;
 class IniDocument;
@@ -61,8 +62,8 @@ public:
     void fontcbb1Select();
     void spinSizeChange();
     void edt1Change();
-    // Stores the panels of the current kind in its style sections; shows
-    // one message and returns false when sys.ini cannot be written.
+    // Stores the panels of the current kind in its style sections; returns
+    // false when sys.ini cannot be written (told once a run).
     bool WriteToIniFont();
 
     // The record feed of the print run: record n is cell n, fields n1, n2
@@ -75,7 +76,9 @@ public:
     int recordNumber() const { return FRecNo; }
 
     // Writes the shown page under the kind and page it was loaded as, then
-    // the kind's text styles. Shows one message and returns false on failure.
+    // the kind's text styles. Shows one message and returns false when the
+    // page was not written; a failure to store the styles is told once a
+    // run and stops nothing.
     bool savedata();
     // Reads the kind and its styles from sys.ini, sets the window up for the
     // kind, and fills the cells from the current page's file.
@@ -93,6 +96,10 @@ public:
     // The splash and support windows, created once at start-up.
     void setSplash(TFrWelcome *splash) { FrWelcome = splash; }
     void setSupport(TFrSupport *support) { FrSupport = support; }
+    // A folder opened for viewing and printing only: nothing is written, and
+    // every save gives the write message.
+    void setReadOnly();
+    bool readOnly() const { return m_readOnly; }
 
     TextStylePanel *stylePanel(StylePanel panel) const { return panelFor(panel); }
     int mode() const { return FMode; }
@@ -114,6 +121,9 @@ private:
     void imgClick(int kind);
     void setPage(int page);
     void edtpageCommit();
+    bool typedPageTaken();
+    bool leavePage();
+    void reportSettingsFailure(const IniFailure &failure);
     QString pageFilePath() const;
     void showWriteError(const IniFailure &failure);
     void showFileProblem(const QString &what, const QString &path, const QString &reason);
@@ -131,6 +141,10 @@ private:
     bool m_changed = false;   // a cell was edited since the last save or load
     bool m_activated = false;
     bool m_committingPage = false;
+    bool m_readOnly = false;
+    bool m_pageUnreadable = false;    // the shown page's file exists but could not be read
+    bool m_settingsReported = false;  // sys.ini trouble is told once a run
+    std::optional<int> m_viewedKind;  // read-only: the kind chosen, not stored
 
     TFrEdit *FrEdit = nullptr;
     TFrWelcome *FrWelcome = nullptr;

@@ -56,13 +56,15 @@ bool TFrMarowin::WriteToIniFont()
     const LabelKindInfo *kind = labelKind(FMode);
     if (!kind)
         return true;
+    if (m_readOnly)
+        return false;  // said at the start
     IniDocument settings = IniDocument::load(SysIni::fileName());
     for (const StyleSection &section : kind->sections()) {
         const TextStylePanel *panel = panelFor(section.panel);
         SysIni::setStyle(settings, section, panel->fontName(), panel->color(), panel->size());
     }
     if (const IniWriteResult failure = settings.save()) {
-        showWriteError(*failure);
+        reportSettingsFailure(*failure);
         return false;
     }
     return true;

@@ -1,11 +1,29 @@
 #include "sheet/folderlock.h"
 
+#include "sheet/durablewrite.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
+
+// How the lock works on a shared folder (SMB or NFS) as well as on a local
+// disk: QLockFile creates the file with an exclusive create (O_EXCL on Unix,
+// CREATE_NEW on Windows), which the file server itself decides, so of two
+// machines only one can create it. The file names the process and the
+// machine. A lock is judged stale only when it was written on this machine
+// and its process is gone; a lock from another machine is never judged
+// stale (its process cannot be looked up from here, and a stale time would
+// take the lock from a copy that merely runs for long), so it is put to the
+// user. Taking it over removes the file the way QLockFile does: the holder
+// keeps it open (Windows and SMB refuse to delete it) and holds an advisory
+// lock on it where the share supports one, so a copy still running
+// elsewhere usually keeps its lock. Two machines with the same host name
+// would mistake each other's locks for their own.
 
 FolderLock::FolderLock(const QString &folder)
     : m_folder(folder)
-    , m_lock(std::make_unique<QLockFile>(QDir(folder).filePath(lockFileName())))
+    , m_lock(std::make_unique<QLockFile>(lockPath()))
 {
     // Only a lock whose process is gone counts as stale; a live copy holds
     // its lock however long it runs.
@@ -14,20 +32,53 @@ FolderLock::FolderLock(const QString &folder)
 
 FolderLock::~FolderLock() = default;
 
-bool FolderLock::tryLock()
+QString FolderLock::lockPath() const
 {
-    return m_lock->tryLock(0);
+    return QDir(m_folder).filePath(lockFileName());
 }
 
-QString FolderLock::problem() const
+FolderLock::Outcome FolderLock::tryLock()
+{
+    // An administrator may create files in a folder with no write bits; the
+    // program treats such a folder as read-only all the same.
+    if (!DurableWrite::folderTakesNewFiles(QFileInfo(m_folder)))
+        return Outcome::CannotLock;
+    if (m_lock->tryLock(0))
+        return Outcome::Locked;
+    // Anything but an existing lock (no right to create, a full disk).
+    if (m_lock->error() != QLockFile::LockFailedError)
+        return Outcome::CannotLock;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    // QLockFile has already taken a lock of this machine whose process is
+    // gone; one of this machine that it left in place is held by a live copy.
+    const bool readable = m_lock->getLockInfo(&pid, &host, &application);
+    const bool ours = readable && (host.isEmpty() || host == QSysInfo::machineHostName());
+    return ours ? Outcome::HeldByLiveCopy : Outcome::Unverifiable;
+}
+
+bool FolderLock::takeOver()
+{
+    return m_lock->removeStaleLockFile() && tryLock() == Outcome::Locked;
+}
+
+QString FolderLock::holder() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!m_lock->getLockInfo(&pid, &host, &application))
+        return QStringLiteral("不明（鎖定檔是空的、已損壞或無法讀取）");
+    const QDateTime since = QFileInfo(lockPath()).lastModified();
+    QString text = QStringLiteral("電腦「%1」上的岑禾").arg(host);
+    if (since.isValid())
+        text += QStringLiteral("，自 %1 起").arg(since.toString(QStringLiteral("yyyy/MM/dd HH:mm")));
+    return text;
+}
+
+QString FolderLock::liveCopyMessage() const
 {
     const QString folder = QDir::toNativeSeparators(QDir(m_folder).absolutePath());
-    switch (m_lock->error()) {
-    case QLockFile::LockFailedError:
-        return QStringLiteral("這個資料夾已經由另一個岑禾開啟：\n%1\n\n請使用已開啟的視窗，以免兩邊互相覆蓋資料。").arg(folder);
-    case QLockFile::PermissionError:
-        return QStringLiteral("無法在資料夾中建立鎖定檔（沒有寫入權限）：\n%1").arg(folder);
-    default:
-        return QStringLiteral("無法鎖定資料夾：\n%1").arg(folder);
-    }
+    return QStringLiteral("這個資料夾已經由另一個岑禾開啟：\n%1\n\n請使用已開啟的視窗，以免兩邊互相覆蓋資料。").arg(folder);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <memory>
@@ -8,20 +9,38 @@ class QLockFile;
 
 // Keeps a second copy of the program out of a data folder that one copy has
 // open, so two copies never overwrite each other's pages. A copy that
-// crashed leaves a lock that the next start recognises as stale and takes.
+// crashed on this machine leaves a lock that the next start takes. A lock
+// nobody here can vouch for (written on another machine, empty, garbled or
+// unreadable) is left to the user, who sees who holds it where known.
 class FolderLock
 {
 public:
+    enum class Outcome {
+        Locked,          // the folder is ours
+        HeldByLiveCopy,  // a running copy on this machine has it open
+        Unverifiable,    // a lock whose holder this machine cannot check
+        CannotLock,      // no lock file can be made here (read-only, full)
+    };
+
     explicit FolderLock(const QString &folder);
     ~FolderLock();
 
-    bool tryLock();
-    // Why the folder could not be locked, for the user.
-    QString problem() const;
+    Outcome tryLock();
+    // Removes an unverifiable lock and takes the folder; false when the old
+    // lock cannot be removed or another copy got in first.
+    bool takeOver();
 
-    static QString lockFileName() { return QStringLiteral(".cenhe.lock"); }
+    // The refusal when a running copy on this machine has the folder.
+    QString liveCopyMessage() const;
+    // Who holds an unverifiable lock and since when, as far as known.
+    QString holder() const;
+
+    // A plain name, not hidden: users must be able to find and delete it.
+    static QString lockFileName() { return QStringLiteral("岑禾使用中.lock"); }
 
 private:
+    QString lockPath() const;
+
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
 };

@@ -7,6 +7,7 @@
 #include "editing/tfredit.h"
 #include "mainwindow/tfrmarowin.h"
 #include "frontend/usermessages.h"
+#include "tests/mainwindow/messagelog.h"
 #include "tests/mainwindow/workdir.h"
 
 #include <QLabel>
@@ -19,20 +20,6 @@
 Q_DECLARE_METATYPE(UserMessages::Answer)
 
 namespace {
-
-// Records the messages shown and gives the answer a test has set.
-struct MessageLog {
-    QList<UserMessages::Shown> shown;
-    UserMessages::Answer answer = UserMessages::Answer::Ok;
-    MessageLog()
-    {
-        UserMessages::setAnswerer([this](const UserMessages::Shown &message) {
-            shown.append(message);
-            return answer;
-        });
-    }
-    ~MessageLog() { UserMessages::setAnswerer({}); }
-};
 
 QByteArray pageWithName(int cell, const QByteArray &name)
 {
@@ -314,6 +301,83 @@ private Q_SLOTS:
         }
     }
 
+    void typedPageThenArrowButton_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("page");
+        QTest::newRow("next after a typed page") << "5" << "btnup" << 5;
+        QTest::newRow("previous after a typed page") << "5" << "btndown" << 5;
+        QTest::newRow("next after letters") << "x" << "btnup" << 3;
+        QTest::newRow("previous after letters") << "x" << "btndown" << 1;
+    }
+
+    // The arrow buttons take no focus, so the field would never finish its
+    // edit: the number typed before the click is the page the user wants.
+    void typedPageThenArrowButton()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, button);
+        QFETCH(int, page);
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("姓名5.ini"), pageWithName(1, "第五頁"));
+        TFrMarowin window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.btnupClick();
+        auto *field = window.findChild<QLineEdit *>(QStringLiteral("edtpage"));
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+        QTest::mouseClick(window.findChild<QToolButton *>(button), Qt::LeftButton);
+        QCOMPARE(window.page(), page);
+        QCOMPARE(field->text(), QString::number(page));
+        if (page == 5)
+            QCOMPARE(cellLine(window, 1, 0), QStringLiteral("第五頁"));
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    void confirmedDialogWithoutEditsIsNoChange_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("name") << 1 << QByteArray("[12]\r\n0=王小明\r\n");
+        QTest::newRow("name, birth, address")
+            << 2 << QByteArray("[12]\r\n0=王小明\r\n1=民國六十年\r\n2=台北市\r\n3=\r\n");
+        QTest::newRow("empty cell") << 1 << QByteArray("[1]\r\n0=林志明\r\n");
+    }
+
+    void confirmedDialogWithoutEditsIsNoChange()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, page);
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=" + QByteArray::number(kind) + "\r\n");
+        const QString pageFile = kind == 1 ? QStringLiteral("姓名1.ini") : QStringLiteral("地址1.ini");
+        dir.write(pageFile, page);
+        TFrMarowin window;
+        TFrEdit editor(&window);
+        window.setEditor(&editor);
+        window.show();
+        window.FormActivate();
+        const QStringList before = window.grid()->cell(12)->lines();
+        bool ran = false;
+        QTimer::singleShot(0, &editor, [&] {
+            ran = true;
+            editor.findChild<QPushButton *>(QStringLiteral("btnsvae"))->click();
+        });
+        window.mmoClick(12);
+        QVERIFY(ran);
+        QVERIFY(!window.hasUnsavedChanges());
+        QCOMPARE(window.grid()->cell(12)->lines(), before);
+        window.btn2Click();
+        QVERIFY(!window.isVisible());
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(dir.read(pageFile), page);
+    }
+
     void editingACellThroughTheDialog_data()
     {
         QTest::addColumn<QString>("button");
@@ -458,7 +522,10 @@ private Q_SLOTS:
         window.setEditor(&editor);
         window.show();
         window.FormActivate();
-        window.WriteToMmo(QStringLiteral("3"));  // the empty name replaces four empty lines
+        LabelFields typed;
+        typed.name = QStringLiteral("林志明");
+        editor.setFields(1, typed);
+        window.WriteToMmo(QStringLiteral("3"));
         QVERIFY(window.hasUnsavedChanges());
         messages.answer = UserMessages::Answer::Yes;
         const auto saved = QFile::permissions(dir.path(QString()));

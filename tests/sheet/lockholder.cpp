@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return 2;
     FolderLock lock(QString::fromLocal8Bit(argv[1]));
-    if (!lock.tryLock())
+    if (lock.tryLock() != FolderLock::Outcome::Locked)
         return 1;
     std::puts("locked");
     std::fflush(stdout);

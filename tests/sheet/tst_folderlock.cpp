@@ -1,9 +1,16 @@
-// One copy of the program per data folder; a crashed copy blocks nothing.
+// One copy of the program per data folder; a crashed copy blocks nothing, and
+// a lock nobody here can check is put to the user.
 #include "sheet/folderlock.h"
+#include "tests/common/filefixture.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+using Outcome = FolderLock::Outcome;
 
 class TestFolderLock : public QObject
 {
@@ -17,8 +24,8 @@ private Q_SLOTS:
         first.start(QStringLiteral(LOCKHOLDER_PATH), {dir.path()});
         QVERIFY(first.waitForReadyRead(10000));
         FolderLock second(dir.path());
-        QVERIFY(!second.tryLock());
-        QVERIFY(second.problem().contains(QStringLiteral("另一個岑禾")));
+        QCOMPARE(second.tryLock(), Outcome::HeldByLiveCopy);
+        QVERIFY(second.liveCopyMessage().contains(QStringLiteral("另一個岑禾")));
         first.kill();
         first.waitForFinished();
     }
@@ -33,7 +40,7 @@ private Q_SLOTS:
         QVERIFY(crashed.waitForFinished());
         QVERIFY(QFile::exists(dir.filePath(FolderLock::lockFileName())));
         FolderLock next(dir.path());
-        QVERIFY(next.tryLock());
+        QCOMPARE(next.tryLock(), Outcome::Locked);
     }
 
     void otherFoldersAreIndependent()
@@ -42,8 +49,82 @@ private Q_SLOTS:
         QTemporaryDir two;
         FolderLock first(one.path());
         FolderLock second(two.path());
-        QVERIFY(first.tryLock());
-        QVERIFY(second.tryLock());
+        QCOMPARE(first.tryLock(), Outcome::Locked);
+        QCOMPARE(second.tryLock(), Outcome::Locked);
+    }
+
+    void lockFileIsVisible()
+    {
+        QTemporaryDir dir;
+        FolderLock lock(dir.path());
+        QCOMPARE(lock.tryLock(), Outcome::Locked);
+        const QFileInfo file(dir.filePath(FolderLock::lockFileName()));
+        QVERIFY(file.exists());
+        QVERIFY(!file.isHidden());
+    }
+
+    void unverifiableLock_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<bool>("takenOver");
+        QTest::newRow("another machine") << QByteArray("4242\ncenhe\nfront-desk-pc\n") << false << "front-desk-pc" << true;
+        QTest::newRow("empty") << QByteArray() << false << "不明" << true;
+        QTest::newRow("garbled") << QByteArray("\xff\xfe\x01zz\n\n") << false << "不明" << true;
+        // Not even root can read a folder as a lock file, or remove it as one.
+        QTest::newRow("folder in its place") << QByteArray() << true << "不明" << false;
+    }
+
+    void unverifiableLock()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, folder);
+        QFETCH(QString, holder);
+        QFETCH(bool, takenOver);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(FolderLock::lockFileName());
+        if (folder)
+            QVERIFY(QDir().mkdir(path));
+        else
+            writeAll(path, contents);
+
+        FolderLock lock(dir.path());
+        QCOMPARE(lock.tryLock(), Outcome::Unverifiable);
+        QVERIFY2(lock.holder().contains(holder), qPrintable(lock.holder()));
+        if (!folder)
+            QCOMPARE(readAll(path), contents);  // asking touches nothing
+        QCOMPARE(lock.takeOver(), takenOver);
+        if (takenOver) {
+            QVERIFY(readAll(path).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+            FolderLock next(dir.path());
+            QCOMPARE(next.tryLock(), Outcome::HeldByLiveCopy);
+        }
+    }
+
+    void holderSaysSinceWhen()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(FolderLock::lockFileName());
+        writeAll(path, "4242\ncenhe\nfront-desk-pc\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2026, 3, 5), QTime(8, 30)), QFileDevice::FileModificationTime));
+        file.close();
+        FolderLock lock(dir.path());
+        QCOMPARE(lock.tryLock(), Outcome::Unverifiable);
+        QVERIFY2(lock.holder().contains(QStringLiteral("2026/03/05 08:30")), qPrintable(lock.holder()));
+    }
+
+    void readOnlyFolderCannotBeLocked()
+    {
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        FolderLock lock(dir.path());
+        const Outcome outcome = lock.tryLock();
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(outcome, Outcome::CannotLock);
+        QVERIFY(!QFile::exists(dir.filePath(FolderLock::lockFileName())));
     }
 };
 

@@ -1,0 +1,56 @@
+#include "mainwindow/folderopening.h"
+
+#include "sheet/folderlock.h"
+#include "frontend/usermessages.h"
+
+#include <QDir>
+
+namespace {
+
+QString folderShown()
+{
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
+
+FolderAccess readOnlyTold(QWidget *parent, const QString &why)
+{
+    UserMessages::inform(parent, QStringLiteral("此資料夾無法寫入：可以檢視與列印，但無法存檔\n\n%1%2").arg(folderShown(), why));
+    return FolderAccess::ReadOnly;
+}
+
+QString lockQuestion(const FolderLock &lock)
+{
+    return QStringLiteral("這個資料夾有另一個岑禾留下的鎖定檔，本機無法確認它是否仍在使用：\n%1\n\n"
+                          "鎖定者：%2\n\n"
+                          "若確定沒有人正在使用這個資料夾（例如對方已經關閉或當機），請選「仍要開啟」；"
+                          "只要檢視或列印，請選「唯讀開啟」。\n"
+                          "兩台電腦同時存檔會互相覆蓋資料。")
+        .arg(folderShown(), lock.holder());
+}
+
+} // namespace
+
+FolderAccess openDataFolder(FolderLock &lock, QWidget *parent)
+{
+    switch (lock.tryLock()) {
+    case FolderLock::Outcome::Locked:
+        return FolderAccess::Writable;
+    case FolderLock::Outcome::HeldByLiveCopy:
+        UserMessages::showError(parent, lock.liveCopyMessage());
+        return FolderAccess::Refused;
+    case FolderLock::Outcome::CannotLock:
+        return readOnlyTold(parent, QString());
+    case FolderLock::Outcome::Unverifiable:
+        break;
+    }
+    switch (UserMessages::askLockChoice(parent, lockQuestion(lock))) {
+    case UserMessages::Answer::TakeOver:
+        if (lock.takeOver())
+            return FolderAccess::Writable;
+        return readOnlyTold(parent, QStringLiteral("\n\n鎖定檔「%1」無法移除。").arg(FolderLock::lockFileName()));
+    case UserMessages::Answer::ReadOnly:
+        return FolderAccess::ReadOnly;
+    default:
+        return FolderAccess::Refused;
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "editing/tfredit.h"
+#include "mainwindow/tfrmarowin.h"
+
+// Gives the window an editing dialog and changes cells through it, as 存檔
+// in the dialog does, so that the window counts the change.
+class CellEdit
+{
+public:
+    explicit CellEdit(TFrMarowin &window) : m_window(window), m_editor(&window) { window.setEditor(&m_editor); }
+
+    void name(int cell, const QString &name)
+    {
+        LabelFields fields;
+        fields.name = name;
+        m_editor.setFields(m_window.mode(), fields);
+        m_window.WriteToMmo(QString::number(cell));
+    }
+
+private:
+    TFrMarowin &m_window;
+    TFrEdit m_editor;
+};

@@ -1,0 +1,163 @@
+// Opening the data folder: a live copy refuses, a lock nobody here can check
+// is the user's choice, and a folder that takes no lock opens read-only.
+#include "mainwindow/cellgrid.h"
+#include "mainwindow/folderopening.h"
+#include "mainwindow/memocell.h"
+#include "mainwindow/tfrmarowin.h"
+#include "sheet/folderlock.h"
+#include "tests/mainwindow/celledit.h"
+#include "tests/mainwindow/messagelog.h"
+#include "tests/mainwindow/smalldisk.h"
+#include "tests/mainwindow/workdir.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+
+Q_DECLARE_METATYPE(UserMessages::Answer)
+Q_DECLARE_METATYPE(FolderAccess)
+
+namespace {
+
+const QString ReadOnlyText = QStringLiteral("此資料夾無法寫入：可以檢視與列印，但無法存檔");
+const QByteArray ForeignLock = "4242\ncenhe\nfront-desk-pc\n";
+
+// Everything in the folder, names and bytes, to show nothing was written.
+QMap<QString, QByteArray> folderContents(const WorkDir &dir)
+{
+    QMap<QString, QByteArray> contents;
+    for (const QString &name : QDir(dir.path(QString())).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+        contents.insert(name, dir.read(name));
+    return contents;
+}
+
+} // namespace
+
+class TestFolderOpening : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void liveCopyRefuses()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        QProcess first;
+        first.start(QStringLiteral(LOCKHOLDER_PATH), {dir.path(QString())});
+        QVERIFY(first.waitForReadyRead(10000));
+        FolderLock lock(dir.path(QString()));
+        QCOMPARE(openDataFolder(lock), FolderAccess::Refused);
+        first.kill();
+        first.waitForFinished();
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].text.contains(QStringLiteral("另一個岑禾")));
+    }
+
+    void unverifiableLockIsTheUsersChoice_data()
+    {
+        QTest::addColumn<UserMessages::Answer>("answer");
+        QTest::addColumn<FolderAccess>("access");
+        QTest::newRow("仍要開啟") << UserMessages::Answer::TakeOver << FolderAccess::Writable;
+        QTest::newRow("唯讀開啟") << UserMessages::Answer::ReadOnly << FolderAccess::ReadOnly;
+        QTest::newRow("取消") << UserMessages::Answer::Cancel << FolderAccess::Refused;
+    }
+
+    void unverifiableLockIsTheUsersChoice()
+    {
+        QFETCH(UserMessages::Answer, answer);
+        QFETCH(FolderAccess, access);
+        WorkDir dir;
+        MessageLog messages;
+        messages.answer = answer;
+        dir.write(FolderLock::lockFileName(), ForeignLock);
+        FolderLock lock(dir.path(QString()));
+        QCOMPARE(openDataFolder(lock), access);
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].kind, UserMessages::Kind::LockChoice);
+        QVERIFY(messages.shown[0].text.contains(QStringLiteral("front-desk-pc")));
+        const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid());
+        QCOMPARE(dir.read(FolderLock::lockFileName()).startsWith(pid + '\n'), access == FolderAccess::Writable);
+    }
+
+    void lockThatCannotBeRemovedOpensReadOnly()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        messages.answer = UserMessages::Answer::TakeOver;
+        QVERIFY(QDir().mkdir(dir.path(FolderLock::lockFileName())));
+        FolderLock lock(dir.path(QString()));
+        QCOMPARE(openDataFolder(lock), FolderAccess::ReadOnly);
+        QCOMPARE(messages.shown.size(), 2);
+        QVERIFY(messages.shown[1].text.contains(ReadOnlyText));
+    }
+
+    void readOnlyFolderOpensForViewing()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("姓名2.ini"), "[1]\r\n0=林志明\r\n");
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
+        const auto permissions = QFile::permissions(dir.path(QString()));
+        QFile::setPermissions(dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
+        const QMap<QString, QByteArray> before = folderContents(dir);
+
+        FolderLock lock(dir.path(QString()));
+        const FolderAccess access = openDataFolder(lock);
+        TFrMarowin window;
+        CellEdit edit(window);
+        if (access == FolderAccess::ReadOnly)
+            window.setReadOnly();
+        window.show();
+        window.FormActivate();
+        window.btnupClick();  // viewing needs no save
+        const QString second = window.grid()->cell(1)->line(0);
+        edit.name(3, QStringLiteral("陳美玲"));
+        messages.answer = UserMessages::Answer::No;  // stay when the save fails
+        window.bnSaveClick();
+        const QMap<QString, QByteArray> after = folderContents(dir);
+        QFile::setPermissions(dir.path(QString()), permissions);
+
+        QCOMPARE(access, FolderAccess::ReadOnly);
+        QCOMPARE(second, QStringLiteral("林志明"));
+        QCOMPARE(messages.shown.size(), 2);
+        QVERIFY(messages.shown[0].text.contains(ReadOnlyText));
+        QVERIFY(messages.shown[1].text.startsWith(QStringLiteral("寫入錯誤")));
+        QVERIFY(messages.shown[1].text.contains(QStringLiteral("姓名2.ini")));
+        QCOMPARE(after, before);
+    }
+
+    // The lock cannot be written and the folder looks writable: every save
+    // must still leave the folder as it was.
+    void fullDiskOpensForViewing()
+    {
+        SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP("a small file system cannot be mounted here");
+        writeAll(QStringLiteral("姓名1.ini"), "[1]\r\n0=林志明\r\n");
+        disk.fill();
+        MessageLog messages;
+        FolderLock lock(QDir::currentPath());
+        QCOMPARE(openDataFolder(lock), FolderAccess::ReadOnly);
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].text.contains(ReadOnlyText));
+        TFrMarowin window;
+        CellEdit edit(window);
+        window.setReadOnly();
+        window.FormActivate();
+        QCOMPARE(window.grid()->cell(1)->line(0), QStringLiteral("林志明"));
+        window.btnupClick();
+        window.img2Click();
+        QCOMPARE(window.mode(), 2);
+        edit.name(1, QStringLiteral("陳美玲"));
+        messages.answer = UserMessages::Answer::Yes;
+        window.btn2Click();  // 是否存檔? 是, the write message, leave: 是
+        QCOMPARE(messages.shown.size(), 4);
+        QVERIFY(messages.shown[2].text.startsWith(QStringLiteral("寫入錯誤")));
+        QCOMPARE(QDir::current().entryList(QDir::Files), QStringList({QStringLiteral("filler"), QStringLiteral("姓名1.ini")}));
+        QCOMPARE(readAll(QStringLiteral("姓名1.ini")), QByteArray("[1]\r\n0=林志明\r\n"));
+    }
+};
+
+QTEST_MAIN(TestFolderOpening)
+#include "tst_folderopening.moc"
