@@ -20,9 +20,9 @@ FolderAccess readOnlyTold(QWidget *parent, const QString &why)
 
 QString lockQuestion(const FolderLock &lock)
 {
-    return QStringLiteral("這個資料夾有另一個岑禾留下的鎖定檔，本機無法確認它是否仍在使用：\n%1\n\n"
+    return QStringLiteral("這個資料夾有岑禾的鎖定檔，本機無法確認它是否仍在使用：\n%1\n\n"
                           "鎖定者：%2\n\n"
-                          "若確定沒有人正在使用這個資料夾（例如對方已經關閉或當機），請選「仍要開啟」；"
+                          "若對方已經關閉或當機，請選「仍要開啟」。\n"
                           "只要檢視或列印，請選「唯讀開啟」。\n"
                           "兩台電腦同時存檔會互相覆蓋資料。")
         .arg(folderShown(), lock.holder());
