@@ -1,7 +1,7 @@
 #include "mainwindow/folderopening.h"
 
-#include "sheet/folderlock.h"
 #include "frontend/usermessages.h"
+#include "sheet/folderlock.h"
 
 #include <QDir>
 
@@ -14,7 +14,9 @@ QString folderShown()
 
 FolderAccess readOnlyTold(QWidget *parent, const QString &why)
 {
-    UserMessages::inform(parent, QStringLiteral("此資料夾無法寫入：可以檢視與列印，但無法存檔\n\n%1%2").arg(folderShown(), why));
+    UserMessages::inform(parent,
+                         QStringLiteral("此資料夾無法寫入：可以檢視與列印，但無法存檔\n\n%1%2")
+                             .arg(folderShown(), why));
     return FolderAccess::ReadOnly;
 }
 
@@ -47,7 +49,8 @@ FolderAccess openDataFolder(FolderLock &lock, QWidget *parent)
     case UserMessages::Answer::TakeOver:
         if (lock.takeOver())
             return FolderAccess::Writable;
-        return readOnlyTold(parent, QStringLiteral("\n\n鎖定檔「%1」無法移除。").arg(FolderLock::lockFileName()));
+        return readOnlyTold(
+            parent, QStringLiteral("\n\n鎖定檔「%1」無法移除。").arg(FolderLock::lockFileName()));
     case UserMessages::Answer::ReadOnly:
         return FolderAccess::ReadOnly;
     default:

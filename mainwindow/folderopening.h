@@ -6,9 +6,9 @@ class QWidget;
 // How the program may use the data folder it starts in, decided once at
 // start-up from its lock, with the user where only the user can tell.
 enum class FolderAccess {
-    Refused,   // another copy has it open, or the user cancelled
+    Refused, // another copy has it open, or the user cancelled
     Writable,
-    ReadOnly,  // for viewing and printing only
+    ReadOnly, // for viewing and printing only
 };
 
 // Locks the folder through `lock`: a live copy on this machine refuses; a

@@ -3,8 +3,8 @@
 // write keeps the user on it.
 #include "mainwindow/tfrmarowin.h"
 
-#include "mainwindow/pagenumber.h"
 #include "frontend/usermessages.h"
+#include "mainwindow/pagenumber.h"
 
 #include <QLineEdit>
 
@@ -27,7 +27,8 @@ bool TFrMarowin::leavePage()
         return true;
     if (writable)
         return false;
-    return UserMessages::askYesNo(this, QStringLiteral("此頁無法存檔，離開後此頁的變更將會捨棄。\n\n仍要離開此頁嗎？"))
+    return UserMessages::askYesNo(
+               this, QStringLiteral("此頁無法存檔，離開後此頁的變更將會捨棄。\n\n仍要離開此頁嗎？"))
         == UserMessages::Answer::Yes;
 }
 

@@ -73,12 +73,15 @@ QString FolderLock::holder() const
     const QDateTime since = QFileInfo(lockPath()).lastModified();
     QString text = QStringLiteral("電腦「%1」上的岑禾").arg(host);
     if (since.isValid())
-        text += QStringLiteral("，自 %1 起").arg(since.toString(QStringLiteral("yyyy/MM/dd HH:mm")));
+        text +=
+            QStringLiteral("，自 %1 起").arg(since.toString(QStringLiteral("yyyy/MM/dd HH:mm")));
     return text;
 }
 
 QString FolderLock::liveCopyMessage() const
 {
     const QString folder = QDir::toNativeSeparators(QDir(m_folder).absolutePath());
-    return QStringLiteral("這個資料夾已經由另一個岑禾開啟：\n%1\n\n請使用已開啟的視窗，以免兩邊互相覆蓋資料。").arg(folder);
+    return QStringLiteral(
+               "這個資料夾已經由另一個岑禾開啟：\n%1\n\n請使用已開啟的視窗，以免兩邊互相覆蓋資料。")
+        .arg(folder);
 }

@@ -16,10 +16,10 @@ class FolderLock
 {
 public:
     enum class Outcome {
-        Locked,          // the folder is ours
-        HeldByLiveCopy,  // a running copy on this machine has it open
-        Unverifiable,    // a lock whose holder this machine cannot check
-        CannotLock,      // no lock file can be made here (read-only, full)
+        Locked, // the folder is ours
+        HeldByLiveCopy, // a running copy on this machine has it open
+        Unverifiable, // a lock whose holder this machine cannot check
+        CannotLock, // no lock file can be made here (read-only, full)
     };
 
     explicit FolderLock(const QString &folder);

@@ -8,7 +8,12 @@
 class CellEdit
 {
 public:
-    explicit CellEdit(TFrMarowin &window) : m_window(window), m_editor(&window) { window.setEditor(&m_editor); }
+    explicit CellEdit(TFrMarowin &window)
+        : m_window(window)
+        , m_editor(&window)
+    {
+        window.setEditor(&m_editor);
+    }
 
     void name(int cell, const QString &name)
     {

@@ -27,7 +27,8 @@ const QByteArray ForeignLock = "4242\ncenhe\nfront-desk-pc\n";
 QMap<QString, QByteArray> folderContents(const WorkDir &dir)
 {
     QMap<QString, QByteArray> contents;
-    for (const QString &name : QDir(dir.path(QString())).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+    for (const QString &name :
+         QDir(dir.path(QString())).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
         contents.insert(name, dir.read(name));
     return contents;
 }
@@ -77,7 +78,8 @@ private Q_SLOTS:
         QCOMPARE(messages.shown[0].kind, UserMessages::Kind::LockChoice);
         QVERIFY(messages.shown[0].text.contains(QStringLiteral("front-desk-pc")));
         const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid());
-        QCOMPARE(dir.read(FolderLock::lockFileName()).startsWith(pid + '\n'), access == FolderAccess::Writable);
+        QCOMPARE(dir.read(FolderLock::lockFileName()).startsWith(pid + '\n'),
+                 access == FolderAccess::Writable);
     }
 
     void lockThatCannotBeRemovedOpensReadOnly()
@@ -110,10 +112,10 @@ private Q_SLOTS:
             window.setReadOnly();
         window.show();
         window.FormActivate();
-        window.btnupClick();  // viewing needs no save
+        window.btnupClick(); // viewing needs no save
         const QString second = window.grid()->cell(1)->line(0);
         edit.name(3, QStringLiteral("陳美玲"));
-        messages.answer = UserMessages::Answer::No;  // stay when the save fails
+        messages.answer = UserMessages::Answer::No; // stay when the save fails
         window.bnSaveClick();
         const QMap<QString, QByteArray> after = folderContents(dir);
         QFile::setPermissions(dir.path(QString()), permissions);
@@ -151,10 +153,11 @@ private Q_SLOTS:
         QCOMPARE(window.mode(), 2);
         edit.name(1, QStringLiteral("陳美玲"));
         messages.answer = UserMessages::Answer::Yes;
-        window.btn2Click();  // 是否存檔? 是, the write message, leave: 是
+        window.btn2Click(); // 是否存檔? 是, the write message, leave: 是
         QCOMPARE(messages.shown.size(), 4);
         QVERIFY(messages.shown[2].text.startsWith(QStringLiteral("寫入錯誤")));
-        QCOMPARE(QDir::current().entryList(QDir::Files), QStringList({QStringLiteral("filler"), QStringLiteral("姓名1.ini")}));
+        QCOMPARE(QDir::current().entryList(QDir::Files),
+                 QStringList({QStringLiteral("filler"), QStringLiteral("姓名1.ini")}));
         QCOMPARE(readAll(QStringLiteral("姓名1.ini")), QByteArray("[1]\r\n0=林志明\r\n"));
     }
 };

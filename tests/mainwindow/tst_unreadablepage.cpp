@@ -87,12 +87,12 @@ private Q_SLOTS:
         window.btnupClick();
         QCOMPARE(window.page(), 3);
         window.btndownClick();
-        window.btndownClick();  // back over it, and on
+        window.btndownClick(); // back over it, and on
         QCOMPARE(window.page(), 1);
         window.btnupClick();
         window.img2Click();
         QCOMPARE(window.mode(), 2);
-        QCOMPARE(messages.shown.size(), 3);  // one for each arrival on it
+        QCOMPARE(messages.shown.size(), 3); // one for each arrival on it
         QCOMPARE(leftAsItWas(dir, QStringLiteral("姓名2.ini"), how), StoredPage);
     }
 
@@ -146,10 +146,10 @@ private Q_SLOTS:
         window.show();
         window.FormActivate();
         edit.name(4, QStringLiteral("陳美玲"));
-        messages.answer = UserMessages::Answer::Yes;  // 是 to saving, 是 to leaving
+        messages.answer = UserMessages::Answer::Yes; // 是 to saving, 是 to leaving
         window.btn2Click();
         QVERIFY(!window.isVisible());
-        QCOMPARE(messages.shown.size(), 4);  // read, 是否存檔?, write, leave?
+        QCOMPARE(messages.shown.size(), 4); // read, 是否存檔?, write, leave?
         QVERIFY(QFileInfo(dir.path(QStringLiteral("姓名1.ini"))).isDir());
     }
 
@@ -167,7 +167,7 @@ private Q_SLOTS:
         window.FormActivate();
         auto *btnup = window.findChild<QToolButton *>(QStringLiteral("btnup"));
         QTest::mousePress(btnup, Qt::LeftButton);
-        QTest::qWait(900);  // past the 400 ms delay and several 100 ms repeats
+        QTest::qWait(900); // past the 400 ms delay and several 100 ms repeats
         QTest::mouseRelease(btnup, Qt::LeftButton);
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("讀取錯誤")));
@@ -205,7 +205,7 @@ private Q_SLOTS:
         window.btn2Click();
         QVERIFY(!window.isVisible());
         QVERIFY(dir.read(QStringLiteral("姓名4.ini")).contains("0=未存"));
-        QCOMPARE(messages.shown.size(), 2);  // the start, and 是否存檔?
+        QCOMPARE(messages.shown.size(), 2); // the start, and 是否存檔?
         QCOMPARE(leftAsItWas(dir, QStringLiteral("sys.ini"), how), StoredPage);
     }
 
@@ -218,10 +218,12 @@ private Q_SLOTS:
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(QStringLiteral("setpriv"),
-                    {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                     QCoreApplication::applicationFilePath(), QStringLiteral("unchangedUnreadablePageIsLeftFreely"),
+                    {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                     QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                     QStringLiteral("unchangedUnreadablePageIsLeftFreely"),
                      QStringLiteral("changedUnreadablePageAsksBeforeDiscarding"),
-                     QStringLiteral("holdingTheArrowOntoAnUnreadablePage"), QStringLiteral("unreadableSettingsFile")});
+                     QStringLiteral("holdingTheArrowOntoAnUnreadablePage"),
+                     QStringLiteral("unreadableSettingsFile")});
         QVERIFY(child.waitForFinished(120000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);

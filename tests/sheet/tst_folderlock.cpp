@@ -69,7 +69,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("folder");
         QTest::addColumn<QString>("holder");
         QTest::addColumn<bool>("takenOver");
-        QTest::newRow("another machine") << QByteArray("4242\ncenhe\nfront-desk-pc\n") << false << "front-desk-pc" << true;
+        QTest::newRow("another machine")
+            << QByteArray("4242\ncenhe\nfront-desk-pc\n") << false << "front-desk-pc" << true;
         QTest::newRow("empty") << QByteArray() << false << "不明" << true;
         QTest::newRow("garbled") << QByteArray("\xff\xfe\x01zz\n\n") << false << "不明" << true;
         // Not even root can read a folder as a lock file, or remove it as one.
@@ -93,10 +94,11 @@ private Q_SLOTS:
         QCOMPARE(lock.tryLock(), Outcome::Unverifiable);
         QVERIFY2(lock.holder().contains(holder), qPrintable(lock.holder()));
         if (!folder)
-            QCOMPARE(readAll(path), contents);  // asking touches nothing
+            QCOMPARE(readAll(path), contents); // asking touches nothing
         QCOMPARE(lock.takeOver(), takenOver);
         if (takenOver) {
-            QVERIFY(readAll(path).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+            QVERIFY(readAll(path).startsWith(QByteArray::number(QCoreApplication::applicationPid())
+                                             + '\n'));
             FolderLock next(dir.path());
             QCOMPARE(next.tryLock(), Outcome::HeldByLiveCopy);
         }
@@ -109,11 +111,13 @@ private Q_SLOTS:
         writeAll(path, "4242\ncenhe\nfront-desk-pc\n");
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime(QDate(2026, 3, 5), QTime(8, 30)), QFileDevice::FileModificationTime));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2026, 3, 5), QTime(8, 30)),
+                                 QFileDevice::FileModificationTime));
         file.close();
         FolderLock lock(dir.path());
         QCOMPARE(lock.tryLock(), Outcome::Unverifiable);
-        QVERIFY2(lock.holder().contains(QStringLiteral("2026/03/05 08:30")), qPrintable(lock.holder()));
+        QVERIFY2(lock.holder().contains(QStringLiteral("2026/03/05 08:30")),
+                 qPrintable(lock.holder()));
     }
 
     void readOnlyFolderCannotBeLocked()
