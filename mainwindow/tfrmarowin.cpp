@@ -177,17 +177,23 @@ void TFrMarowin::WriteToMmo(const QString &number)
 
 void TFrMarowin::imgClick(int kind)
 {
+    showKindPage(kind, 1);
+}
+
+bool TFrMarowin::showKindPage(int kind, int page)
+{
     if (!savedata())
-        return;
+        return false;
     // The kind is only switched once it is stored, so what is shown, FMode
     // and FModeName always agree.
     if (const IniWriteResult failure = SysIni::writeMode(sysIniPath(), kind)) {
         showWriteError(*failure);
-        return;
+        return false;
     }
     FMode = kind;
-    setPage(1);
+    setPage(page);
     readdata();
+    return true;
 }
 
 void TFrMarowin::setPage(int page)

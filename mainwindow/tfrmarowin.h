@@ -10,6 +10,7 @@
 #include <memory>
 
 class CellGrid;
+class FindBox;
 class IniDocument;
 class KindThumbnail;
 class QLabel;
@@ -56,6 +57,11 @@ public:
     void btn2Click();
     void btn3Click();
     void mmoClick(int number);
+    // 尋找 (Ctrl+F): the find box, created on first use.
+    void btnFindClick();
+    // A chosen find hit: the shown page is saved (stopping if that fails),
+    // kind and page switch as a kind change does, and the cell is focused.
+    void showLabel(int kind, int page, int cell);
 
     // Style panel handlers, each shared by the three panels.
     void fontcbb1Select();
@@ -112,6 +118,8 @@ private:
     QWidget *buildTopBar();
     QWidget *buildBottomBar();
     void imgClick(int kind);
+    // Saves, stores the kind and loads its page; false when a save failed.
+    bool showKindPage(int kind, int page);
     void setPage(int page);
     void edtpageCommit();
     QString pageFilePath() const;
@@ -135,6 +143,7 @@ private:
     TFrEdit *FrEdit = nullptr;
     TFrWelcome *FrWelcome = nullptr;
     TFrSupport *FrSupport = nullptr;
+    FindBox *m_findBox = nullptr;
     std::array<KindThumbnail *, 4> m_thumbnails{};
     TextStylePanel *pnl8 = nullptr;   // name
     TextStylePanel *pnl9 = nullptr;   // address
