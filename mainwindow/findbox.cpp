@@ -51,6 +51,10 @@ FindBox::FindBox(ShownPageSource shownPage, QWidget *parent)
     setObjectName(QStringLiteral("FindBox"));
     setWindowTitle(QStringLiteral("尋找"));
     resize(620, 420);
+    // The labels' own text is small; the hits are read at a glance.
+    QFont readable = font();
+    readable.setPointSize(11);
+    setFont(readable);
 
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("findText"));

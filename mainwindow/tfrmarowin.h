@@ -61,7 +61,8 @@ public:
     void btnFindClick();
     // A chosen find hit: the shown page is saved (stopping if that fails),
     // kind and page switch as a kind change does, and the cell is focused.
-    void showLabel(int kind, int page, int cell);
+    // False when the save failed.
+    bool showLabel(int kind, int page, int cell);
 
     // Style panel handlers, each shared by the three panels.
     void fontcbb1Select();

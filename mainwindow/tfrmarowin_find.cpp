@@ -9,7 +9,11 @@ void TFrMarowin::btnFindClick()
 {
     if (!m_findBox) {
         m_findBox = new FindBox([this] { return LabelSearch::ShownPage{FMode, m_page, pnlgrid->contents()}; }, this);
-        connect(m_findBox, &FindBox::hitChosen, this, &TFrMarowin::showLabel);
+        // Out of the way once the label is shown; Ctrl+F brings the hits back.
+        connect(m_findBox, &FindBox::hitChosen, this, [this](int kind, int page, int cell) {
+            if (showLabel(kind, page, cell))
+                m_findBox->hide();
+        });
     }
     m_findBox->show();
     m_findBox->raise();
@@ -17,15 +21,15 @@ void TFrMarowin::btnFindClick()
     m_findBox->focusText();
 }
 
-void TFrMarowin::showLabel(int kind, int page, int cell)
+bool TFrMarowin::showLabel(int kind, int page, int cell)
 {
     if (!showKindPage(kind, page))
-        return;
-    MemoCell *memo = pnlgrid->cell(cell);
-    if (!memo)
-        return;
+        return false;
     activateWindow();
-    // Focused and its text selected, so the label stands out on the page.
-    memo->setFocus(Qt::OtherFocusReason);
-    memo->selectAll();
+    if (MemoCell *memo = pnlgrid->cell(cell)) {
+        // Focused and its text selected, so the label stands out on the page.
+        memo->setFocus(Qt::OtherFocusReason);
+        memo->selectAll();
+    }
+    return true;
 }

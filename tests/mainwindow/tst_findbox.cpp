@@ -154,6 +154,7 @@ private Q_SLOTS:
         QCOMPARE(cell->line(0), QStringLiteral("林志明"));
         QTRY_VERIFY(cell->hasFocus());
         QCOMPARE(cell->textCursor().selectedText(), cell->toPlainText().replace(u'\n', QChar::ParagraphSeparator));
+        QVERIFY(box->isHidden());
         QVERIFY(f.messages.shown.isEmpty());
     }
 
@@ -178,6 +179,7 @@ private Q_SLOTS:
         QCOMPARE(f.window.grid()->cell(6)->line(0), QStringLiteral("林未存"));
         QCOMPARE(f.messages.shown.size(), 1);
         QVERIFY(f.messages.shown[0].text.startsWith(QStringLiteral("寫入錯誤")));
+        QVERIFY(box->isVisible());
     }
 };
 
