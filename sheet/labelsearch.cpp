@@ -20,10 +20,18 @@ bool isCompatibilityStable(QStringView text)
     });
 }
 
+// `needle` is folded already. Text without compatibility forms needs no
+// folded copy: a case-insensitive comparison folds as it goes.
+bool lineHolds(const QString &line, const QString &needle)
+{
+    if (isCompatibilityStable(line))
+        return line.contains(needle, Qt::CaseInsensitive);
+    return folded(line).contains(needle);
+}
+
 bool cellHolds(const QStringList &lines, const QString &needle)
 {
-    return std::any_of(lines.cbegin(), lines.cend(),
-                       [&](const QString &line) { return !line.isEmpty() && folded(line).contains(needle); });
+    return std::any_of(lines.cbegin(), lines.cend(), [&](const QString &line) { return lineHolds(line, needle); });
 }
 
 void searchPage(const SheetPage::Cells &cells, int kind, int page, const QString &needle, QList<Hit> &hits)
