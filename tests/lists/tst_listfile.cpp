@@ -55,6 +55,8 @@ private Q_SLOTS:
     void separators();
     void quoting_data();
     void quoting();
+    void workbookCellValues_data();
+    void workbookCellValues();
     void unreadableFiles_data();
     void unreadableFiles();
 
@@ -139,6 +141,48 @@ void TestListFile::quoting()
     const ListRead read = readListFile(write(QStringLiteral("quotes.csv"), text.toUtf8()));
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(describe(read.rows), rows);
+}
+
+void TestListFile::workbookCellValues_data()
+{
+    QTest::addColumn<QByteArray>("cells");  // the <c> elements of row 2
+    QTest::addColumn<QString>("row");
+    QTest::newRow("numbers as the General format shows them")
+        << QByteArray(R"(<c r="A2"><v>0.30000000000000004</v></c><c r="B2" t="n"><v>1950</v></c><c r="C2"><v>1E-3</v></c>)")
+        << "2:0.3|1950|0.001";
+    QTest::newRow("rich text without its phonetic guide")
+        << QByteArray(R"(<c r="A2" t="inlineStr"><is><r><t>林</t></r><r><rPr><b/></rPr><t xml:space="preserve">志 明</t></r><rPh sb="0" eb="1"><t>ㄌㄧㄣˊ</t></rPh></is></c>)")
+        << "2:林志 明";
+    QTest::newRow("escaped control characters")
+        << QByteArray(R"(<c r="A2" t="inlineStr"><is><t>高雄市_x000D_
+前鎮區_x005F_x</t></is></c>)")
+        << "2:高雄市\r\n前鎮區_x";
+    QTest::newRow("booleans, formula text, errors")
+        << QByteArray(R"(<c r="A2" t="b"><v>1</v></c><c r="B2" t="str"><f>A1</f><v>王</v></c><c r="C2" t="e"><v>#N/A</v></c>)")
+        << "2:TRUE|王|#N/A";
+    QTest::newRow("cells without references follow each other")
+        << QByteArray(R"(<c t="inlineStr"><is><t>a</t></is></c><c r="C2" t="inlineStr"><is><t>c</t></is></c><c t="inlineStr"><is><t>d</t></is></c>)")
+        << "2:a||c|d";
+    QTest::newRow("an empty row is skipped") << QByteArray(R"(<c r="A2" t="inlineStr"><is><t></t></is></c>)") << "";
+}
+
+void TestListFile::workbookCellValues()
+{
+    QFETCH(QByteArray, cells);
+    QFETCH(QString, row);
+    XlsxFixture::Parts parts = XlsxFixture::workbookParts({{2, {QStringLiteral("x")}}});
+    for (auto &part : parts) {
+        if (part.first == u"xl/worksheets/list.xml") {
+            const qsizetype start = part.second.indexOf("<c ");
+            const qsizetype end = part.second.indexOf("</row>");
+            part.second.replace(start, end - start, cells);
+        }
+    }
+    const QString path = m_dir.filePath(QStringLiteral("values.xlsx"));
+    QVERIFY(XlsxFixture::writeZip(path, parts));
+    const ListRead read = readListFile(path);
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(describe(read.rows), row);
 }
 
 void TestListFile::unreadableFiles_data()
