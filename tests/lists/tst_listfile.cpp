@@ -51,10 +51,8 @@ class TestListFile : public QObject
 private Q_SLOTS:
     void sameRowsFromEveryFormat_data();
     void sameRowsFromEveryFormat();
-    void separators_data();
-    void separators();
-    void quoting_data();
-    void quoting();
+    void separatorsAndQuoting_data();
+    void separatorsAndQuoting();
     void workbookCellValues_data();
     void workbookCellValues();
     void unreadableFiles_data();
@@ -102,7 +100,7 @@ void TestListFile::sameRowsFromEveryFormat()
     QCOMPARE(describe(read.rows), describe(ListRows));
 }
 
-void TestListFile::separators_data()
+void TestListFile::separatorsAndQuoting_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("rows");
@@ -110,21 +108,6 @@ void TestListFile::separators_data()
         << "王\t台北市,中正區\n李\t高雄市\n" << "1:王|台北市,中正區\n2:李|高雄市";
     QTest::newRow("a tab inside a comma-separated value") << "王,a\tb\n李,c\n" << "1:王|a\tb\n2:李|c";
     QTest::newRow("one column") << "王\n李" << "1:王\n2:李";
-}
-
-void TestListFile::separators()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, rows);
-    const ListRead read = readListFile(write(QStringLiteral("sep.csv"), text.toUtf8()));
-    QVERIFY2(read.ok(), qPrintable(read.problem));
-    QCOMPARE(describe(read.rows), rows);
-}
-
-void TestListFile::quoting_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("rows");
     QTest::newRow("comma in quotes") << "\"王, 小明\",2\n" << "1:王, 小明|2";
     QTest::newRow("doubled quotes") << "\"他說\"\"好\"\"\",x" << "1:他說\"好\"|x";
     QTest::newRow("CRLF in quotes counts one row") << "\"a\r\nb\",c\r\nd\r\n" << "1:a\r\nb|c\n2:d";
@@ -134,11 +117,11 @@ void TestListFile::quoting_data()
     QTest::newRow("trailing separator at the very end") << "a,b," << "1:a|b";
 }
 
-void TestListFile::quoting()
+void TestListFile::separatorsAndQuoting()
 {
     QFETCH(QString, text);
     QFETCH(QString, rows);
-    const ListRead read = readListFile(write(QStringLiteral("quotes.csv"), text.toUtf8()));
+    const ListRead read = readListFile(write(QStringLiteral("text.csv"), text.toUtf8()));
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(describe(read.rows), rows);
 }

@@ -6,6 +6,7 @@
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <functional>
 
 namespace XlsxFixture {
 
@@ -15,46 +16,49 @@ const QString MainNs = QStringLiteral("http://schemas.openxmlformats.org/spreads
 const QString RelNs = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
 const QString PackageRelNs = QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships");
 
-QByteArray relationships(const QList<QStringList> &rels)  // id, type, target
-{
-    QByteArray out;
-    QXmlStreamWriter xml(&out);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(PackageRelNs);
-    xml.writeStartElement(PackageRelNs, QStringLiteral("Relationships"));
-    for (const QStringList &rel : rels) {
-        xml.writeStartElement(PackageRelNs, QStringLiteral("Relationship"));
-        xml.writeAttribute(QStringLiteral("Id"), rel[0]);
-        xml.writeAttribute(QStringLiteral("Type"), RelNs + u'/' + rel[1]);
-        xml.writeAttribute(QStringLiteral("Target"), rel[2]);
-        xml.writeEndElement();
-    }
-    xml.writeEndDocument();
-    return out;
-}
-
-QByteArray workbook()
+// One XML part: `root` in the default namespace `ns`, holding what `body` writes.
+QByteArray xmlPart(const QString &ns, const QString &root, const std::function<void(QXmlStreamWriter &)> &body)
 {
     QByteArray out;
     QXmlStreamWriter xml(&out);
     xml.writeStartDocument();
     xml.writeNamespace(RelNs, QStringLiteral("r"));
-    xml.writeDefaultNamespace(MainNs);
-    xml.writeStartElement(MainNs, QStringLiteral("workbook"));
-    xml.writeStartElement(MainNs, QStringLiteral("sheets"));
-    const QList<QStringList> sheets = {{QStringLiteral("設定"), QStringLiteral("1"), QStringLiteral("rId3")},
-                                       {QStringLiteral("名單"), QStringLiteral("2"), QStringLiteral("rId1")}};
-    for (const QStringList &sheet : sheets) {
-        xml.writeStartElement(MainNs, QStringLiteral("sheet"));
-        xml.writeAttribute(QStringLiteral("name"), sheet[0]);
-        xml.writeAttribute(QStringLiteral("sheetId"), sheet[1]);
-        if (sheet[1] == u"1")
-            xml.writeAttribute(QStringLiteral("state"), QStringLiteral("hidden"));
-        xml.writeAttribute(RelNs, QStringLiteral("id"), sheet[2]);
-        xml.writeEndElement();
-    }
+    xml.writeDefaultNamespace(ns);
+    xml.writeStartElement(ns, root);
+    body(xml);
     xml.writeEndDocument();
     return out;
+}
+
+QByteArray relationships(const QList<QStringList> &rels)  // id, type, target
+{
+    return xmlPart(PackageRelNs, QStringLiteral("Relationships"), [&](QXmlStreamWriter &xml) {
+        for (const QStringList &rel : rels) {
+            xml.writeStartElement(PackageRelNs, QStringLiteral("Relationship"));
+            xml.writeAttribute(QStringLiteral("Id"), rel[0]);
+            xml.writeAttribute(QStringLiteral("Type"), RelNs + u'/' + rel[1]);
+            xml.writeAttribute(QStringLiteral("Target"), rel[2]);
+            xml.writeEndElement();
+        }
+    });
+}
+
+QByteArray workbook()
+{
+    return xmlPart(MainNs, QStringLiteral("workbook"), [](QXmlStreamWriter &xml) {
+        xml.writeStartElement(MainNs, QStringLiteral("sheets"));
+        const QList<QStringList> sheets = {{QStringLiteral("設定"), QStringLiteral("1"), QStringLiteral("rId3")},
+                                           {QStringLiteral("名單"), QStringLiteral("2"), QStringLiteral("rId1")}};
+        for (const QStringList &sheet : sheets) {
+            xml.writeStartElement(MainNs, QStringLiteral("sheet"));
+            xml.writeAttribute(QStringLiteral("name"), sheet[0]);
+            xml.writeAttribute(QStringLiteral("sheetId"), sheet[1]);
+            if (sheet[1] == u"1")
+                xml.writeAttribute(QStringLiteral("state"), QStringLiteral("hidden"));
+            xml.writeAttribute(RelNs, QStringLiteral("id"), sheet[2]);
+            xml.writeEndElement();
+        }
+    });
 }
 
 QString cellReference(int column, int row)
@@ -91,39 +95,29 @@ void writeCell(QXmlStreamWriter &xml, const QString &field, int column, int row,
 
 QByteArray worksheet(const QList<ListRow> &rows, QStringList &shared)
 {
-    QByteArray out;
-    QXmlStreamWriter xml(&out);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(MainNs);
-    xml.writeStartElement(MainNs, QStringLiteral("worksheet"));
-    xml.writeStartElement(MainNs, QStringLiteral("sheetData"));
-    for (const ListRow &row : rows) {
-        xml.writeStartElement(MainNs, QStringLiteral("row"));
-        xml.writeAttribute(QStringLiteral("r"), QString::number(row.sourceRow));
-        for (int column = 0; column < row.fields.size(); ++column) {
-            if (!row.fields[column].isEmpty())
-                writeCell(xml, row.fields[column], column, row.sourceRow, shared);
+    return xmlPart(MainNs, QStringLiteral("worksheet"), [&](QXmlStreamWriter &xml) {
+        xml.writeStartElement(MainNs, QStringLiteral("sheetData"));
+        for (const ListRow &row : rows) {
+            xml.writeStartElement(MainNs, QStringLiteral("row"));
+            xml.writeAttribute(QStringLiteral("r"), QString::number(row.sourceRow));
+            for (int column = 0; column < row.fields.size(); ++column) {
+                if (!row.fields[column].isEmpty())
+                    writeCell(xml, row.fields[column], column, row.sourceRow, shared);
+            }
+            xml.writeEndElement();
         }
-        xml.writeEndElement();
-    }
-    xml.writeEndDocument();
-    return out;
+    });
 }
 
 QByteArray sharedStrings(const QStringList &strings)
 {
-    QByteArray out;
-    QXmlStreamWriter xml(&out);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(MainNs);
-    xml.writeStartElement(MainNs, QStringLiteral("sst"));
-    for (const QString &text : strings) {
-        xml.writeStartElement(MainNs, QStringLiteral("si"));
-        xml.writeTextElement(MainNs, QStringLiteral("t"), text);
-        xml.writeEndElement();
-    }
-    xml.writeEndDocument();
-    return out;
+    return xmlPart(MainNs, QStringLiteral("sst"), [&](QXmlStreamWriter &xml) {
+        for (const QString &text : strings) {
+            xml.writeStartElement(MainNs, QStringLiteral("si"));
+            xml.writeTextElement(MainNs, QStringLiteral("t"), text);
+            xml.writeEndElement();
+        }
+    });
 }
 
 } // namespace
