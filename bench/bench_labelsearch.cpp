@@ -15,7 +15,8 @@ SheetPage::Cells fullPage(int page)
 {
     SheetPage::Cells cells;
     for (int i = 0; i < SheetPage::CellCount; ++i)
-        cells[i] = {QStringLiteral("陳美玲%1").arg(page * 100 + i), QStringLiteral("民國六十年三月五日吉時"),
+        cells[i] = {QStringLiteral("陳美玲%1").arg(page * 100 + i),
+                    QStringLiteral("民國六十年三月五日吉時"),
                     QStringLiteral("台北市中正區重慶南路一段%1號").arg(i), QString()};
     return cells;
 }
@@ -44,14 +45,18 @@ void BM_FindInThousandPages(benchmark::State &state)
         state.SkipWithError("fixture not written");
     const LabelSearch::ShownPage shown{1, 1, fullPage(1)};
     for (auto _ : state) {
-        const LabelSearch::Result result = LabelSearch::search(QDir(folder.dir.path()), QStringLiteral("陳美玲１２３０５"), shown);
+        const LabelSearch::Result result =
+            LabelSearch::search(QDir(folder.dir.path()), QStringLiteral("陳美玲１２３０５"), shown);
         if (result.hits.size() != LastKind)
             state.SkipWithError("wrong hit count");
         benchmark::DoNotOptimize(result);
     }
 }
 // The pages are read on worker threads: count their time too.
-BENCHMARK(BM_FindInThousandPages)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindInThousandPages)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

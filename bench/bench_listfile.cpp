@@ -17,8 +17,9 @@ QList<ListRow> listRows()
 {
     QList<ListRow> rows;
     for (int i = 1; i <= ListLength; ++i)
-        rows.append({i, {QStringLiteral("許美玲%1").arg(i), QStringLiteral("民國六十年三月五日吉時"),
-                         QStringLiteral("台北市中正區重慶南路一段%1號, 3樓").arg(i)}});
+        rows.append({i,
+                     {QStringLiteral("許美玲%1").arg(i), QStringLiteral("民國六十年三月五日吉時"),
+                      QStringLiteral("台北市中正區重慶南路一段%1號, 3樓").arg(i)}});
     return rows;
 }
 
@@ -26,7 +27,8 @@ QString csvText(const QList<ListRow> &rows)
 {
     QString text;
     for (const ListRow &row : rows)
-        text += row.fields[0] + u',' + row.fields[1] + QStringLiteral(",\"") + row.fields[2] + QStringLiteral("\"\r\n");
+        text += row.fields[0] + u',' + row.fields[1] + QStringLiteral(",\"") + row.fields[2]
+            + QStringLiteral("\"\r\n");
     return text;
 }
 
@@ -40,7 +42,8 @@ struct ListFiles {
     {
         const QList<ListRow> rows = listRows();
         const QString text = csvText(rows);
-        return writeFile(utf8, text.toUtf8()) && writeFile(big5, QStringEncoder("CP950").encode(text))
+        return writeFile(utf8, text.toUtf8())
+            && writeFile(big5, QStringEncoder("CP950").encode(text))
             && XlsxFixture::writeWorkbook(xlsx, rows);
     }
 
@@ -64,9 +67,18 @@ void readList(benchmark::State &state, QString ListFiles::*which)
     }
 }
 
-void BM_ReadCsvUtf8(benchmark::State &state) { readList(state, &ListFiles::utf8); }
-void BM_ReadCsvBig5(benchmark::State &state) { readList(state, &ListFiles::big5); }
-void BM_ReadXlsx(benchmark::State &state) { readList(state, &ListFiles::xlsx); }
+void BM_ReadCsvUtf8(benchmark::State &state)
+{
+    readList(state, &ListFiles::utf8);
+}
+void BM_ReadCsvBig5(benchmark::State &state)
+{
+    readList(state, &ListFiles::big5);
+}
+void BM_ReadXlsx(benchmark::State &state)
+{
+    readList(state, &ListFiles::xlsx);
+}
 BENCHMARK(BM_ReadCsvUtf8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadCsvBig5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadXlsx)->Unit(benchmark::kMillisecond);

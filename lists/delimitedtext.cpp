@@ -16,15 +16,20 @@ bool isLineBreak(QChar c)
 class Parser
 {
 public:
-    Parser(QStringView text, QChar separator) : m_text(text), m_separator(separator) {}
+    Parser(QStringView text, QChar separator)
+        : m_text(text)
+        , m_separator(separator)
+    { }
 
     ListRead run()
     {
         ListRead read;
         while (m_pos < m_text.size()) {
             if (!readRecord(read)) {
-                read.problem = QStringLiteral("第 %1 列有一個引號沒有結束，檔案可能不完整或不是以逗號或定位字元分隔。")
-                                   .arg(m_record);
+                read.problem =
+                    QStringLiteral(
+                        "第 %1 列有一個引號沒有結束，檔案可能不完整或不是以逗號或定位字元分隔。")
+                        .arg(m_record);
                 read.rows.clear();
                 return read;
             }
@@ -42,7 +47,7 @@ private:
                 return false;
             if (atRecordEnd())
                 break;
-            ++m_pos;  // the separator; a field follows even at the very end
+            ++m_pos; // the separator; a field follows even at the very end
         }
         endRecord(read);
         return true;
@@ -83,7 +88,8 @@ private:
     void endRecord(ListRead &read)
     {
         if (m_pos < m_text.size()) {
-            const bool crlf = m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n';
+            const bool crlf =
+                m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n';
             m_pos += crlf ? 2 : 1;
         }
         while (!m_fields.isEmpty() && m_fields.last().isEmpty())

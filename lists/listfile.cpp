@@ -32,8 +32,10 @@ ListRead readListText(const QByteArray &bytes, const QString &fileName)
     const DecodedIniText decoded = decodeIniBytes(bytes);
     // UTF-16 without a BOM passes as UTF-8 full of NUL characters.
     if (decoded.damaged || decoded.undecodable || decoded.text.contains(QChar(0)))
-        return problem(QStringLiteral("無法辨識檔案的文字編碼。請把檔案另存為 UTF-8 或 Big5 的 CSV 檔。"));
-    const QChar separator = isCsv(fileName) ? DelimitedText::guessSeparator(decoded.text) : QChar(u'\t');
+        return problem(
+            QStringLiteral("無法辨識檔案的文字編碼。請把檔案另存為 UTF-8 或 Big5 的 CSV 檔。"));
+    const QChar separator =
+        isCsv(fileName) ? DelimitedText::guessSeparator(decoded.text) : QChar(u'\t');
     return DelimitedText::parse(decoded.text, separator);
 }
 
@@ -48,7 +50,8 @@ ListRead readListFile(const QString &path)
         return readXlsxFirstSheet(path);
     }
     if (head.startsWith(CompoundFileMagic))
-        return problem(QStringLiteral("這是舊版 Excel 活頁簿（.xls）或加密的活頁簿，無法讀取。請在 Excel 另存為 .xlsx 或 CSV 檔。"));
+        return problem(QStringLiteral(
+            "這是舊版 Excel 活頁簿（.xls）或加密的活頁簿，無法讀取。請在 Excel 另存為 .xlsx 或 CSV 檔。"));
     if (QFileInfo(path).suffix().compare(u"xlsx", Qt::CaseInsensitive) == 0)
         return problem(QStringLiteral("這個檔案不是完整的 Excel 活頁簿（.xlsx），可能已損壞。"));
     const QByteArray bytes = file.readAll();

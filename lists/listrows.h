@@ -18,7 +18,7 @@ struct ListRow {
 // the same rows.
 struct ListRead {
     QList<ListRow> rows;
-    QString problem;  // Traditional Chinese, for the user; empty on success
+    QString problem; // Traditional Chinese, for the user; empty on success
 
     bool ok() const { return problem.isEmpty(); }
 };

@@ -18,7 +18,7 @@ constexpr int MaxColumns = 16384;
 struct Relationship {
     QString id;
     QString type;
-    QString target;  // part name inside the archive
+    QString target; // part name inside the archive
 };
 
 struct SheetEntry {
@@ -28,7 +28,8 @@ struct SheetEntry {
 
 QString damagedWorkbook(const QString &detail)
 {
-    return QStringLiteral("活頁簿已損壞，無法讀取（%1）。請在 Excel 開啟並另存後再匯入。").arg(detail);
+    return QStringLiteral("活頁簿已損壞，無法讀取（%1）。請在 Excel 開啟並另存後再匯入。")
+        .arg(detail);
 }
 
 // The folder of a part, "" for the package root.
@@ -42,7 +43,8 @@ QString relationshipsOf(const QString &part)
 {
     const QString folder = folderOf(part);
     const QString name = part.mid(folder.isEmpty() ? 0 : folder.size() + 1);
-    return (folder.isEmpty() ? QString() : folder + u'/') + QStringLiteral("_rels/") + name + QStringLiteral(".rels");
+    return (folder.isEmpty() ? QString() : folder + u'/') + QStringLiteral("_rels/") + name
+        + QStringLiteral(".rels");
 }
 
 // A relationship target is relative to the folder of the part it belongs
@@ -97,10 +99,11 @@ QString readRichText(QXmlStreamReader &xml)
 // "AB12" -> 27; -1 without column letters.
 int columnOf(QStringView reference)
 {
+    const auto isLetter = [](QChar c) { return c >= u'A' && c <= u'Z'; };
     int column = 0;
     qsizetype i = 0;
-    for (; i < reference.size() && reference[i] >= u'A' && reference[i] <= u'Z' && column <= MaxColumns; ++i)
-        column = column * 26 + (reference[i].unicode() - u'A' + 1);
+    while (i < reference.size() && isLetter(reference[i]) && column <= MaxColumns)
+        column = column * 26 + (reference[i++].unicode() - u'A' + 1);
     return i == 0 ? -1 : column - 1;
 }
 
@@ -116,7 +119,9 @@ QString numberText(const QString &raw)
 class Workbook
 {
 public:
-    explicit Workbook(const QString &path) : m_zip(path) {}
+    explicit Workbook(const QString &path)
+        : m_zip(path)
+    { }
 
     ListRead firstSheet()
     {
@@ -170,10 +175,13 @@ private:
         const QString relsPart = relationshipsOf(part);
         readPart(relsPart, [&](QXmlStreamReader &xml) {
             while (!xml.atEnd()) {
-                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"Relationship") {
+                if (xml.readNext() == QXmlStreamReader::StartElement
+                    && xml.name() == u"Relationship") {
                     const QXmlStreamAttributes attributes = xml.attributes();
-                    found.append(Relationship{attributes.value(QLatin1String("Id")).toString(), attributes.value(QLatin1String("Type")).toString(),
-                                  resolveTarget(part, attributes.value(QLatin1String("Target")).toString())});
+                    found.append(Relationship{
+                        attributes.value(QLatin1String("Id")).toString(),
+                        attributes.value(QLatin1String("Type")).toString(),
+                        resolveTarget(part, attributes.value(QLatin1String("Target")).toString())});
                 }
             }
         });
@@ -229,7 +237,8 @@ private:
             fail(QStringLiteral("活頁簿中沒有工作表"));
             return {};
         }
-        auto chosen = std::find_if(sheets.cbegin(), sheets.cend(), [](const SheetEntry &s) { return !s.hidden; });
+        auto chosen = std::find_if(sheets.cbegin(), sheets.cend(),
+                                   [](const SheetEntry &s) { return !s.hidden; });
         const QString id = (chosen == sheets.cend() ? sheets.first() : *chosen).relationshipId;
         for (const Relationship &rel : std::as_const(m_workbookRels)) {
             if (rel.id == id)

@@ -32,8 +32,9 @@ QPushButton *plainButton(const QString &name, const QString &text, QWidget *pare
 
 QTreeWidgetItem *hitItem(const LabelSearch::Hit &hit)
 {
-    auto *item = new QTreeWidgetItem({labelKind(hit.kind)->stemText(), QString::number(hit.page),
-                                      QString::number(hit.cell), hit.lines.join(QStringLiteral("　"))});
+    auto *item =
+        new QTreeWidgetItem({labelKind(hit.kind)->stemText(), QString::number(hit.page),
+                             QString::number(hit.cell), hit.lines.join(QStringLiteral("　"))});
     item->setData(KindColumn, KindRole, hit.kind);
     item->setData(KindColumn, PageRole, hit.page);
     item->setData(KindColumn, CellRole, hit.cell);
@@ -66,7 +67,8 @@ FindBox::FindBox(ShownPageSource shownPage, QWidget *parent)
 
     m_hits = new QTreeWidget(this);
     m_hits->setObjectName(QStringLiteral("hitList"));
-    m_hits->setHeaderLabels({QStringLiteral("種類"), QStringLiteral("頁"), QStringLiteral("格"), QStringLiteral("內容")});
+    m_hits->setHeaderLabels({QStringLiteral("種類"), QStringLiteral("頁"), QStringLiteral("格"),
+                             QStringLiteral("內容")});
     m_hits->setRootIsDecorated(false);
     m_hits->setUniformRowHeights(true);
     m_hits->setAllColumnsShowFocus(true);
@@ -97,7 +99,8 @@ FindBox::FindBox(ShownPageSource shownPage, QWidget *parent)
     connect(m_text, &QLineEdit::returnPressed, this, &FindBox::find);
     connect(findButton, &QPushButton::clicked, this, &FindBox::find);
     connect(m_hits, &QTreeWidget::itemActivated, this, &FindBox::chooseCurrent);
-    connect(m_hits, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) { m_go->setEnabled(current); });
+    connect(m_hits, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current) { m_go->setEnabled(current); });
     connect(m_go, &QPushButton::clicked, this, &FindBox::chooseCurrent);
     connect(closeButton, &QPushButton::clicked, this, &FindBox::reject);
 }
@@ -112,7 +115,8 @@ bool FindBox::eventFilter(QObject *watched, QEvent *event)
 {
     // Down from the text field goes on to the hits, as in a browser.
     if (watched == m_text && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && m_hits->topLevelItemCount() > 0) {
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down
+        && m_hits->topLevelItemCount() > 0) {
         m_hits->setFocus(Qt::TabFocusReason);
         return true;
     }
@@ -150,7 +154,9 @@ void FindBox::reportUnreadable(const QStringList &files)
     QStringList names;
     for (const QString &file : files)
         names.append(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
-    UserMessages::showError(this, QStringLiteral("下列頁面檔無法讀取，其中的標籤沒有搜尋到：\n%1").arg(names.join(u'\n')));
+    UserMessages::showError(
+        this,
+        QStringLiteral("下列頁面檔無法讀取，其中的標籤沒有搜尋到：\n%1").arg(names.join(u'\n')));
 }
 
 void FindBox::chooseCurrent()
@@ -158,6 +164,7 @@ void FindBox::chooseCurrent()
     const QTreeWidgetItem *item = m_hits->currentItem();
     if (!item)
         return;
-    Q_EMIT hitChosen(item->data(KindColumn, KindRole).toInt(), item->data(KindColumn, PageRole).toInt(),
+    Q_EMIT hitChosen(item->data(KindColumn, KindRole).toInt(),
+                     item->data(KindColumn, PageRole).toInt(),
                      item->data(KindColumn, CellRole).toInt());
 }

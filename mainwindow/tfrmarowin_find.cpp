@@ -8,7 +8,11 @@
 void TFrMarowin::btnFindClick()
 {
     if (!m_findBox) {
-        m_findBox = new FindBox([this] { return LabelSearch::ShownPage{FMode, m_page, pnlgrid->contents()}; }, this);
+        m_findBox = new FindBox(
+            [this] {
+                return LabelSearch::ShownPage{FMode, m_page, pnlgrid->contents()};
+            },
+            this);
         // Out of the way once the label is shown; Ctrl+F brings the hits back.
         connect(m_findBox, &FindBox::hitChosen, this, [this](int kind, int page, int cell) {
             if (showLabel(kind, page, cell))

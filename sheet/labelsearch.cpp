@@ -31,10 +31,12 @@ bool lineHolds(const QString &line, const QString &needle)
 
 bool cellHolds(const QStringList &lines, const QString &needle)
 {
-    return std::any_of(lines.cbegin(), lines.cend(), [&](const QString &line) { return lineHolds(line, needle); });
+    return std::any_of(lines.cbegin(), lines.cend(),
+                       [&](const QString &line) { return lineHolds(line, needle); });
 }
 
-void searchPage(const SheetPage::Cells &cells, int kind, int page, const QString &needle, QList<Hit> &hits)
+void searchPage(const SheetPage::Cells &cells, int kind, int page, const QString &needle,
+                QList<Hit> &hits)
 {
     for (int cell = 1; cell <= SheetPage::CellCount; ++cell) {
         const QStringList &lines = cells[cell - 1];
@@ -106,10 +108,13 @@ QList<int> pagesOf(const QDir &folder, int kind)
     const QString stem = labelKind(kind)->stemText();
     const QString suffix = QStringLiteral(".ini");
     QList<int> pages;
-    const QStringList names = folder.entryList({stem + QStringLiteral("*") + suffix}, QDir::Files | QDir::Readable);
+    const QStringList names =
+        folder.entryList({stem + QStringLiteral("*") + suffix}, QDir::Files | QDir::Readable);
     for (const QString &name : names) {
         bool isNumber = false;
-        const int page = QStringView(name).sliced(stem.size(), name.size() - stem.size() - suffix.size()).toInt(&isNumber);
+        const int page = QStringView(name)
+                             .sliced(stem.size(), name.size() - stem.size() - suffix.size())
+                             .toInt(&isNumber);
         // 座位1.ini, not 座位01.ini or a name that only starts alike.
         if (isNumber && SheetPage::pageFileName(stem, page).compare(name, Qt::CaseInsensitive) == 0)
             pages.append(page);

@@ -14,8 +14,8 @@ namespace LabelSearch {
 struct Hit {
     int kind = 0;
     int page = 0;
-    int cell = 0;        // 1 to 70
-    QStringList lines;   // the label's lines that hold text
+    int cell = 0; // 1 to 70
+    QStringList lines; // the label's lines that hold text
 };
 
 // The page on screen, searched as shown instead of its file.
@@ -26,8 +26,8 @@ struct ShownPage {
 };
 
 struct Result {
-    QList<Hit> hits;              // by kind, then page, then cell
-    QStringList unreadableFiles;  // page files that exist but could not be read
+    QList<Hit> hits; // by kind, then page, then cell
+    QStringList unreadableFiles; // page files that exist but could not be read
 };
 
 // Case and the full-width and half-width forms folded away (compatibility

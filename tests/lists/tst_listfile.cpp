@@ -11,16 +11,18 @@ namespace {
 // A header and names whose Big5 bytes hold a backslash (許 功 蓋 珮), a
 // quoted field with a comma and doubled quotes, one with a line break, a
 // blank row and a row with trailing empty fields.
-const QString ListCsv = QStringLiteral(
-    "姓名,生辰,地址\r\n"
-    "許功蓋,民國39年8月15日,\"台北市中正區,重慶南路\"\"一段\"\" 122號\"\r\n"
-    "王珮珮,1950,\"高雄市\n前鎮區\"\r\n"
-    "\r\n"
-    "陳小明,,\r\n");
+const QString ListCsv =
+    QStringLiteral("姓名,生辰,地址\r\n"
+                   "許功蓋,民國39年8月15日,\"台北市中正區,重慶南路\"\"一段\"\" 122號\"\r\n"
+                   "王珮珮,1950,\"高雄市\n前鎮區\"\r\n"
+                   "\r\n"
+                   "陳小明,,\r\n");
 
 const QList<ListRow> ListRows = {
     {1, {QStringLiteral("姓名"), QStringLiteral("生辰"), QStringLiteral("地址")}},
-    {2, {QStringLiteral("許功蓋"), QStringLiteral("民國39年8月15日"), QStringLiteral("台北市中正區,重慶南路\"一段\" 122號")}},
+    {2,
+     {QStringLiteral("許功蓋"), QStringLiteral("民國39年8月15日"),
+      QStringLiteral("台北市中正區,重慶南路\"一段\" 122號")}},
     {3, {QStringLiteral("王珮珮"), QStringLiteral("1950"), QStringLiteral("高雄市\n前鎮區")}},
     {5, {QStringLiteral("陳小明")}},
 };
@@ -76,8 +78,10 @@ void TestListFile::sameRowsFromEveryFormat_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("UTF-8") << "list.csv" << ListCsv.toUtf8();
     QTest::newRow("UTF-8 BOM") << "list.csv" << QByteArray("\xEF\xBB\xBF") + ListCsv.toUtf8();
-    QTest::newRow("UTF-16LE BOM") << "list.csv" << encoded(ListCsv, "UTF-16LE", QStringConverter::Flag::WriteBom);
-    QTest::newRow("UTF-16BE BOM") << "list.csv" << encoded(ListCsv, "UTF-16BE", QStringConverter::Flag::WriteBom);
+    QTest::newRow("UTF-16LE BOM") << "list.csv"
+                                  << encoded(ListCsv, "UTF-16LE", QStringConverter::Flag::WriteBom);
+    QTest::newRow("UTF-16BE BOM") << "list.csv"
+                                  << encoded(ListCsv, "UTF-16BE", QStringConverter::Flag::WriteBom);
     QTest::newRow("Big5") << "list.csv" << encoded(ListCsv, "CP950");
     QString tabbed = ListCsv;
     tabbed.replace(QStringLiteral("民國39年8月15日,"), QStringLiteral("民國39年8月15日\t"))
@@ -104,17 +108,26 @@ void TestListFile::separatorsAndQuoting_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("rows");
-    QTest::newRow("commas inside a tab-separated address")
-        << "王\t台北市,中正區\n李\t高雄市\n" << "1:王|台北市,中正區\n2:李|高雄市";
-    QTest::newRow("a tab inside a comma-separated value") << "王,a\tb\n李,c\n" << "1:王|a\tb\n2:李|c";
-    QTest::newRow("one column") << "王\n李" << "1:王\n2:李";
-    QTest::newRow("comma in quotes") << "\"王, 小明\",2\n" << "1:王, 小明|2";
-    QTest::newRow("doubled quotes") << "\"他說\"\"好\"\"\",x" << "1:他說\"好\"|x";
-    QTest::newRow("CRLF in quotes counts one row") << "\"a\r\nb\",c\r\nd\r\n" << "1:a\r\nb|c\n2:d";
-    QTest::newRow("quote inside an unquoted field") << "5\"3,x\n" << "1:5\"3|x";
-    QTest::newRow("empty quoted fields keep their place") << "\"\",\"\",z\n" << "1:||z";
-    QTest::newRow("old Mac line ends") << "a\rb\r" << "1:a\n2:b";
-    QTest::newRow("trailing separator at the very end") << "a,b," << "1:a|b";
+    QTest::newRow("commas inside a tab-separated address") << "王\t台北市,中正區\n李\t高雄市\n"
+                                                           << "1:王|台北市,中正區\n2:李|高雄市";
+    QTest::newRow("a tab inside a comma-separated value") << "王,a\tb\n李,c\n"
+                                                          << "1:王|a\tb\n2:李|c";
+    QTest::newRow("one column") << "王\n李"
+                                << "1:王\n2:李";
+    QTest::newRow("comma in quotes") << "\"王, 小明\",2\n"
+                                     << "1:王, 小明|2";
+    QTest::newRow("doubled quotes") << "\"他說\"\"好\"\"\",x"
+                                    << "1:他說\"好\"|x";
+    QTest::newRow("CRLF in quotes counts one row") << "\"a\r\nb\",c\r\nd\r\n"
+                                                   << "1:a\r\nb|c\n2:d";
+    QTest::newRow("quote inside an unquoted field") << "5\"3,x\n"
+                                                    << "1:5\"3|x";
+    QTest::newRow("empty quoted fields keep their place") << "\"\",\"\",z\n"
+                                                          << "1:||z";
+    QTest::newRow("old Mac line ends") << "a\rb\r"
+                                       << "1:a\n2:b";
+    QTest::newRow("trailing separator at the very end") << "a,b,"
+                                                        << "1:a|b";
 }
 
 void TestListFile::separatorsAndQuoting()
@@ -128,25 +141,26 @@ void TestListFile::separatorsAndQuoting()
 
 void TestListFile::workbookCellValues_data()
 {
-    QTest::addColumn<QByteArray>("cells");  // the <c> elements of row 2
+    QTest::addColumn<QByteArray>("cells"); // the <c> elements of row 2
     QTest::addColumn<QString>("row");
-    QTest::newRow("numbers as the General format shows them")
-        << QByteArray(R"(<c r="A2"><v>0.30000000000000004</v></c><c r="B2" t="n"><v>1950</v></c><c r="C2"><v>1E-3</v></c>)")
-        << "2:0.3|1950|0.001";
-    QTest::newRow("rich text without its phonetic guide")
-        << QByteArray(R"(<c r="A2" t="inlineStr"><is><r><t>林</t></r><r><rPr><b/></rPr><t xml:space="preserve">志 明</t></r><rPh sb="0" eb="1"><t>ㄌㄧㄣˊ</t></rPh></is></c>)")
-        << "2:林志 明";
+    QTest::newRow("numbers as the General format shows them") << QByteArray(
+        R"(<c r="A2"><v>0.30000000000000004</v></c><c r="B2" t="n"><v>1950</v></c><c r="C2"><v>1E-3</v></c>)")
+                                                              << "2:0.3|1950|0.001";
+    QTest::newRow("rich text without its phonetic guide") << QByteArray(
+        R"(<c r="A2" t="inlineStr"><is><r><t>林</t></r><r><rPr><b/></rPr><t xml:space="preserve">志 明</t></r><rPh sb="0" eb="1"><t>ㄌㄧㄣˊ</t></rPh></is></c>)")
+                                                          << "2:林志 明";
     QTest::newRow("escaped control characters")
         << QByteArray(R"(<c r="A2" t="inlineStr"><is><t>高雄市_x000D_
 前鎮區_x005F_x</t></is></c>)")
         << "2:高雄市\r\n前鎮區_x";
-    QTest::newRow("booleans, formula text, errors")
-        << QByteArray(R"(<c r="A2" t="b"><v>1</v></c><c r="B2" t="str"><f>A1</f><v>王</v></c><c r="C2" t="e"><v>#N/A</v></c>)")
-        << "2:TRUE|王|#N/A";
-    QTest::newRow("cells without references follow each other")
-        << QByteArray(R"(<c t="inlineStr"><is><t>a</t></is></c><c r="C2" t="inlineStr"><is><t>c</t></is></c><c t="inlineStr"><is><t>d</t></is></c>)")
-        << "2:a||c|d";
-    QTest::newRow("an empty row is skipped") << QByteArray(R"(<c r="A2" t="inlineStr"><is><t></t></is></c>)") << "";
+    QTest::newRow("booleans, formula text, errors") << QByteArray(
+        R"(<c r="A2" t="b"><v>1</v></c><c r="B2" t="str"><f>A1</f><v>王</v></c><c r="C2" t="e"><v>#N/A</v></c>)")
+                                                    << "2:TRUE|王|#N/A";
+    QTest::newRow("cells without references follow each other") << QByteArray(
+        R"(<c t="inlineStr"><is><t>a</t></is></c><c r="C2" t="inlineStr"><is><t>c</t></is></c><c t="inlineStr"><is><t>d</t></is></c>)")
+                                                                << "2:a||c|d";
+    QTest::newRow("an empty row is skipped")
+        << QByteArray(R"(<c r="A2" t="inlineStr"><is><t></t></is></c>)") << "";
 }
 
 void TestListFile::workbookCellValues()
@@ -175,7 +189,8 @@ void TestListFile::unreadableFiles_data()
     QTest::addColumn<QString>("reason");
 
     const QByteArray workbook = workbookBytes(ListRows);
-    QTest::newRow("cut-off workbook") << "cut.xlsx" << workbook.left(workbook.size() / 2) << "不是完整的 Excel 活頁簿";
+    QTest::newRow("cut-off workbook")
+        << "cut.xlsx" << workbook.left(workbook.size() / 2) << "不是完整的 Excel 活頁簿";
     QByteArray flipped = workbook;
     const qsizetype sheetData = flipped.indexOf("xl/worksheets/list.xml") + 40;
     for (qsizetype i = sheetData; i < sheetData + 40; ++i)
@@ -190,18 +205,26 @@ void TestListFile::unreadableFiles_data()
     };
     XlsxFixture::Parts parts = XlsxFixture::workbookParts(ListRows);
     parts.removeIf([](const auto &part) { return part.first == u"xl/workbook.xml"; });
-    QTest::newRow("no workbook part") << "noworkbook.xlsx" << zipped(parts) << "缺少 xl/workbook.xml";
+    QTest::newRow("no workbook part")
+        << "noworkbook.xlsx" << zipped(parts) << "缺少 xl/workbook.xml";
     parts = XlsxFixture::workbookParts(ListRows);
     for (auto &part : parts) {
         if (part.first == u"xl/worksheets/list.xml")
             part.second.replace("<v>0</v>", "<v>99</v>");
     }
-    QTest::newRow("shared string out of range") << "badindex.xlsx" << zipped(parts) << "xl/worksheets/list.xml";
-    QTest::newRow("zip that is no workbook") << "other.xlsx" << zipped({{QStringLiteral("readme.txt"), "hi"}})
-                                              << "缺少 _rels/.rels";
-    QTest::newRow("text named .xlsx") << "text.xlsx" << QByteArray("a,b\n") << "不是完整的 Excel 活頁簿";
-    QTest::newRow("old .xls") << "old.xls" << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" "xxxx", 12) << "舊版 Excel";
-    QTest::newRow("UTF-16 without BOM") << "nobom.csv" << encoded(ListCsv, "UTF-16LE") << "文字編碼";
+    QTest::newRow("shared string out of range")
+        << "badindex.xlsx" << zipped(parts) << "xl/worksheets/list.xml";
+    QTest::newRow("zip that is no workbook")
+        << "other.xlsx" << zipped({{QStringLiteral("readme.txt"), "hi"}}) << "缺少 _rels/.rels";
+    QTest::newRow("text named .xlsx")
+        << "text.xlsx" << QByteArray("a,b\n") << "不是完整的 Excel 活頁簿";
+    QTest::newRow("old .xls") << "old.xls"
+                              << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"
+                                            "xxxx",
+                                            12)
+                              << "舊版 Excel";
+    QTest::newRow("UTF-16 without BOM")
+        << "nobom.csv" << encoded(ListCsv, "UTF-16LE") << "文字編碼";
     QTest::newRow("unclosed quote") << "open.csv" << QByteArray("a,b\n\"c,d\ne,f\n") << "第 2 列";
 }
 

@@ -13,11 +13,14 @@ namespace XlsxFixture {
 namespace {
 
 const QString MainNs = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
-const QString RelNs = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
-const QString PackageRelNs = QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships");
+const QString RelNs =
+    QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+const QString PackageRelNs =
+    QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships");
 
 // One XML part: `root` in the default namespace `ns`, holding what `body` writes.
-QByteArray xmlPart(const QString &ns, const QString &root, const std::function<void(QXmlStreamWriter &)> &body)
+QByteArray xmlPart(const QString &ns, const QString &root,
+                   const std::function<void(QXmlStreamWriter &)> &body)
 {
     QByteArray out;
     QXmlStreamWriter xml(&out);
@@ -30,7 +33,7 @@ QByteArray xmlPart(const QString &ns, const QString &root, const std::function<v
     return out;
 }
 
-QByteArray relationships(const QList<QStringList> &rels)  // id, type, target
+QByteArray relationships(const QList<QStringList> &rels) // id, type, target
 {
     return xmlPart(PackageRelNs, QStringLiteral("Relationships"), [&](QXmlStreamWriter &xml) {
         for (const QStringList &rel : rels) {
@@ -47,8 +50,9 @@ QByteArray workbook()
 {
     return xmlPart(MainNs, QStringLiteral("workbook"), [](QXmlStreamWriter &xml) {
         xml.writeStartElement(MainNs, QStringLiteral("sheets"));
-        const QList<QStringList> sheets = {{QStringLiteral("設定"), QStringLiteral("1"), QStringLiteral("rId3")},
-                                           {QStringLiteral("名單"), QStringLiteral("2"), QStringLiteral("rId1")}};
+        const QList<QStringList> sheets = {
+            {QStringLiteral("設定"), QStringLiteral("1"), QStringLiteral("rId3")},
+            {QStringLiteral("名單"), QStringLiteral("2"), QStringLiteral("rId1")}};
         for (const QStringList &sheet : sheets) {
             xml.writeStartElement(MainNs, QStringLiteral("sheet"));
             xml.writeAttribute(QStringLiteral("name"), sheet[0]);
@@ -71,10 +75,12 @@ QString cellReference(int column, int row)
 
 bool isNumber(const QString &field)
 {
-    return !field.isEmpty() && std::all_of(field.cbegin(), field.cend(), [](QChar c) { return c.isDigit(); });
+    return !field.isEmpty()
+        && std::all_of(field.cbegin(), field.cend(), [](QChar c) { return c.isDigit(); });
 }
 
-void writeCell(QXmlStreamWriter &xml, const QString &field, int column, int row, QStringList &shared)
+void writeCell(QXmlStreamWriter &xml, const QString &field, int column, int row,
+               QStringList &shared)
 {
     xml.writeStartElement(MainNs, QStringLiteral("c"));
     xml.writeAttribute(QStringLiteral("r"), cellReference(column, row));
@@ -129,12 +135,16 @@ Parts workbookParts(const QList<ListRow> &rows)
     const QByteArray hidden = worksheet({{1, {QStringLiteral("隱藏")}}}, shared);
     return {
         {QStringLiteral("_rels/.rels"),
-         relationships({{QStringLiteral("rId1"), QStringLiteral("officeDocument"), QStringLiteral("xl/workbook.xml")}})},
+         relationships({{QStringLiteral("rId1"), QStringLiteral("officeDocument"),
+                         QStringLiteral("xl/workbook.xml")}})},
         {QStringLiteral("xl/workbook.xml"), workbook()},
         {QStringLiteral("xl/_rels/workbook.xml.rels"),
-         relationships({{QStringLiteral("rId1"), QStringLiteral("worksheet"), QStringLiteral("worksheets/list.xml")},
-                        {QStringLiteral("rId2"), QStringLiteral("sharedStrings"), QStringLiteral("sharedStrings.xml")},
-                        {QStringLiteral("rId3"), QStringLiteral("worksheet"), QStringLiteral("/xl/worksheets/sheet1.xml")}})},
+         relationships({{QStringLiteral("rId1"), QStringLiteral("worksheet"),
+                         QStringLiteral("worksheets/list.xml")},
+                        {QStringLiteral("rId2"), QStringLiteral("sharedStrings"),
+                         QStringLiteral("sharedStrings.xml")},
+                        {QStringLiteral("rId3"), QStringLiteral("worksheet"),
+                         QStringLiteral("/xl/worksheets/sheet1.xml")}})},
         {QStringLiteral("xl/sharedStrings.xml"), sharedStrings(shared)},
         {QStringLiteral("xl/worksheets/sheet1.xml"), hidden},
         {QStringLiteral("xl/worksheets/list.xml"), sheet},
@@ -148,7 +158,8 @@ bool writeZip(const QString &path, const Parts &parts)
         return false;
     for (const auto &[name, content] : parts) {
         QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name)) || file.write(content) != content.size())
+        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name))
+            || file.write(content) != content.size())
             return false;
         file.close();
         if (file.getZipError() != ZIP_OK)

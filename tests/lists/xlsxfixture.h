@@ -9,7 +9,7 @@
 
 namespace XlsxFixture {
 
-using Parts = QList<QPair<QString, QByteArray>>;  // part name, content
+using Parts = QList<QPair<QString, QByteArray>>; // part name, content
 
 // The parts of a workbook whose first visible sheet holds `rows`: a hidden
 // sheet stands before it, and its part name is not sheet1.xml, so a reader

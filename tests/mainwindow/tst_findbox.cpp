@@ -46,7 +46,8 @@ QStringList listedRows(const QTreeWidget *hits)
     QStringList rows;
     for (int i = 0; i < hits->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = hits->topLevelItem(i);
-        rows.append(QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}.join(u'/'));
+        rows.append(
+            QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}.join(u'/'));
     }
     return rows;
 }
@@ -68,7 +69,8 @@ class TestFindBox : public QObject
             dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
             dir.write(QStringLiteral("姓名1.ini"), "[4]\r\n0=Lin Zhiming\r\n");
             dir.write(QStringLiteral("姓名3.ini"), "[9]\r\n0=陳美玲\r\n");
-            dir.write(QStringLiteral("地址2.ini"), "[17]\r\n0=林志明\r\n1=民國50年\r\n2=台中市ABC路１號\r\n");
+            dir.write(QStringLiteral("地址2.ini"),
+                      "[17]\r\n0=林志明\r\n1=民國50年\r\n2=台中市ABC路１號\r\n");
             dir.write(QStringLiteral("考試1.ini"), "[70]\r\n0=大學學測\r\n1=LIN 小華\r\n");
             window.setEditor(&editor);
             window.show();
@@ -84,7 +86,9 @@ class TestFindBox : public QObject
             QWidget *focused = QApplication::focusWidget();
             QTest::keyClick(focused ? focused : &window, Qt::Key_F, Qt::ControlModifier);
             auto *box = window.findChild<FindBox *>();
-            return box && QTest::qWaitFor([box] { return QApplication::activeWindow() == box; }) ? box : nullptr;
+            return box && QTest::qWaitFor([box] { return QApplication::activeWindow() == box; })
+                ? box
+                : nullptr;
         }
 
         QTreeWidget *findByTyping(FindBox *box, const QString &text)
@@ -120,13 +124,17 @@ private Q_SLOTS:
         FindBox *box = f.openWithCtrlF();
         QVERIFY(box);
         QTreeWidget *hits = f.findByTyping(box, QStringLiteral("ｌｉｎ"));
-        QCOMPARE(listedRows(hits), (QStringList{QStringLiteral("姓名/1/4/Lin Zhiming"),
-                                                QStringLiteral("考試/1/70/大學學測　LIN 小華")}));
-        QCOMPARE(box->findChild<QLabel *>(QStringLiteral("findStatus"))->text(), QStringLiteral("找到 2 筆"));
+        QCOMPARE(listedRows(hits),
+                 (QStringList{QStringLiteral("姓名/1/4/Lin Zhiming"),
+                              QStringLiteral("考試/1/70/大學學測　LIN 小華")}));
+        QCOMPARE(box->findChild<QLabel *>(QStringLiteral("findStatus"))->text(),
+                 QStringLiteral("找到 2 筆"));
         hits = f.findByTyping(box, QStringLiteral("abc路1"));
-        QCOMPARE(listedRows(hits), QStringList{QStringLiteral("地址/2/17/林志明　民國50年　台中市ABC路１號")});
+        QCOMPARE(listedRows(hits),
+                 QStringList{QStringLiteral("地址/2/17/林志明　民國50年　台中市ABC路１號")});
         f.findByTyping(box, QStringLiteral("沒有這個人"));
-        QCOMPARE(box->findChild<QLabel *>(QStringLiteral("findStatus"))->text(), QStringLiteral("找不到「沒有這個人」"));
+        QCOMPARE(box->findChild<QLabel *>(QStringLiteral("findStatus"))->text(),
+                 QStringLiteral("找不到「沒有這個人」"));
         QVERIFY(f.messages.shown.isEmpty());
     }
 
@@ -138,8 +146,9 @@ private Q_SLOTS:
         FindBox *box = f.openWithCtrlF();
         QVERIFY(box);
         QTreeWidget *hits = f.findByTyping(box, QStringLiteral("林"));
-        QCOMPARE(listedRows(hits), (QStringList{QStringLiteral("姓名/1/6/林未存"),
-                                                QStringLiteral("地址/2/17/林志明　民國50年　台中市ABC路１號")}));
+        QCOMPARE(listedRows(hits),
+                 (QStringList{QStringLiteral("姓名/1/6/林未存"),
+                              QStringLiteral("地址/2/17/林志明　民國50年　台中市ABC路１號")}));
         // Down to the list, down to the second hit, Enter.
         QTest::keyClick(box->findChild<QLineEdit *>(QStringLiteral("findText")), Qt::Key_Down);
         QVERIFY(hits->hasFocus());
@@ -148,12 +157,14 @@ private Q_SLOTS:
 
         QCOMPARE(f.window.mode(), 2);
         QCOMPARE(f.window.page(), 2);
-        QCOMPARE(SheetPage::readPage(f.dir.path(QStringLiteral("姓名1.ini")))[5][0], QStringLiteral("林未存"));
+        QCOMPARE(SheetPage::readPage(f.dir.path(QStringLiteral("姓名1.ini")))[5][0],
+                 QStringLiteral("林未存"));
         QVERIFY(!f.window.hasUnsavedChanges());
         MemoCell *cell = f.window.grid()->cell(17);
         QCOMPARE(cell->line(0), QStringLiteral("林志明"));
         QTRY_VERIFY(cell->hasFocus());
-        QCOMPARE(cell->textCursor().selectedText(), cell->toPlainText().replace(u'\n', QChar::ParagraphSeparator));
+        QCOMPARE(cell->textCursor().selectedText(),
+                 cell->toPlainText().replace(u'\n', QChar::ParagraphSeparator));
         QVERIFY(box->isHidden());
         QVERIFY(f.messages.shown.isEmpty());
     }

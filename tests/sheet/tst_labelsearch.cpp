@@ -16,7 +16,8 @@ QString pagePath(const QTemporaryDir &dir, int kind, int page)
     return dir.filePath(SheetPage::pageFileName(labelKind(kind)->stemText(), page));
 }
 
-void writeCells(const QTemporaryDir &dir, int kind, int page, const QList<QPair<int, QStringList>> &cells)
+void writeCells(const QTemporaryDir &dir, int kind, int page,
+                const QList<QPair<int, QStringList>> &cells)
 {
     SheetPage::Cells all;
     for (const auto &[cell, lines] : cells)
@@ -56,11 +57,14 @@ class TestLabelSearch : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        writeCells(m_dir, 1, 1, {{3, {QStringLiteral("Wang Xiao")}}, {70, {QStringLiteral("王小明")}}});
+        writeCells(m_dir, 1, 1,
+                   {{3, {QStringLiteral("Wang Xiao")}}, {70, {QStringLiteral("王小明")}}});
         writeCells(m_dir, 1, 10, {{1, {QStringLiteral("ＷＡＮＧ　大同")}}});
         writeCells(m_dir, 1, 2, {{5, {QStringLiteral("陳美玲")}}});
         writeCells(m_dir, 2, 1,
-                   {{2, {QStringLiteral("李四"), QStringLiteral("民國39年"), QStringLiteral("台北市wang路１２３號")}}});
+                   {{2,
+                     {QStringLiteral("李四"), QStringLiteral("民國39年"),
+                      QStringLiteral("台北市wang路１２３號")}}});
         writeCells(m_dir, 3, 4, {{7, {QStringLiteral("王小明"), QStringLiteral("A區 1排 3號")}}});
         writeCells(m_dir, 4, 2, {{9, {QStringLiteral("國中會考"), QStringLiteral("王小明")}}});
         // What is on screen differs from kind 4 page 1's file, and kind 4
@@ -78,10 +82,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("a name in three kinds") << "王小明" << QStringList{"1/1/70", "3/4/7", "4/2/9"};
+        QTest::newRow("a name in three kinds")
+            << "王小明" << QStringList{"1/1/70", "3/4/7", "4/2/9"};
         QTest::newRow("full-width input, case ignored")
             << "ｗａｎｇ" << QStringList{"1/1/3", "1/10/1", "2/1/2"};
-        QTest::newRow("half-width input finds full-width text") << "WANG 大" << QStringList{"1/10/1"};
+        QTest::newRow("half-width input finds full-width text")
+            << "WANG 大" << QStringList{"1/10/1"};
         QTest::newRow("full-width digits in an address") << "123號" << QStringList{"2/1/2"};
         QTest::newRow("second line of a label") << "A區" << QStringList{"3/4/7"};
         QTest::newRow("blanks around the text") << "  陳美玲 " << QStringList{"1/2/5"};
@@ -104,7 +110,8 @@ private Q_SLOTS:
         const Result result = search(QDir(m_dir.path()), QStringLiteral("李四"), m_shown);
         QCOMPARE(result.hits.size(), 1);
         QCOMPARE(result.hits[0].lines,
-                 (QStringList{QStringLiteral("李四"), QStringLiteral("民國39年"), QStringLiteral("台北市wang路１２３號")}));
+                 (QStringList{QStringLiteral("李四"), QStringLiteral("民國39年"),
+                              QStringLiteral("台北市wang路１２３號")}));
     }
 
     void shownPageWithoutFileIsSearched()
@@ -116,10 +123,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(pagePath(m_dir, 3, 9)));
     }
 
-    void pagesInNumberOrder()
-    {
-        QCOMPARE(pagesOf(QDir(m_dir.path()), 1), (QList<int>{1, 2, 10}));
-    }
+    void pagesInNumberOrder() { QCOMPARE(pagesOf(QDir(m_dir.path()), 1), (QList<int>{1, 2, 10})); }
 
     void filesAreOnlyRead()
     {
