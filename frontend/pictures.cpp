@@ -176,6 +176,13 @@ void drawGlyph(QPainter &painter, Glyph glyph, qreal s)
         painter.drawLine(QPointF(s * 0.22, s * 0.22), QPointF(s * 0.78, s * 0.78));
         painter.drawLine(QPointF(s * 0.78, s * 0.22), QPointF(s * 0.22, s * 0.78));
         break;
+    case Glyph::Find:
+        painter.setPen(QPen(QColor(0x55, 0x55, 0x55), s / 7, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(s * 0.6, s * 0.6), QPointF(s * 0.86, s * 0.86));
+        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), s / 12));
+        painter.setBrush(QColor(0xd6, 0xea, 0xfb));
+        painter.drawEllipse(QRectF(s * 0.12, s * 0.12, s * 0.52, s * 0.52));
+        break;
     }
 }
 

@@ -186,19 +186,25 @@ void TFrMarowin::WriteToMmo(const QString &number)
 
 void TFrMarowin::imgClick(int kind)
 {
+    showKindPage(kind, 1);
+}
+
+bool TFrMarowin::showKindPage(int kind, int page)
+{
     if (!leavePage())
-        return;
+        return false;
     // The kind is only switched once it is stored, so what is shown, FMode
     // and FModeName always agree; a read-only folder keeps it in memory.
     if (m_readOnly) {
         m_viewedKind = kind;
     } else if (const IniWriteResult failure = SysIni::writeMode(sysIniPath(), kind)) {
         reportSettingsFailure(*failure);
-        return;
+        return false;
     }
     FMode = kind;
-    setPage(1);
+    setPage(page);
     readdata();
+    return true;
 }
 
 void TFrMarowin::setPage(int page)

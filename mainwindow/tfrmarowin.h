@@ -11,6 +11,7 @@
 #include <optional>
 
 class CellGrid;
+class FindBox;
 class IniDocument;
 class KindThumbnail;
 class QLabel;
@@ -57,6 +58,12 @@ public:
     void btn2Click();
     void btn3Click();
     void mmoClick(int number);
+    // 尋找 (Ctrl+F): the find box, created on first use.
+    void btnFindClick();
+    // A chosen find hit: the shown page is saved (stopping if that fails),
+    // kind and page switch as a kind change does, and the cell is focused.
+    // False when the save failed.
+    bool showLabel(int kind, int page, int cell);
 
     // Style panel handlers, each shared by the three panels.
     void fontcbb1Select();
@@ -119,6 +126,8 @@ private:
     QWidget *buildTopBar();
     QWidget *buildBottomBar();
     void imgClick(int kind);
+    // Saves, stores the kind and loads its page; false when a save failed.
+    bool showKindPage(int kind, int page);
     void setPage(int page);
     void edtpageCommit();
     bool typedPageTaken();
@@ -149,6 +158,7 @@ private:
     TFrEdit *FrEdit = nullptr;
     TFrWelcome *FrWelcome = nullptr;
     TFrSupport *FrSupport = nullptr;
+    FindBox *m_findBox = nullptr;
     std::array<KindThumbnail *, 4> m_thumbnails{};
     TextStylePanel *pnl8 = nullptr;   // name
     TextStylePanel *pnl9 = nullptr;   // address

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -182,6 +183,11 @@ QWidget *TFrMarowin::buildBottomBar()
     btn1->setToolTip(QStringLiteral("按右鍵設定上、左邊界"));
     btn1->installEventFilter(this);
     auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"), Pictures::Glyph::Exit, 120, rzpnl1);
+    auto *btnFind = barButton(QStringLiteral("btnFind"), QStringLiteral("尋找"), Pictures::Glyph::Find, 120, rzpnl1);
+    // A shortcut of its own: a button's shortcut clicks only after its press animation.
+    auto *findKey = new QShortcut(QKeySequence::Find, this, this, &TFrMarowin::btnFindClick);
+    btnFind->setToolTip(QStringLiteral("尋找 (%1)").arg(findKey->key().toString(QKeySequence::NativeText)));
+    connect(btnFind, &QPushButton::clicked, this, &TFrMarowin::btnFindClick);
     connect(btn3, &QPushButton::clicked, this, &TFrMarowin::btn3Click);
     connect(bnSave, &QPushButton::clicked, this, &TFrMarowin::bnSaveClick);
     connect(btn1, &QPushButton::clicked, this, &TFrMarowin::btn1Click);
@@ -192,6 +198,7 @@ QWidget *TFrMarowin::buildBottomBar()
     bar->setSpacing(0);
     bar->addWidget(btn3);
     bar->addStretch(1);
+    bar->addWidget(btnFind);
     bar->addWidget(bnSave);
     bar->addWidget(btn1);
     bar->addWidget(btn2);

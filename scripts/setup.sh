@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libxkbcommon-dev qt6-translations-l10n
   fonts-arphic-ukai fonts-arphic-uming
   libbenchmark-dev
+  libquazip1-qt6-dev
   xvfb xauth poppler-utils
 )
 

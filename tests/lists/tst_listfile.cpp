@@ -1,0 +1,250 @@
+#include "lists/listfile.h"
+#include "tests/common/filefixture.h"
+#include "xlsxfixture.h"
+
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A header and names whose Big5 bytes hold a backslash (許 功 蓋 珮), a
+// quoted field with a comma and doubled quotes, one with a line break, a
+// blank row and a row with trailing empty fields.
+const QString ListCsv =
+    QStringLiteral("姓名,生辰,地址\r\n"
+                   "許功蓋,民國39年8月15日,\"台北市中正區,重慶南路\"\"一段\"\" 122號\"\r\n"
+                   "王珮珮,1950,\"高雄市\n前鎮區\"\r\n"
+                   "\r\n"
+                   "陳小明,,\r\n");
+
+const QList<ListRow> ListRows = {
+    {1, {QStringLiteral("姓名"), QStringLiteral("生辰"), QStringLiteral("地址")}},
+    {2,
+     {QStringLiteral("許功蓋"), QStringLiteral("民國39年8月15日"),
+      QStringLiteral("台北市中正區,重慶南路\"一段\" 122號")}},
+    {3, {QStringLiteral("王珮珮"), QStringLiteral("1950"), QStringLiteral("高雄市\n前鎮區")}},
+    {5, {QStringLiteral("陳小明")}},
+};
+
+QByteArray encoded(const QString &text, const char *encoding, QStringConverter::Flags flags = {})
+{
+    QStringEncoder encoder(encoding, flags);
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        qFatal("fixture cannot be encoded in %s", encoding);
+    return bytes;
+}
+
+QString describe(const QList<ListRow> &rows)
+{
+    QStringList lines;
+    for (const ListRow &row : rows)
+        lines.append(QString::number(row.sourceRow) + u':' + row.fields.join(u'|'));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+class TestListFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sameRowsFromEveryFormat_data();
+    void sameRowsFromEveryFormat();
+    void separatorsAndQuoting_data();
+    void separatorsAndQuoting();
+    void workbookCellValues_data();
+    void workbookCellValues();
+    void unreadableFiles_data();
+    void unreadableFiles();
+
+private:
+    QByteArray workbookBytes(const QList<ListRow> &rows);
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        writeAll(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+void TestListFile::sameRowsFromEveryFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("UTF-8") << "list.csv" << ListCsv.toUtf8();
+    QTest::newRow("UTF-8 BOM") << "list.csv" << QByteArray("\xEF\xBB\xBF") + ListCsv.toUtf8();
+    QTest::newRow("UTF-16LE BOM") << "list.csv"
+                                  << encoded(ListCsv, "UTF-16LE", QStringConverter::Flag::WriteBom);
+    QTest::newRow("UTF-16BE BOM") << "list.csv"
+                                  << encoded(ListCsv, "UTF-16BE", QStringConverter::Flag::WriteBom);
+    QTest::newRow("Big5") << "list.csv" << encoded(ListCsv, "CP950");
+    QString tabbed = ListCsv;
+    tabbed.replace(QStringLiteral("民國39年8月15日,"), QStringLiteral("民國39年8月15日\t"))
+        .replace(QStringLiteral("許功蓋,"), QStringLiteral("許功蓋\t"))
+        .replace(QStringLiteral("王珮珮,1950,"), QStringLiteral("王珮珮\t1950\t"))
+        .replace(QStringLiteral("姓名,生辰,"), QStringLiteral("姓名\t生辰\t"))
+        .replace(QStringLiteral("陳小明,,"), QStringLiteral("陳小明\t\t"));
+    QTest::newRow("TSV") << "list.tsv" << tabbed.toUtf8();
+    QTest::newRow("TXT Big5") << "list.txt" << encoded(tabbed, "CP950");
+    QTest::newRow("tab-separated .csv") << "list.csv" << tabbed.toUtf8();
+    QTest::newRow("xlsx") << "list.xlsx" << workbookBytes(ListRows);
+}
+
+void TestListFile::sameRowsFromEveryFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    const ListRead read = readListFile(write(name, bytes));
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(describe(read.rows), describe(ListRows));
+}
+
+void TestListFile::separatorsAndQuoting_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("commas inside a tab-separated address") << "王\t台北市,中正區\n李\t高雄市\n"
+                                                           << "1:王|台北市,中正區\n2:李|高雄市";
+    QTest::newRow("a tab inside a comma-separated value") << "王,a\tb\n李,c\n"
+                                                          << "1:王|a\tb\n2:李|c";
+    QTest::newRow("one column") << "王\n李"
+                                << "1:王\n2:李";
+    QTest::newRow("comma in quotes") << "\"王, 小明\",2\n"
+                                     << "1:王, 小明|2";
+    QTest::newRow("doubled quotes") << "\"他說\"\"好\"\"\",x"
+                                    << "1:他說\"好\"|x";
+    QTest::newRow("CRLF in quotes counts one row") << "\"a\r\nb\",c\r\nd\r\n"
+                                                   << "1:a\r\nb|c\n2:d";
+    QTest::newRow("quote inside an unquoted field") << "5\"3,x\n"
+                                                    << "1:5\"3|x";
+    QTest::newRow("empty quoted fields keep their place") << "\"\",\"\",z\n"
+                                                          << "1:||z";
+    QTest::newRow("old Mac line ends") << "a\rb\r"
+                                       << "1:a\n2:b";
+    QTest::newRow("trailing separator at the very end") << "a,b,"
+                                                        << "1:a|b";
+}
+
+void TestListFile::separatorsAndQuoting()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, rows);
+    const ListRead read = readListFile(write(QStringLiteral("text.csv"), text.toUtf8()));
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(describe(read.rows), rows);
+}
+
+void TestListFile::workbookCellValues_data()
+{
+    QTest::addColumn<QByteArray>("cells"); // the <c> elements of row 2
+    QTest::addColumn<QString>("row");
+    QTest::newRow("numbers as the General format shows them") << QByteArray(
+        R"(<c r="A2"><v>0.30000000000000004</v></c><c r="B2" t="n"><v>1950</v></c><c r="C2"><v>1E-3</v></c>)")
+                                                              << "2:0.3|1950|0.001";
+    QTest::newRow("rich text without its phonetic guide") << QByteArray(
+        R"(<c r="A2" t="inlineStr"><is><r><t>林</t></r><r><rPr><b/></rPr><t xml:space="preserve">志 明</t></r><rPh sb="0" eb="1"><t>ㄌㄧㄣˊ</t></rPh></is></c>)")
+                                                          << "2:林志 明";
+    QTest::newRow("escaped control characters")
+        << QByteArray(R"(<c r="A2" t="inlineStr"><is><t>高雄市_x000D_
+前鎮區_x005F_x</t></is></c>)")
+        << "2:高雄市\r\n前鎮區_x";
+    QTest::newRow("booleans, formula text, errors") << QByteArray(
+        R"(<c r="A2" t="b"><v>1</v></c><c r="B2" t="str"><f>A1</f><v>王</v></c><c r="C2" t="e"><v>#N/A</v></c>)")
+                                                    << "2:TRUE|王|#N/A";
+    QTest::newRow("cells without references follow each other") << QByteArray(
+        R"(<c t="inlineStr"><is><t>a</t></is></c><c r="C2" t="inlineStr"><is><t>c</t></is></c><c t="inlineStr"><is><t>d</t></is></c>)")
+                                                                << "2:a||c|d";
+    QTest::newRow("an empty row is skipped")
+        << QByteArray(R"(<c r="A2" t="inlineStr"><is><t></t></is></c>)") << "";
+}
+
+void TestListFile::workbookCellValues()
+{
+    QFETCH(QByteArray, cells);
+    QFETCH(QString, row);
+    XlsxFixture::Parts parts = XlsxFixture::workbookParts({{2, {QStringLiteral("x")}}});
+    for (auto &part : parts) {
+        if (part.first == u"xl/worksheets/list.xml") {
+            const qsizetype start = part.second.indexOf("<c ");
+            const qsizetype end = part.second.indexOf("</row>");
+            part.second.replace(start, end - start, cells);
+        }
+    }
+    const QString path = m_dir.filePath(QStringLiteral("values.xlsx"));
+    QVERIFY(XlsxFixture::writeZip(path, parts));
+    const ListRead read = readListFile(path);
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(describe(read.rows), row);
+}
+
+void TestListFile::unreadableFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray workbook = workbookBytes(ListRows);
+    QTest::newRow("cut-off workbook")
+        << "cut.xlsx" << workbook.left(workbook.size() / 2) << "不是完整的 Excel 活頁簿";
+    QByteArray flipped = workbook;
+    const qsizetype sheetData = flipped.indexOf("xl/worksheets/list.xml") + 40;
+    for (qsizetype i = sheetData; i < sheetData + 40; ++i)
+        flipped[i] = char(flipped[i] ^ 0x5A);
+    QTest::newRow("damaged sheet data") << "flipped.xlsx" << flipped << "活頁簿已損壞";
+
+    const auto zipped = [this](const XlsxFixture::Parts &parts) {
+        const QString path = m_dir.filePath(QStringLiteral("parts.xlsx"));
+        if (!XlsxFixture::writeZip(path, parts))
+            qFatal("cannot write zip");
+        return readAll(path);
+    };
+    XlsxFixture::Parts parts = XlsxFixture::workbookParts(ListRows);
+    parts.removeIf([](const auto &part) { return part.first == u"xl/workbook.xml"; });
+    QTest::newRow("no workbook part")
+        << "noworkbook.xlsx" << zipped(parts) << "缺少 xl/workbook.xml";
+    parts = XlsxFixture::workbookParts(ListRows);
+    for (auto &part : parts) {
+        if (part.first == u"xl/worksheets/list.xml")
+            part.second.replace("<v>0</v>", "<v>99</v>");
+    }
+    QTest::newRow("shared string out of range")
+        << "badindex.xlsx" << zipped(parts) << "xl/worksheets/list.xml";
+    QTest::newRow("zip that is no workbook")
+        << "other.xlsx" << zipped({{QStringLiteral("readme.txt"), "hi"}}) << "缺少 _rels/.rels";
+    QTest::newRow("text named .xlsx")
+        << "text.xlsx" << QByteArray("a,b\n") << "不是完整的 Excel 活頁簿";
+    QTest::newRow("old .xls") << "old.xls"
+                              << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"
+                                            "xxxx",
+                                            12)
+                              << "舊版 Excel";
+    QTest::newRow("UTF-16 without BOM")
+        << "nobom.csv" << encoded(ListCsv, "UTF-16LE") << "文字編碼";
+    QTest::newRow("unclosed quote") << "open.csv" << QByteArray("a,b\n\"c,d\ne,f\n") << "第 2 列";
+}
+
+void TestListFile::unreadableFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const ListRead read = readListFile(write(name, bytes));
+    QVERIFY2(read.problem.contains(reason), qPrintable(read.problem));
+    QVERIFY(read.rows.isEmpty());
+}
+
+QByteArray TestListFile::workbookBytes(const QList<ListRow> &rows)
+{
+    const QString path = m_dir.filePath(QStringLiteral("fixture.xlsx"));
+    if (!XlsxFixture::writeWorkbook(path, rows))
+        qFatal("cannot write the workbook fixture");
+    return readAll(path);
+}
+
+QTEST_GUILESS_MAIN(TestListFile)
+#include "tst_listfile.moc"

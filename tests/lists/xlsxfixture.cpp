@@ -1,0 +1,172 @@
+#include "xlsxfixture.h"
+
+#include <quazip.h>
+#include <quazipfile.h>
+
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+#include <functional>
+
+namespace XlsxFixture {
+
+namespace {
+
+const QString MainNs = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
+const QString RelNs =
+    QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+const QString PackageRelNs =
+    QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships");
+
+// One XML part: `root` in the default namespace `ns`, holding what `body` writes.
+QByteArray xmlPart(const QString &ns, const QString &root,
+                   const std::function<void(QXmlStreamWriter &)> &body)
+{
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    xml.writeStartDocument();
+    xml.writeNamespace(RelNs, QStringLiteral("r"));
+    xml.writeDefaultNamespace(ns);
+    xml.writeStartElement(ns, root);
+    body(xml);
+    xml.writeEndDocument();
+    return out;
+}
+
+QByteArray relationships(const QList<QStringList> &rels) // id, type, target
+{
+    return xmlPart(PackageRelNs, QStringLiteral("Relationships"), [&](QXmlStreamWriter &xml) {
+        for (const QStringList &rel : rels) {
+            xml.writeStartElement(PackageRelNs, QStringLiteral("Relationship"));
+            xml.writeAttribute(QStringLiteral("Id"), rel[0]);
+            xml.writeAttribute(QStringLiteral("Type"), RelNs + u'/' + rel[1]);
+            xml.writeAttribute(QStringLiteral("Target"), rel[2]);
+            xml.writeEndElement();
+        }
+    });
+}
+
+QByteArray workbook()
+{
+    return xmlPart(MainNs, QStringLiteral("workbook"), [](QXmlStreamWriter &xml) {
+        xml.writeStartElement(MainNs, QStringLiteral("sheets"));
+        const QList<QStringList> sheets = {
+            {QStringLiteral("設定"), QStringLiteral("1"), QStringLiteral("rId3")},
+            {QStringLiteral("名單"), QStringLiteral("2"), QStringLiteral("rId1")}};
+        for (const QStringList &sheet : sheets) {
+            xml.writeStartElement(MainNs, QStringLiteral("sheet"));
+            xml.writeAttribute(QStringLiteral("name"), sheet[0]);
+            xml.writeAttribute(QStringLiteral("sheetId"), sheet[1]);
+            if (sheet[1] == u"1")
+                xml.writeAttribute(QStringLiteral("state"), QStringLiteral("hidden"));
+            xml.writeAttribute(RelNs, QStringLiteral("id"), sheet[2]);
+            xml.writeEndElement();
+        }
+    });
+}
+
+QString cellReference(int column, int row)
+{
+    QString letters;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    return letters + QString::number(row);
+}
+
+bool isNumber(const QString &field)
+{
+    return !field.isEmpty()
+        && std::all_of(field.cbegin(), field.cend(), [](QChar c) { return c.isDigit(); });
+}
+
+void writeCell(QXmlStreamWriter &xml, const QString &field, int column, int row,
+               QStringList &shared)
+{
+    xml.writeStartElement(MainNs, QStringLiteral("c"));
+    xml.writeAttribute(QStringLiteral("r"), cellReference(column, row));
+    if (isNumber(field)) {
+        xml.writeTextElement(MainNs, QStringLiteral("v"), field);
+    } else if (column % 2 == 0) {
+        xml.writeAttribute(QStringLiteral("t"), QStringLiteral("s"));
+        xml.writeTextElement(MainNs, QStringLiteral("v"), QString::number(shared.size()));
+        shared.append(field);
+    } else {
+        xml.writeAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
+        xml.writeStartElement(MainNs, QStringLiteral("is"));
+        xml.writeTextElement(MainNs, QStringLiteral("t"), field);
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+}
+
+QByteArray worksheet(const QList<ListRow> &rows, QStringList &shared)
+{
+    return xmlPart(MainNs, QStringLiteral("worksheet"), [&](QXmlStreamWriter &xml) {
+        xml.writeStartElement(MainNs, QStringLiteral("sheetData"));
+        for (const ListRow &row : rows) {
+            xml.writeStartElement(MainNs, QStringLiteral("row"));
+            xml.writeAttribute(QStringLiteral("r"), QString::number(row.sourceRow));
+            for (int column = 0; column < row.fields.size(); ++column) {
+                if (!row.fields[column].isEmpty())
+                    writeCell(xml, row.fields[column], column, row.sourceRow, shared);
+            }
+            xml.writeEndElement();
+        }
+    });
+}
+
+QByteArray sharedStrings(const QStringList &strings)
+{
+    return xmlPart(MainNs, QStringLiteral("sst"), [&](QXmlStreamWriter &xml) {
+        for (const QString &text : strings) {
+            xml.writeStartElement(MainNs, QStringLiteral("si"));
+            xml.writeTextElement(MainNs, QStringLiteral("t"), text);
+            xml.writeEndElement();
+        }
+    });
+}
+
+} // namespace
+
+Parts workbookParts(const QList<ListRow> &rows)
+{
+    QStringList shared;
+    const QByteArray sheet = worksheet(rows, shared);
+    const QByteArray hidden = worksheet({{1, {QStringLiteral("隱藏")}}}, shared);
+    return {
+        {QStringLiteral("_rels/.rels"),
+         relationships({{QStringLiteral("rId1"), QStringLiteral("officeDocument"),
+                         QStringLiteral("xl/workbook.xml")}})},
+        {QStringLiteral("xl/workbook.xml"), workbook()},
+        {QStringLiteral("xl/_rels/workbook.xml.rels"),
+         relationships({{QStringLiteral("rId1"), QStringLiteral("worksheet"),
+                         QStringLiteral("worksheets/list.xml")},
+                        {QStringLiteral("rId2"), QStringLiteral("sharedStrings"),
+                         QStringLiteral("sharedStrings.xml")},
+                        {QStringLiteral("rId3"), QStringLiteral("worksheet"),
+                         QStringLiteral("/xl/worksheets/sheet1.xml")}})},
+        {QStringLiteral("xl/sharedStrings.xml"), sharedStrings(shared)},
+        {QStringLiteral("xl/worksheets/sheet1.xml"), hidden},
+        {QStringLiteral("xl/worksheets/list.xml"), sheet},
+    };
+}
+
+bool writeZip(const QString &path, const Parts &parts)
+{
+    QuaZip zip(path);
+    if (!zip.open(QuaZip::mdCreate))
+        return false;
+    for (const auto &[name, content] : parts) {
+        QuaZipFile file(&zip);
+        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name))
+            || file.write(content) != content.size())
+            return false;
+        file.close();
+        if (file.getZipError() != ZIP_OK)
+            return false;
+    }
+    zip.close();
+    return zip.getZipError() == ZIP_OK;
+}
+
+} // namespace XlsxFixture
