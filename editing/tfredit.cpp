@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -76,6 +77,9 @@ TFrEdit::TFrEdit(QWidget *parent)
     pnl1->setSpacing(0);
     pnl1->addWidget(rzpg1, 1);
     pnl1->addWidget(buildButtonBar());
+
+    auto *sameAsAbove = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    connect(sameAsAbove, &QShortcut::activated, this, &TFrEdit::copyFieldFromPrevious);
 }
 
 QWidget *TFrEdit::buildNamePage()
@@ -157,6 +161,32 @@ void TFrEdit::reject()
     done(CancelResult);
 }
 
+void TFrEdit::startWith(const QString &typed)
+{
+    if (auto *first = rzpg1->currentWidget()->findChild<QLineEdit *>()) {
+        first->setText(typed);
+        m_keepCaret = true;
+    }
+}
+
+void TFrEdit::copyFieldFromPrevious()
+{
+    QWidget *focused = focusWidget();
+    const auto from = [&](QWidget *field, const QString &value) {
+        if (field != focused && !field->isAncestorOf(focused))
+            return false;
+        if (auto *line = qobject_cast<QLineEdit *>(field))
+            line->setText(value);
+        else
+            static_cast<SeatNumberField *>(field)->setText(value);
+        return true;
+    };
+    from(edtname, m_previous.name) || from(edt1, m_previous.name) || from(edt2, m_previous.birth)
+        || from(edt3, m_previous.address) || from(edt4, m_previous.name) || from(edt5, m_previous.zone)
+        || from(edt6, m_previous.row) || from(edt7, m_previous.number) || from(edt8, m_previous.name)
+        || from(edt9, m_previous.exam);
+}
+
 void TFrEdit::setActivePage(int index)
 {
     rzpg1->setCurrentIndex(index);
@@ -224,10 +254,13 @@ LabelFields TFrEdit::fields(int kind) const
 void TFrEdit::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // Typing starts in the name field of the page shown, all of it selected.
+    // Typing starts in the name field of the page shown, all of it selected
+    // unless the grid's typing began it.
     const QWidget *page = rzpg1->currentWidget();
     if (auto *first = page->findChild<QLineEdit *>()) {
         first->setFocus();
-        first->selectAll();
+        if (!m_keepCaret)
+            first->selectAll();
     }
+    m_keepCaret = false;
 }

@@ -30,6 +30,12 @@ public:
     // The close box and Escape give the cancel result, like 取消.
     void reject() override;
 
+    // The next showing starts with `typed` in the first field, the caret
+    // after it, so typing goes on where the grid left off.
+    void startWith(const QString &typed);
+    // What Ctrl+D (同上) copies into the field that has the focus.
+    void setPreviousFields(const LabelFields &previous) { m_previous = previous; }
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -39,6 +45,7 @@ private:
     QWidget *buildSeatPage();
     QWidget *buildExamPage();
     QWidget *buildButtonBar();
+    void copyFieldFromPrevious();
 
     QStackedWidget *rzpg1;
     QLineEdit *edtname = nullptr;
@@ -51,4 +58,6 @@ private:
     SeatNumberField *edt7 = nullptr;
     QLineEdit *edt8 = nullptr;
     QLineEdit *edt9 = nullptr;
+    LabelFields m_previous;
+    bool m_keepCaret = false;
 };

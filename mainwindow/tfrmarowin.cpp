@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -59,6 +60,7 @@ void TFrMarowin::FormActivate()
         FrWelcome->repaint();  // seen while the first page loads
     }
     readdata();
+    pnlgrid->setFocus(Qt::OtherFocusReason);
 }
 
 QString TFrMarowin::pageFilePath() const
@@ -89,6 +91,8 @@ bool TFrMarowin::savedata()
         return false;
     }
     m_changed = false;
+    m_undo->setClean();
+    // Styles and the kind that fail to store are told once; the page is safe.
     WriteToIniFont();
     return true;
 }
@@ -101,6 +105,8 @@ void TFrMarowin::readdata()
     checkMode();
     const SheetPage::PageRead page = SheetPage::readPageReporting(pageFilePath());
     pnlgrid->setContents(page.cells);
+    // A page turn ends the undo history: what was saved is saved.
+    m_undo->clear();
     m_changed = false;
     m_pageUnreadable = !page.problem.isEmpty();
     if (m_pageUnreadable)
@@ -177,10 +183,8 @@ void TFrMarowin::WriteToMmo(const QString &number)
     if (!memo || !FrEdit)
         return;
     const QStringList lines = cellFromFields(FMode, FrEdit->fields(FMode));
-    if (!SheetPage::sameStoredLines(lines, memo->lines())) {
-        memo->setLines(lines);
-        m_changed = true;
-    }
+    if (!SheetPage::sameStoredLines(lines, memo->lines()))
+        pushCellEdit({{m_page, memo->number(), lines}}, QStringLiteral("編輯標籤"));
     MmoFocusTop(number);
 }
 
@@ -278,12 +282,7 @@ void TFrMarowin::btn3Click()
 
 void TFrMarowin::mmoClick(int number)
 {
-    if (!FrEdit)
-        return;
-    const QString text = QString::number(number);
-    EditMode(text);
-    if (FrEdit->exec() == TFrEdit::SaveResult)
-        WriteToMmo(text);
+    editCell(number, QString(), false);
 }
 
 void TFrMarowin::closeEvent(QCloseEvent *event)

@@ -3,6 +3,7 @@
 #include "sheet/inifailure.h"
 #include "sheet/labelkinds.h"
 #include "composition/recordfeed.h"
+#include "editing/labelfill.h"
 
 #include <QWidget>
 
@@ -18,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
+class QUndoStack;
 class TextStylePanel;
 class TFrEdit;
 class TFrSupport;
@@ -64,6 +66,19 @@ public:
     // kind and page switch as a kind change does, and the cell is focused.
     // False when the save failed.
     bool showLabel(int kind, int page, int cell);
+
+    // Keyboard entry on the grid's current cell (tfrmarowin_entry.cpp).
+    // Opens the editing dialog on cell `number`; after a confirm the next
+    // cell becomes current, and from the keyboard cell 70 turns the page.
+    void editCell(int number, const QString &typed, bool fromKeyboard);
+    void clearCurrentCell();
+    void copyCurrentCell();
+    void cutCurrentCell();
+    void pasteClipboard();
+    // Fills cells from the current cell on as a paste does; `action` names
+    // it in the undo history and the report of rows left out ("貼上").
+    void fillRows(const QList<LabelFill::Row> &rows, const QString &action);
+    QUndoStack *undoStack() const { return m_undo; }
 
     // Style panel handlers, each shared by the three panels.
     void fontcbb1Select();
@@ -139,6 +154,11 @@ private:
     MemoCell *cellNamed(const QString &number) const;
     TextStylePanel *panelFor(StylePanel panel) const;
     bool applyStoredStyles(const IniDocument &settings);
+    void setUpEntry();
+    void turnPage(int step);
+    void pushCellEdit(const QList<LabelFill::Placed> &placed, const QString &action);
+    QStringList previousCellLines(int number) const;
+    bool applyFill(const LabelFill::Plan &plan, const QString &action);
 
     // Record feed cursor, kind, loading flag, page file stem.
     int FRecNo = 0;
@@ -169,4 +189,5 @@ private:
     QToolButton *btndown = nullptr;
     CellGrid *pnlgrid = nullptr;
     QPushButton *btn1 = nullptr;
+    QUndoStack *m_undo = nullptr;  // edits of the shown page since it was loaded
 };

@@ -55,7 +55,19 @@ QPushButton *barButton(const QString &name, const QString &text, Pictures::Glyph
     button->setObjectName(name);
     button->setFixedSize(width, 38);
     button->setAutoDefault(false);
+    // A click leaves the keyboard with the grid.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
+}
+
+// The usual key of a bar button, named in its tool tip with `more` after it.
+void giveShortcut(QPushButton *button, QKeySequence::StandardKey key, const QString &more = QString())
+{
+    button->setShortcut(key);
+    QString tip = button->text();
+    if (!button->shortcut().isEmpty())
+        tip += QStringLiteral(" (%1)").arg(button->shortcut().toString(QKeySequence::NativeText));
+    button->setToolTip(more.isEmpty() ? tip : tip + QLatin1Char('\n') + more);
 }
 
 } // namespace
@@ -82,7 +94,7 @@ TFrMarowin::TFrMarowin(QWidget *parent)
     gridArea->setObjectName(QStringLiteral("gridArea"));
     pnlgrid = new CellGrid(gridArea);
     pnlgrid->move(2, -2);
-    connect(pnlgrid, &CellGrid::cellClicked, this, &TFrMarowin::mmoClick);
+    setUpEntry();
     right->addWidget(gridArea, 1);
     right->addWidget(buildBottomBar());
 
@@ -155,7 +167,7 @@ QWidget *TFrMarowin::buildTopBar()
     edt6->setGeometry(513, 8, 57, 23);
 
     btndown = arrowButton(QStringLiteral("btndown"), Qt::LeftArrow, pnl2, QRect(615, 8, 23, 22));
-    btndown->setToolTip(QStringLiteral("上一頁"));
+    btndown->setToolTip(QStringLiteral("上一頁 (PgUp)"));
     connect(btndown, &QToolButton::clicked, this, &TFrMarowin::btndownClick);
     placedLabel(QStringLiteral("第"), pnl2, 641, 12);
     edtpage = new QLineEdit(PageNumber::format(m_page), pnl2);
@@ -167,7 +179,7 @@ QWidget *TFrMarowin::buildTopBar()
     connect(edtpage, &QLineEdit::editingFinished, this, &TFrMarowin::edtpageCommit);
     placedLabel(QStringLiteral("頁"), pnl2, 703, 12);
     btnup = arrowButton(QStringLiteral("btnup"), Qt::RightArrow, pnl2, QRect(721, 8, 23, 22));
-    btnup->setToolTip(QStringLiteral("下一頁"));
+    btnup->setToolTip(QStringLiteral("下一頁 (PgDn)"));
     connect(btnup, &QToolButton::clicked, this, &TFrMarowin::btnupClick);
     return pnl2;
 }
@@ -180,7 +192,6 @@ QWidget *TFrMarowin::buildBottomBar()
     auto *btn3 = barButton(QStringLiteral("btn3"), QStringLiteral("技術支援"), Pictures::Glyph::Support, 119, rzpnl1);
     auto *bnSave = barButton(QStringLiteral("bnSave"), QStringLiteral("存檔"), Pictures::Glyph::Save, 120, rzpnl1);
     btn1 = barButton(QStringLiteral("btn1"), QStringLiteral("預覽列印"), Pictures::Glyph::Print, 120, rzpnl1);
-    btn1->setToolTip(QStringLiteral("按右鍵設定上、左邊界"));
     btn1->installEventFilter(this);
     auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"), Pictures::Glyph::Exit, 120, rzpnl1);
     auto *btnFind = barButton(QStringLiteral("btnFind"), QStringLiteral("尋找"), Pictures::Glyph::Find, 120, rzpnl1);
@@ -188,6 +199,10 @@ QWidget *TFrMarowin::buildBottomBar()
     auto *findKey = new QShortcut(QKeySequence::Find, this, this, &TFrMarowin::btnFindClick);
     btnFind->setToolTip(QStringLiteral("尋找 (%1)").arg(findKey->key().toString(QKeySequence::NativeText)));
     connect(btnFind, &QPushButton::clicked, this, &TFrMarowin::btnFindClick);
+    giveShortcut(btn3, QKeySequence::HelpContents);
+    giveShortcut(bnSave, QKeySequence::Save);
+    giveShortcut(btn1, QKeySequence::Print, QStringLiteral("按右鍵設定上、左邊界"));
+    giveShortcut(btn2, QKeySequence::Quit);
     connect(btn3, &QPushButton::clicked, this, &TFrMarowin::btn3Click);
     connect(bnSave, &QPushButton::clicked, this, &TFrMarowin::bnSaveClick);
     connect(btn1, &QPushButton::clicked, this, &TFrMarowin::btn1Click);

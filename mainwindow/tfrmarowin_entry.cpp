@@ -1,0 +1,170 @@
+// Entry by keyboard on the grid's current cell, clearing, the clipboard,
+// filling rows from a paste, and the undo history of the shown page.
+#include "mainwindow/tfrmarowin.h"
+
+#include "editing/labelfields.h"
+#include "editing/tfredit.h"
+#include "frontend/usermessages.h"
+#include "mainwindow/celledit.h"
+#include "mainwindow/cellgrid.h"
+#include "mainwindow/memocell.h"
+#include "sheet/sheetpage.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QUndoStack>
+
+namespace {
+
+constexpr int ReportedRows = 20;
+
+QString skippedReport(const QList<LabelFill::Skipped> &skipped, const QString &action)
+{
+    QStringList lines{QStringLiteral("下列 %1 行未%2：").arg(skipped.size()).arg(action)};
+    for (qsizetype i = 0; i < skipped.size() && i < ReportedRows; ++i)
+        lines.append(QStringLiteral("第 %1 行：%2").arg(skipped[i].row).arg(skipped[i].reason));
+    if (skipped.size() > ReportedRows)
+        lines.append(QStringLiteral("……"));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+void TFrMarowin::setUpEntry()
+{
+    m_undo = new QUndoStack(this);
+    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { m_changed = !clean; });
+    QAction *undo = m_undo->createUndoAction(this, QStringLiteral("復原"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = m_undo->createRedoAction(this, QStringLiteral("取消復原"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(QKeySequence::Redo)});
+    addActions({undo, redo});
+
+    connect(pnlgrid, &CellGrid::cellClicked, this, &TFrMarowin::mmoClick);
+    connect(pnlgrid, &CellGrid::openRequested, this,
+            [this](const QString &typed) { editCell(pnlgrid->currentCell(), typed, true); });
+    connect(pnlgrid, &CellGrid::pageTurnRequested, this, &TFrMarowin::turnPage);
+    connect(pnlgrid, &CellGrid::clearRequested, this, &TFrMarowin::clearCurrentCell);
+    connect(pnlgrid, &CellGrid::copyRequested, this, &TFrMarowin::copyCurrentCell);
+    connect(pnlgrid, &CellGrid::cutRequested, this, &TFrMarowin::cutCurrentCell);
+    connect(pnlgrid, &CellGrid::pasteRequested, this, &TFrMarowin::pasteClipboard);
+}
+
+void TFrMarowin::turnPage(int step)
+{
+    if (step > 0)
+        btnupClick();
+    else
+        btndownClick();
+}
+
+QStringList TFrMarowin::previousCellLines(int number) const
+{
+    if (number > 1)
+        return pnlgrid->cell(number - 1)->lines();
+    if (m_page > 1)
+        return SheetPage::readPage(SheetPage::pageFileName(FModeName, m_page - 1))[SheetPage::CellCount - 1];
+    return {};
+}
+
+void TFrMarowin::editCell(int number, const QString &typed, bool fromKeyboard)
+{
+    if (!FrEdit)
+        return;
+    const QString text = QString::number(number);
+    pnlgrid->setCurrentCell(number);
+    EditMode(text);
+    const QStringList previous = previousCellLines(number);
+    FrEdit->setPreviousFields(fieldsFromCell(FMode, previous));
+    // Seats are given out in order: an empty cell after a seat offers the next one.
+    if (FMode == 3 && !pnlgrid->cell(number)->hasText() && !SheetPage::lineOf(previous, 0).isEmpty())
+        FrEdit->setFields(FMode, LabelFill::followingSeat(fieldsFromCell(FMode, previous)));
+    if (!typed.isEmpty())
+        FrEdit->startWith(typed);
+    if (FrEdit->exec() != TFrEdit::SaveResult)
+        return;
+    WriteToMmo(text);
+    if (number < SheetPage::CellCount) {
+        pnlgrid->setCurrentCell(number + 1);
+    } else if (fromKeyboard) {
+        const int page = m_page;
+        btnupClick();
+        if (m_page != page)
+            pnlgrid->setCurrentCell(1);
+    }
+}
+
+void TFrMarowin::pushCellEdit(const QList<LabelFill::Placed> &placed, const QString &action)
+{
+    QList<CellEdit::Change> changes;
+    for (const LabelFill::Placed &one : placed)
+        changes.append({one.cell, one.lines});
+    if (!changes.isEmpty())
+        m_undo->push(new CellEdit(pnlgrid, changes, action));
+}
+
+void TFrMarowin::clearCurrentCell()
+{
+    const int number = pnlgrid->currentCell();
+    if (pnlgrid->cell(number)->hasText())
+        pushCellEdit({{m_page, number, {}}}, QStringLiteral("清除標籤"));
+}
+
+void TFrMarowin::copyCurrentCell()
+{
+    QGuiApplication::clipboard()->setText(LabelFill::tabLine(FMode, pnlgrid->cell(pnlgrid->currentCell())->lines()));
+}
+
+void TFrMarowin::cutCurrentCell()
+{
+    copyCurrentCell();
+    const int number = pnlgrid->currentCell();
+    if (pnlgrid->cell(number)->hasText())
+        pushCellEdit({{m_page, number, {}}}, QStringLiteral("剪下標籤"));
+}
+
+void TFrMarowin::pasteClipboard()
+{
+    fillRows(LabelFill::rowsFromTabText(QGuiApplication::clipboard()->text()), QStringLiteral("貼上"));
+}
+
+void TFrMarowin::fillRows(const QList<LabelFill::Row> &rows, const QString &action)
+{
+    const LabelFill::Plan plan
+        = LabelFill::plan(FMode, rows, m_page, pnlgrid->currentCell(), [this](int page) {
+              return page == m_page ? pnlgrid->contents()
+                                    : SheetPage::readPage(SheetPage::pageFileName(FModeName, page));
+          });
+    if (plan.overwritten > 0
+        && !UserMessages::askYesNo(this, QStringLiteral("將覆蓋 %1 個已有資料的標籤，是否繼續?").arg(plan.overwritten)))
+        return;
+    if (!plan.placed.isEmpty())
+        applyFill(plan, action);
+    if (!plan.skipped.isEmpty())
+        UserMessages::showError(this, skippedReport(plan.skipped, action));
+}
+
+bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
+{
+    pushCellEdit(plan.onPage(m_page), action);
+    const int last = plan.lastPage();
+    if (last != m_page) {
+        // Full pages are saved as a page turn saves them; the last one stays
+        // shown, its part undoable.
+        if (!savedata())
+            return false;
+        for (int page = m_page + 1; page < last; ++page) {
+            const QString path = SheetPage::pageFileName(FModeName, page);
+            if (const IniWriteResult failure = LabelFill::writeIntoPageFile(path, plan.onPage(page))) {
+                showWriteError(*failure);
+                return false;
+            }
+        }
+        setPage(last);
+        readdata();
+        pushCellEdit(plan.onPage(last), action);
+    }
+    pnlgrid->setCurrentCell(plan.placed.last().cell + 1);
+    return true;
+}
