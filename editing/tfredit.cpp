@@ -169,6 +169,20 @@ void TFrEdit::startWith(const QString &typed)
     }
 }
 
+void TFrEdit::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    // Showing selects the first field (QDialog gives it a Tab focus); text
+    // typed on the grid is kept and typing goes on after it.
+    if (visible && m_keepCaret) {
+        if (auto *first = qobject_cast<QLineEdit *>(focusWidget())) {
+            first->deselect();
+            first->end(false);
+        }
+    }
+    m_keepCaret = false;
+}
+
 void TFrEdit::copyFieldFromPrevious()
 {
     QWidget *focused = focusWidget();
@@ -254,13 +268,10 @@ LabelFields TFrEdit::fields(int kind) const
 void TFrEdit::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // Typing starts in the name field of the page shown, all of it selected
-    // unless the grid's typing began it.
+    // Typing starts in the name field of the page shown, all of it selected.
     const QWidget *page = rzpg1->currentWidget();
     if (auto *first = page->findChild<QLineEdit *>()) {
         first->setFocus();
-        if (!m_keepCaret)
-            first->selectAll();
+        first->selectAll();
     }
-    m_keepCaret = false;
 }

@@ -29,6 +29,7 @@ public:
 
     // The close box and Escape give the cancel result, like 取消.
     void reject() override;
+    void setVisible(bool visible) override;
 
     // The next showing starts with `typed` in the first field, the caret
     // after it, so typing goes on where the grid left off.

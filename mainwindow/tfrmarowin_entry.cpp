@@ -38,7 +38,13 @@ void TFrMarowin::setUpEntry()
     QAction *undo = m_undo->createUndoAction(this, QStringLiteral("復原"));
     undo->setShortcut(QKeySequence::Undo);
     QAction *redo = m_undo->createRedoAction(this, QStringLiteral("取消復原"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(QKeySequence::Redo)});
+    // Ctrl+Y everywhere, and the platform's own redo key where it differs.
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!redoKeys.contains(key))
+            redoKeys.append(key);
+    }
+    redo->setShortcuts(redoKeys);
     addActions({undo, redo});
 
     connect(pnlgrid, &CellGrid::cellClicked, this, &TFrMarowin::mmoClick);

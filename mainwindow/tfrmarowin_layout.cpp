@@ -61,7 +61,7 @@ QPushButton *barButton(const QString &name, const QString &text, Pictures::Glyph
 }
 
 // The usual key of a bar button, named in its tool tip with `more` after it.
-void giveShortcut(QPushButton *button, QKeySequence::StandardKey key, const QString &more = QString())
+void giveShortcut(QPushButton *button, const QKeySequence &key, const QString &more = QString())
 {
     button->setShortcut(key);
     QString tip = button->text();
@@ -202,7 +202,8 @@ QWidget *TFrMarowin::buildBottomBar()
     giveShortcut(btn3, QKeySequence::HelpContents);
     giveShortcut(bnSave, QKeySequence::Save);
     giveShortcut(btn1, QKeySequence::Print, QStringLiteral("按右鍵設定上、左邊界"));
-    giveShortcut(btn2, QKeySequence::Quit);
+    // Ctrl+Q on every platform; Alt+F4 closes the window as well.
+    giveShortcut(btn2, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(btn3, &QPushButton::clicked, this, &TFrMarowin::btn3Click);
     connect(bnSave, &QPushButton::clicked, this, &TFrMarowin::bnSaveClick);
     connect(btn1, &QPushButton::clicked, this, &TFrMarowin::btn1Click);

@@ -1,0 +1,457 @@
+// Entry from the keyboard on the shown window: the current cell and its
+// keys, the editing loop across a page end, clear, copy, cut, paste from the
+// clipboard and the undo history, all through key events and the real focus.
+#include "editing/tfredit.h"
+#include "mainwindow/cellgrid.h"
+#include "mainwindow/memocell.h"
+#include "mainwindow/tfrmarowin.h"
+#include "tests/common/messagelog.h"
+#include "tests/mainwindow/workdir.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A shown main window with its editing dialog, in a fresh folder whose
+// sys.ini selects `kind`; extra files are written before the first load.
+struct Session {
+    WorkDir dir;
+    MessageLog messages;
+    TFrMarowin window;
+    TFrEdit editor{&window};
+
+    explicit Session(int kind, const QList<std::pair<QString, QByteArray>> &files = {})
+    {
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=" + QByteArray::number(kind) + "\r\n");
+        for (const auto &[name, bytes] : files)
+            dir.write(name, bytes);
+        window.setEditor(&editor);
+        window.show();
+    }
+    CellGrid *grid() const { return window.grid(); }
+    QStringList lines(int cell) const { return grid()->cell(cell)->lines(); }
+    QString name(int cell) const { return grid()->cell(cell)->line(0); }
+    // A key press where the focus is, once the window is active again
+    // after a dialog.
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focus(), Qt::Key(key), modifiers);
+    }
+    // The offscreen platform has no window manager to give the activation
+    // back when a dialog closes; this does what one does.
+    QWidget *focus()
+    {
+        if (!window.isActiveWindow())
+            window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("main window not active");
+        return QApplication::focusWidget();
+    }
+    // Makes `cell` current with the keys: Ctrl+Home, then Down and Right.
+    void goTo(int cell)
+    {
+        key(Qt::Key_Home, Qt::ControlModifier);
+        for (int row = 0; row < SheetPage::cellRow(cell); ++row)
+            key(Qt::Key_Down);
+        for (int column = 0; column < SheetPage::cellColumn(cell); ++column)
+            key(Qt::Key_Right);
+    }
+    QByteArray page(int number) const
+    {
+        return dir.read(QStringLiteral("%1%2.ini").arg(window.modeName()).arg(number));
+    }
+};
+
+// Runs `answer` inside the editing dialog once it is open and active, with
+// the field that has the focus; the dialog is closed (cancel) if the answer
+// left it open. Gives up after a few seconds, leaving `ran` false.
+class DialogAnswer
+{
+public:
+    DialogAnswer(TFrEdit &editor, std::function<void(QWidget *focus)> answer)
+    {
+        m_poll.setInterval(10);
+        QObject::connect(&m_poll, &QTimer::timeout, &editor, [this, &editor, answer] {
+            if (++m_polls > 500)
+                m_poll.stop();
+            if (QApplication::activeModalWidget() != &editor || !editor.isActiveWindow())
+                return;
+            m_poll.stop();
+            ran = true;
+            answer(editor.focusWidget());
+            if (editor.isVisible())
+                editor.reject();
+        });
+        m_poll.start();
+    }
+    bool ran = false;
+
+private:
+    QTimer m_poll;
+    int m_polls = 0;
+};
+
+// Key presses that carry Chinese text, as a keyboard layout sends them.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void typeAndConfirm(QWidget *focus, const QString &text)
+{
+    typeText(focus, text);
+    QTest::keyClick(focus, Qt::Key_Return);
+}
+
+QByteArray section(int cell, const QString &line0)
+{
+    return QStringLiteral("[%1]\r\n0=%2\r\n").arg(cell).arg(line0).toUtf8();
+}
+
+} // namespace
+
+class TestKeyboardEntry : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void gridHasFocusAtStartAndKeysMoveTheCurrentCell_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("to");
+        const int none = Qt::NoModifier;
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("right") << 7 << int(Qt::Key_Right) << none << 8;
+        QTest::newRow("left") << 7 << int(Qt::Key_Left) << none << 6;
+        QTest::newRow("down") << 7 << int(Qt::Key_Down) << none << 12;
+        QTest::newRow("up") << 7 << int(Qt::Key_Up) << none << 2;
+        QTest::newRow("left edge") << 6 << int(Qt::Key_Left) << none << 6;
+        QTest::newRow("right edge") << 5 << int(Qt::Key_Right) << none << 5;
+        QTest::newRow("top edge") << 3 << int(Qt::Key_Up) << none << 3;
+        QTest::newRow("bottom edge") << 68 << int(Qt::Key_Down) << none << 68;
+        QTest::newRow("home") << 9 << int(Qt::Key_Home) << none << 6;
+        QTest::newRow("end") << 7 << int(Qt::Key_End) << none << 10;
+        QTest::newRow("ctrl home") << 43 << int(Qt::Key_Home) << ctrl << 1;
+        QTest::newRow("ctrl end") << 7 << int(Qt::Key_End) << ctrl << 70;
+    }
+
+    void gridHasFocusAtStartAndKeysMoveTheCurrentCell()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, to);
+        Session session(1);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QCOMPARE(QApplication::focusWidget(), session.grid());
+        QCOMPARE(session.grid()->currentCell(), 1);
+        QCOMPARE(session.grid()->cell(1)->mark(), MemoCell::Mark::Current);
+        session.goTo(from);
+        session.key(key, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(session.grid()->currentCell(), to);
+        QCOMPARE(session.grid()->cell(to)->mark(), MemoCell::Mark::Current);
+        QCOMPARE(session.grid()->cell(1)->mark(), to == 1 ? MemoCell::Mark::Current : MemoCell::Mark::None);
+        QVERIFY(session.messages.shown.isEmpty());
+    }
+
+    void keyboardLoopEntersLabelsAndTurnsThePageAfterCellSeventy()
+    {
+        Session session(1);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        session.key(Qt::Key_End, Qt::ControlModifier);
+        session.key(Qt::Key_Left);
+        session.key(Qt::Key_Left);
+
+        // Typing on the grid starts the name; Enter confirms.
+        DialogAnswer typed(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("志明")); });
+        typeText(session.grid(), QStringLiteral("林"));
+        QVERIFY(typed.ran);
+        QCOMPARE(session.grid()->currentCell(), 69);
+
+        // Enter opens the dialog on the current cell.
+        DialogAnswer opened(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("王小明")); });
+        session.key(Qt::Key_Return);
+        QVERIFY(opened.ran);
+
+        // An input method's commit starts the name as typing does.
+        DialogAnswer composed(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("玲")); });
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("陳美"));
+        QApplication::sendEvent(session.focus(), &commit);
+        QVERIFY(composed.ran);
+
+        QCOMPARE(session.window.page(), 2);
+        QCOMPARE(session.grid()->currentCell(), 1);
+        QCOMPARE(session.focus(), session.grid());
+        const QByteArray saved = session.page(1);
+        QVERIFY(saved.contains("[68]\r\n0=林志明\r\n"));
+        QVERIFY(saved.contains("[69]\r\n0=王小明\r\n"));
+        QVERIFY(saved.contains("[70]\r\n0=陳美玲\r\n"));
+        QCOMPARE(session.name(70), QString());
+        QVERIFY(!session.window.hasUnsavedChanges());
+        QVERIFY(session.messages.shown.isEmpty());
+    }
+
+    void escapeCancelsAndKeepsTheCurrentCell()
+    {
+        Session session(1, {{QStringLiteral("姓名1.ini"), section(4, QStringLiteral("王小明"))}});
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        session.goTo(4);
+        DialogAnswer cancelled(session.editor, [](QWidget *focus) {
+            QCOMPARE(qobject_cast<QLineEdit *>(focus)->selectedText(), QStringLiteral("王小明"));
+            typeText(focus, QStringLiteral("林"));
+            QTest::keyClick(focus, Qt::Key_Escape);
+        });
+        session.key(Qt::Key_F2);
+        QVERIFY(cancelled.ran);
+        QCOMPARE(session.name(4), QStringLiteral("王小明"));
+        QCOMPARE(session.grid()->currentCell(), 4);
+        QVERIFY(!session.window.hasUnsavedChanges());
+    }
+
+    void mouseClickMakesTheCellCurrentAndAClickedLastCellStaysOnThePage()
+    {
+        Session session(1);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        DialogAnswer answer(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("林")); });
+        MemoCell *last = session.grid()->cell(70);
+        QTest::mouseClick(last->viewport(), Qt::LeftButton);
+        QVERIFY(answer.ran);
+        QCOMPARE(session.name(70), QStringLiteral("林"));
+        QCOMPARE(session.window.page(), 1);
+        QCOMPARE(session.grid()->currentCell(), 70);
+        QVERIFY(!session.dir.exists(QStringLiteral("姓名1.ini")));
+    }
+
+    void pageKeysTurnPagesWithTheSaveAndCtrlSSaves()
+    {
+        Session session(1, {{QStringLiteral("姓名2.ini"), section(1, QStringLiteral("第二頁"))}});
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        session.grid()->cell(3)->setLines({QStringLiteral("林")});
+        session.key(Qt::Key_S, Qt::ControlModifier);  // clicks 存檔 as a shortcut does, shortly after
+        QTRY_VERIFY(session.page(1).contains("[3]\r\n0=林\r\n"));
+        session.grid()->cell(3)->setLines({QStringLiteral("王")});
+        session.key(Qt::Key_PageDown);
+        QCOMPARE(session.window.page(), 2);
+        QVERIFY(session.page(1).contains("[3]\r\n0=王\r\n"));
+        QCOMPARE(session.name(1), QStringLiteral("第二頁"));
+        session.key(Qt::Key_PageUp);
+        QCOMPARE(session.window.page(), 1);
+        QCOMPARE(session.name(3), QStringLiteral("王"));
+        QCOMPARE(QApplication::focusWidget(), session.grid());
+    }
+
+    void deleteCopyAndCut()
+    {
+        Session session(2, {{QStringLiteral("地址1.ini"), "[1]\r\n0=林志明\r\n1=甲子年\r\n2=台北市\r\n"
+                                                          "[2]\r\n0=王小明\r\n2=高雄市\r\n[3]\r\n0=陳美玲\r\n"}});
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        session.key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("林志明\t甲子年\t台北市"));
+        QCOMPARE(session.name(1), QStringLiteral("林志明"));
+        QVERIFY(!session.window.hasUnsavedChanges());
+
+        session.key(Qt::Key_Right);
+        session.key(Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("王小明\t\t高雄市"));
+        QCOMPARE(session.name(2), QString());
+        QVERIFY(session.window.hasUnsavedChanges());
+
+        session.key(Qt::Key_Right);
+        session.key(Qt::Key_Delete);
+        QCOMPARE(session.name(3), QString());
+        QCOMPARE(clipboard->text(), QStringLiteral("王小明\t\t高雄市"));
+        session.key(Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(session.page(1).contains("[3]\r\n0=\r\n1=\r\n2=\r\n3=\r\n"));
+    }
+
+    void pasteFillsFromTheCurrentCellOntoTheNextPage_data()
+    {
+        QTest::addColumn<UserMessages::Answer>("answer");
+        QTest::newRow("是") << UserMessages::Answer::Yes;
+        QTest::newRow("否") << UserMessages::Answer::No;
+    }
+
+    void pasteFillsFromTheCurrentCellOntoTheNextPage()
+    {
+        QFETCH(UserMessages::Answer, answer);
+        Session session(2, {{QStringLiteral("地址1.ini"), section(10, QStringLiteral("舊的"))},
+                            {QStringLiteral("地址2.ini"), section(2, QStringLiteral("已有"))}});
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QStringList rows;
+        for (int n = 1; n <= 75; ++n)
+            rows.append(QStringLiteral("名%1\t生辰%1\t地址%1").arg(n));
+        QGuiApplication::clipboard()->setText(rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        session.goTo(3);
+        session.messages.answer = answer;
+        session.key(Qt::Key_V, Qt::ControlModifier);
+
+        QCOMPARE(session.messages.shown.size(), 1);
+        QCOMPARE(session.messages.shown[0].text, QStringLiteral("將覆蓋 1 個已有資料的標籤，是否繼續?"));
+        if (answer == UserMessages::Answer::No) {
+            QCOMPARE(session.window.page(), 1);
+            QCOMPARE(session.name(3), QString());
+            QCOMPARE(session.name(10), QStringLiteral("舊的"));
+            QVERIFY(!session.dir.exists(QStringLiteral("地址3.ini")));
+            return;
+        }
+        // 68 rows in cells 3 to 70 of page 1, saved; the other 7 in the
+        // empty cells of page 2, shown.
+        const QByteArray first = session.page(1);
+        QVERIFY(first.contains("[3]\r\n0=名1\r\n1=生辰1\r\n2=地址1\r\n"));
+        QVERIFY(first.contains("[10]\r\n0=名8\r\n"));
+        QVERIFY(first.contains("[70]\r\n0=名68\r\n1=生辰68\r\n2=地址68\r\n"));
+        QVERIFY(first.contains("[1]\r\n0=\r\n"));
+        QCOMPARE(session.window.page(), 2);
+        QCOMPARE(session.lines(1), (QStringList{QStringLiteral("名69"), QStringLiteral("生辰69"), QStringLiteral("地址69")}));
+        QCOMPARE(session.name(2), QStringLiteral("已有"));
+        QCOMPARE(session.name(3), QStringLiteral("名70"));
+        QCOMPARE(session.name(8), QStringLiteral("名75"));
+        QCOMPARE(session.name(9), QString());
+        QCOMPARE(session.grid()->currentCell(), 9);
+        QVERIFY(session.window.hasUnsavedChanges());
+    }
+
+    void pastedValuesAreCleanedAndUnstorableRowsReported()
+    {
+        Session session(3);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QGuiApplication::clipboard()->setText(QStringLiteral("  王大同 \tA區3排12號\n"
+                                                             "李四\tB\t３\t１２\n"
+                                                             "\t\t\t\n"
+                                                             "陳五\tC\t200\t1\n"
+                                                             "林六\t靠窗\n"
+                                                             "%1\t1\t1\t1\n"
+                                                             "趙七\t\t\t\n")
+                                                  .arg(QString(2048, u'長')));
+        session.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(session.lines(1), (QStringList{QStringLiteral("王大同"), QStringLiteral("A區3排12號")}));
+        QCOMPARE(session.lines(2), (QStringList{QStringLiteral("李四"), QStringLiteral("B區3排12號")}));
+        QCOMPARE(session.lines(3), (QStringList{QStringLiteral("趙七"), QStringLiteral("0號")}));
+        QCOMPARE(session.grid()->currentCell(), 4);
+        QCOMPARE(session.messages.shown.size(), 1);
+        QCOMPARE(session.messages.shown[0].text, QStringLiteral("下列 3 行未貼上：\n"
+                                                                "第 4 行：排「200」不是 0 到 100 的整數\n"
+                                                                "第 5 行：無法辨識座位「靠窗」\n"
+                                                                "第 6 行：內容超過 2047 字"));
+    }
+
+    void seatFollowsThePreviousCellAndCtrlDCopiesItsField()
+    {
+        Session session(3, {{QStringLiteral("座位1.ini"), "[1]\r\n0=王大同\r\n1=A區3排12號\r\n"}});
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        session.key(Qt::Key_Right);
+        DialogAnswer answer(session.editor, [&](QWidget *focus) {
+            LabelFields expected;
+            expected.zone = QStringLiteral("A");
+            expected.row = QStringLiteral("3");
+            expected.number = QStringLiteral("13");
+            QCOMPARE(session.editor.fields(3), expected);
+            QTest::keyClick(focus, Qt::Key_D, Qt::ControlModifier);
+            QTest::keyClick(focus, Qt::Key_Return);
+        });
+        session.key(Qt::Key_Return);
+        QVERIFY(answer.ran);
+        QCOMPARE(session.lines(2), (QStringList{QStringLiteral("王大同"), QStringLiteral("A區3排13號")}));
+    }
+
+    void ctrlDInTheAddressFieldTakesThePreviousAddress()
+    {
+        Session session(2, {{QStringLiteral("地址1.ini"), "[1]\r\n0=林志明\r\n1=甲子年\r\n2=台北市\r\n"}});
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        session.key(Qt::Key_Right);
+        DialogAnswer answer(session.editor, [&](QWidget *focus) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            QTest::keyClick(session.editor.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(session.editor.focusWidget()->objectName(), QStringLiteral("edt3"));
+            QTest::keyClick(session.editor.focusWidget(), Qt::Key_D, Qt::ControlModifier);
+            QTest::keyClick(session.editor.focusWidget(), Qt::Key_Return);
+        });
+        typeText(session.grid(), QStringLiteral("林"));
+        QVERIFY(answer.ran);
+        QCOMPARE(session.lines(2), (QStringList{QStringLiteral("林"), QStringLiteral("台北市")}));
+    }
+
+    void undoAndRedoEachEdit_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("dialog") << "dialog";
+        QTest::newRow("delete") << "delete";
+        QTest::newRow("cut") << "cut";
+        QTest::newRow("paste") << "paste";
+    }
+
+    void undoAndRedoEachEdit()
+    {
+        QFETCH(QString, edit);
+        Session session(1, {{QStringLiteral("姓名1.ini"), section(1, QStringLiteral("王小明")) + section(2, QStringLiteral("林"))}});
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QGuiApplication::clipboard()->setText(QStringLiteral("甲\n乙\n"));
+        DialogAnswer answer(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("陳美玲")); });
+        if (edit == QLatin1String("dialog"))
+            session.key(Qt::Key_Return);
+        else if (edit == QLatin1String("delete"))
+            session.key(Qt::Key_Delete);
+        else if (edit == QLatin1String("cut"))
+            session.key(Qt::Key_X, Qt::ControlModifier);
+        else
+            session.messages.answer = UserMessages::Answer::Yes;
+        if (edit == QLatin1String("paste"))
+            session.key(Qt::Key_V, Qt::ControlModifier);
+        const QStringList before{session.name(1), session.name(2)};
+        const QStringList original{QStringLiteral("王小明"), QStringLiteral("林")};
+        QVERIFY(before != original);
+        QVERIFY(session.window.hasUnsavedChanges());
+        session.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE((QStringList{session.name(1), session.name(2)}), original);
+        QVERIFY(!session.window.hasUnsavedChanges());
+        QCOMPARE(session.grid()->currentCell(), 1);
+        session.key(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE((QStringList{session.name(1), session.name(2)}), before);
+        QVERIFY(session.window.hasUnsavedChanges());
+    }
+
+    void aPageTurnEndsTheHistory()
+    {
+        Session session(1);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        DialogAnswer answer(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("林")); });
+        session.key(Qt::Key_Return);
+        session.key(Qt::Key_PageDown);
+        session.key(Qt::Key_PageUp);
+        session.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(session.name(1), QStringLiteral("林"));
+        QVERIFY(!session.window.hasUnsavedChanges());
+    }
+
+    void barButtonsHaveTheirKeysInTheirTips_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("存檔") << "bnSave" << "存檔 (Ctrl+S)";
+        QTest::newRow("預覽列印") << "btn1" << "預覽列印 (Ctrl+P)\n按右鍵設定上、左邊界";
+        QTest::newRow("結束") << "btn2" << "結束 (Ctrl+Q)";
+        QTest::newRow("技術支援") << "btn3" << "技術支援 (F1)";
+    }
+
+    void barButtonsHaveTheirKeysInTheirTips()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, tip);
+        TFrMarowin window;
+        QCOMPARE(window.findChild<QPushButton *>(button)->toolTip(), tip);
+    }
+};
+
+QTEST_MAIN(TestKeyboardEntry)
+#include "tst_keyboardentry.moc"
