@@ -107,6 +107,7 @@ QList<Placed> Plan::onPage(int page) const
 QString cleanValue(const QString &value)
 {
     QString text = value;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));  // one line break, one space
     for (QChar &c : text) {
         if (c == u'\r' || c == u'\n' || c == u'\t')
             c = u' ';
@@ -163,22 +164,6 @@ Plan plan(int kind, const QList<Row> &rows, int startPage, int startCell, const 
         ++cell;
     }
     return result;
-}
-
-QList<Row> rowsFromTabText(const QString &text)
-{
-    QList<Row> rows;
-    const QStringList lines = text.split(u'\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        // The line break after the last line starts no row.
-        if (i == lines.size() - 1 && line.isEmpty())
-            break;
-        rows.append({int(i + 1), line.split(u'\t')});
-    }
-    return rows;
 }
 
 QString tabLine(int kind, const QStringList &cellLines)

@@ -59,10 +59,6 @@ std::variant<LabelFields, QString> fieldsFromValues(int kind, QStringList values
 // Line breaks and tabs become spaces, blanks at both ends go.
 QString cleanValue(const QString &value);
 
-// Tab-separated text as a spreadsheet or an editor copies it: one row per
-// line, numbered from 1.
-QList<Row> rowsFromTabText(const QString &text);
-
 // A cell as one tab-separated line of its fields in the dialog's order.
 QString tabLine(int kind, const QStringList &cellLines);
 

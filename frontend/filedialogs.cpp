@@ -33,9 +33,27 @@ QString runSaveDialog(QWidget *parent, const SaveRequest &request)
     return dialog.selectedFiles().constFirst();
 }
 
+QString runOpenDialog(QWidget *parent, const SaveRequest &request)
+{
+    QFileDialog dialog(parent, request.caption, request.suggestedPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("查詢："));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("檔案名稱："));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("檔案類型："));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("開啟"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 QString askPath(QWidget *parent, const SaveRequest &request)
 {
-    return answerer() ? answerer()(request) : runSaveDialog(parent, request);
+    if (answerer())
+        return answerer()(request);
+    return request.opening ? runOpenDialog(parent, request) : runSaveDialog(parent, request);
 }
 
 } // namespace
@@ -60,6 +78,11 @@ QString saveFileName(QWidget *parent, const QString &caption,
             return {};
         }
     }
+}
+
+QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+{
+    return askPath(parent, {caption, folder, filter, true});
 }
 
 void setAnswerer(Answerer newAnswerer)

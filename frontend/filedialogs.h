@@ -14,6 +14,7 @@ struct SaveRequest {
     QString caption;
     QString suggestedPath;
     QString filter;
+    bool opening = false;  // asked by openFileName
 };
 
 // Asks where to save. Returns the chosen path, or the empty text when the
@@ -22,6 +23,10 @@ struct SaveRequest {
 // cancels. The suffix of suggestedPath is added to a name typed without one.
 QString saveFileName(QWidget *parent, const QString &caption,
                      const QString &suggestedPath, const QString &filter);
+
+// Asks for an existing file to read. Returns its path, or the empty text
+// when the user cancels.
+QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
 
 // Test seam: while set, called instead of opening the dialog; its answer is
 // taken as the path the user chose (empty text for cancel).

@@ -77,7 +77,10 @@ public:
     void pasteClipboard();
     // Fills cells from the current cell on as a paste does; `action` names
     // it in the undo history and the report of rows left out ("貼上").
-    void fillRows(const QList<LabelFill::Row> &rows, const QString &action);
+    // Returns the plan when it was carried out whole.
+    std::optional<LabelFill::Plan> fillRows(const QList<LabelFill::Row> &rows, const QString &action);
+    // 匯入名單: a list file, its columns mapped to fields, filled as a paste.
+    void btnImportClick();
     QUndoStack *undoStack() const { return m_undo; }
 
     // Style panel handlers, each shared by the three panels.

@@ -4,7 +4,11 @@
 
 #include "editing/labelfields.h"
 #include "editing/tfredit.h"
+#include "frontend/filedialogs.h"
 #include "frontend/usermessages.h"
+#include "lists/delimitedtext.h"
+#include "lists/listfile.h"
+#include "mainwindow/listimportdialog.h"
 #include "mainwindow/celledit.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/memocell.h"
@@ -12,6 +16,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QUndoStack>
 
@@ -21,9 +26,9 @@ constexpr int ReportedRows = 20;
 
 QString skippedReport(const QList<LabelFill::Skipped> &skipped, const QString &action)
 {
-    QStringList lines{QStringLiteral("下列 %1 行未%2：").arg(skipped.size()).arg(action)};
+    QStringList lines{QStringLiteral("下列 %1 列未%2：").arg(skipped.size()).arg(action)};
     for (qsizetype i = 0; i < skipped.size() && i < ReportedRows; ++i)
-        lines.append(QStringLiteral("第 %1 行：%2").arg(skipped[i].row).arg(skipped[i].reason));
+        lines.append(QStringLiteral("第 %1 列：%2").arg(skipped[i].row).arg(skipped[i].reason));
     if (skipped.size() > ReportedRows)
         lines.append(QStringLiteral("……"));
     return lines.join(u'\n');
@@ -132,10 +137,20 @@ void TFrMarowin::cutCurrentCell()
 
 void TFrMarowin::pasteClipboard()
 {
-    fillRows(LabelFill::rowsFromTabText(QGuiApplication::clipboard()->text()), QStringLiteral("貼上"));
+    // Spreadsheets copy tab-separated lines, quoting a cell that holds a
+    // line break or a quote.
+    const ListRead read = DelimitedText::parse(QGuiApplication::clipboard()->text(), u'\t');
+    if (!read.ok()) {
+        UserMessages::showError(this, read.problem);
+        return;
+    }
+    QList<LabelFill::Row> rows;
+    for (const ListRow &row : read.rows)
+        rows.append({row.sourceRow, row.fields});
+    fillRows(rows, QStringLiteral("貼上"));
 }
 
-void TFrMarowin::fillRows(const QList<LabelFill::Row> &rows, const QString &action)
+std::optional<LabelFill::Plan> TFrMarowin::fillRows(const QList<LabelFill::Row> &rows, const QString &action)
 {
     const LabelFill::Plan plan
         = LabelFill::plan(FMode, rows, m_page, pnlgrid->currentCell(), [this](int page) {
@@ -144,11 +159,33 @@ void TFrMarowin::fillRows(const QList<LabelFill::Row> &rows, const QString &acti
           });
     if (plan.overwritten > 0
         && !UserMessages::askYesNo(this, QStringLiteral("將覆蓋 %1 個已有資料的標籤，是否繼續?").arg(plan.overwritten)))
-        return;
-    if (!plan.placed.isEmpty())
-        applyFill(plan, action);
+        return std::nullopt;
+    const bool whole = plan.placed.isEmpty() || applyFill(plan, action);
     if (!plan.skipped.isEmpty())
         UserMessages::showError(this, skippedReport(plan.skipped, action));
+    return whole ? std::optional(plan) : std::nullopt;
+}
+
+void TFrMarowin::btnImportClick()
+{
+    const QString path = FileDialogs::openFileName(this, QStringLiteral("匯入名單"), QDir::currentPath(),
+                                                   QStringLiteral("名單 (*.csv *.tsv *.txt *.xlsx);;所有檔案 (*)"));
+    if (path.isEmpty())
+        return;
+    const ListRead read = readListFile(path);
+    if (!read.ok()) {
+        showFileProblem(QStringLiteral("讀取錯誤\n\n無法讀取檔案"), path, read.problem);
+        return;
+    }
+    ListImportDialog dialog(FMode, read.rows, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::optional<LabelFill::Plan> plan = fillRows(dialog.chosenRows(), QStringLiteral("匯入"));
+    if (plan && !plan->placed.isEmpty())
+        UserMessages::inform(this, QStringLiteral("已匯入 %1 筆，第 %2 頁到第 %3 頁")
+                                       .arg(plan->placed.size())
+                                       .arg(plan->firstPage())
+                                       .arg(plan->lastPage()));
 }
 
 bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)

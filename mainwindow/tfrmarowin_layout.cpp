@@ -48,9 +48,9 @@ QToolButton *arrowButton(const QString &name, Qt::ArrowType arrow, QWidget *pare
     return button;
 }
 
-QPushButton *barButton(const QString &name, const QString &text, Pictures::Glyph glyph, int width, QWidget *parent)
+QPushButton *barButton(const QString &name, const QString &text, const QIcon &icon, int width, QWidget *parent)
 {
-    auto *button = new QPushButton(Pictures::glyph(glyph), text, parent);
+    auto *button = new QPushButton(icon, text, parent);
     button->setIconSize(QSize(24, 24));
     button->setObjectName(name);
     button->setFixedSize(width, 38);
@@ -189,12 +189,15 @@ QWidget *TFrMarowin::buildBottomBar()
     auto *rzpnl1 = new QWidget;
     rzpnl1->setObjectName(QStringLiteral("rzpnl1"));
     rzpnl1->setFixedHeight(BottomBarHeight);
-    auto *btn3 = barButton(QStringLiteral("btn3"), QStringLiteral("技術支援"), Pictures::Glyph::Support, 119, rzpnl1);
-    auto *bnSave = barButton(QStringLiteral("bnSave"), QStringLiteral("存檔"), Pictures::Glyph::Save, 120, rzpnl1);
-    btn1 = barButton(QStringLiteral("btn1"), QStringLiteral("預覽列印"), Pictures::Glyph::Print, 120, rzpnl1);
+    auto *btn3 = barButton(QStringLiteral("btn3"), QStringLiteral("技術支援"), Pictures::glyph(Pictures::Glyph::Support), 119, rzpnl1);
+    auto *bnSave = barButton(QStringLiteral("bnSave"), QStringLiteral("存檔"), Pictures::glyph(Pictures::Glyph::Save), 120, rzpnl1);
+    btn1 = barButton(QStringLiteral("btn1"), QStringLiteral("預覽列印"), Pictures::glyph(Pictures::Glyph::Print), 120, rzpnl1);
     btn1->installEventFilter(this);
-    auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"), Pictures::Glyph::Exit, 120, rzpnl1);
-    auto *btnFind = barButton(QStringLiteral("btnFind"), QStringLiteral("尋找"), Pictures::Glyph::Find, 120, rzpnl1);
+    auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"), Pictures::glyph(Pictures::Glyph::Exit), 120, rzpnl1);
+    auto *btnImport = barButton(QStringLiteral("btnImport"), QStringLiteral("匯入名單"), QIcon(), 120, rzpnl1);
+    giveShortcut(btnImport, QKeySequence::Open);
+    connect(btnImport, &QPushButton::clicked, this, &TFrMarowin::btnImportClick);
+    auto *btnFind = barButton(QStringLiteral("btnFind"), QStringLiteral("尋找"), Pictures::glyph(Pictures::Glyph::Find), 120, rzpnl1);
     // A shortcut of its own: a button's shortcut clicks only after its press animation.
     auto *findKey = new QShortcut(QKeySequence::Find, this, this, &TFrMarowin::btnFindClick);
     btnFind->setToolTip(QStringLiteral("尋找 (%1)").arg(findKey->key().toString(QKeySequence::NativeText)));
@@ -215,6 +218,7 @@ QWidget *TFrMarowin::buildBottomBar()
     bar->addWidget(btn3);
     bar->addStretch(1);
     bar->addWidget(btnFind);
+    bar->addWidget(btnImport);
     bar->addWidget(bnSave);
     bar->addWidget(btn1);
     bar->addWidget(btn2);

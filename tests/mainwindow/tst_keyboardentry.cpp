@@ -5,10 +5,15 @@
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
+#include "frontend/filedialogs.h"
+#include "lists/listrows.h"
 #include "tests/common/messagelog.h"
+#include "tests/lists/xlsxfixture.h"
 #include "tests/mainwindow/workdir.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QStringEncoder>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -68,27 +73,33 @@ struct Session {
     }
 };
 
-// Runs `answer` inside the editing dialog once it is open and active, with
-// the field that has the focus; the dialog is closed (cancel) if the answer
-// left it open. Gives up after a few seconds, leaving `ran` false.
+// Runs `answer` inside the modal dialog once it is open and active; the
+// dialog is closed (rejected) if the answer left it open. Gives up after a
+// few seconds, leaving `ran` false.
 class DialogAnswer
 {
 public:
-    DialogAnswer(TFrEdit &editor, std::function<void(QWidget *focus)> answer)
+    explicit DialogAnswer(std::function<void(QDialog *dialog)> answer)
     {
         m_poll.setInterval(10);
-        QObject::connect(&m_poll, &QTimer::timeout, &editor, [this, &editor, answer] {
+        QObject::connect(&m_poll, &QTimer::timeout, [this, answer] {
             if (++m_polls > 500)
                 m_poll.stop();
-            if (QApplication::activeModalWidget() != &editor || !editor.isActiveWindow())
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isActiveWindow())
                 return;
             m_poll.stop();
             ran = true;
-            answer(editor.focusWidget());
-            if (editor.isVisible())
-                editor.reject();
+            answer(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
         });
         m_poll.start();
+    }
+    // The editing dialog, answered in the field that has the focus.
+    DialogAnswer(TFrEdit &, std::function<void(QWidget *focus)> answer)
+        : DialogAnswer([answer](QDialog *dialog) { answer(dialog->focusWidget()); })
+    {
     }
     bool ran = false;
 
@@ -332,18 +343,20 @@ private Q_SLOTS:
                                                              "陳五\tC\t200\t1\n"
                                                              "林六\t靠窗\n"
                                                              "%1\t1\t1\t1\n"
-                                                             "趙七\t\t\t\n")
+                                                             "趙七\t\t\t\n"
+                                                             "\"周\n八\"\t\t1\t2\n")
                                                   .arg(QString(2048, u'長')));
         session.key(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(session.lines(1), (QStringList{QStringLiteral("王大同"), QStringLiteral("A區3排12號")}));
         QCOMPARE(session.lines(2), (QStringList{QStringLiteral("李四"), QStringLiteral("B區3排12號")}));
         QCOMPARE(session.lines(3), (QStringList{QStringLiteral("趙七"), QStringLiteral("0號")}));
-        QCOMPARE(session.grid()->currentCell(), 4);
+        QCOMPARE(session.lines(4), (QStringList{QStringLiteral("周 八"), QStringLiteral("1排2號")}));
+        QCOMPARE(session.grid()->currentCell(), 5);
         QCOMPARE(session.messages.shown.size(), 1);
-        QCOMPARE(session.messages.shown[0].text, QStringLiteral("下列 3 行未貼上：\n"
-                                                                "第 4 行：排「200」不是 0 到 100 的整數\n"
-                                                                "第 5 行：無法辨識座位「靠窗」\n"
-                                                                "第 6 行：內容超過 2047 字"));
+        QCOMPARE(session.messages.shown[0].text, QStringLiteral("下列 3 列未貼上：\n"
+                                                                "第 4 列：排「200」不是 0 到 100 的整數\n"
+                                                                "第 5 列：無法辨識座位「靠窗」\n"
+                                                                "第 6 列：內容超過 2047 字"));
     }
 
     void seatFollowsThePreviousCellAndCtrlDCopiesItsField()
@@ -434,6 +447,55 @@ private Q_SLOTS:
         QVERIFY(!session.window.hasUnsavedChanges());
     }
 
+    void importFillsCellsAsAPasteDoes_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("UTF-8") << "名單.csv";
+        QTest::newRow("UTF-8 BOM") << "名單bom.csv";
+        QTest::newRow("Big5") << "名單big5.csv";
+        QTest::newRow("xlsx") << "名單.xlsx";
+    }
+
+    void importFillsCellsAsAPasteDoes()
+    {
+        QFETCH(QString, file);
+        Session session(2);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        const QString csv = QStringLiteral("姓名,生辰,地址\r\n"
+                                           "許功蓋,甲子年,\"台北市中山區, 三樓\"\r\n"
+                                           "\"王\"\"小明\"\"\",乙丑年,\"高雄市\r\n前鎮區\"\r\n"
+                                           "陳美玲,,台南市\r\n");
+        const QList<ListRow> cells{{1, {QStringLiteral("姓名"), QStringLiteral("生辰"), QStringLiteral("地址")}},
+                                   {2, {QStringLiteral("許功蓋"), QStringLiteral("甲子年"), QStringLiteral("台北市中山區, 三樓")}},
+                                   {3, {QStringLiteral("王\"小明\""), QStringLiteral("乙丑年"), QStringLiteral("高雄市\n前鎮區")}},
+                                   {4, {QStringLiteral("陳美玲"), QString(), QStringLiteral("台南市")}}};
+        session.dir.write(QStringLiteral("名單.csv"), csv.toUtf8());
+        session.dir.write(QStringLiteral("名單bom.csv"), "\xEF\xBB\xBF" + csv.toUtf8());
+        QStringEncoder big5("CP950");
+        session.dir.write(QStringLiteral("名單big5.csv"), big5.encode(csv));
+        QVERIFY(XlsxFixture::writeWorkbook(session.dir.path(QStringLiteral("名單.xlsx")), cells));
+        FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &request) {
+            return request.opening ? session.dir.path(file) : QString();
+        });
+        DialogAnswer mapping([](QDialog *dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("匯入名單"));
+            dialog->findChild<QCheckBox *>(QStringLiteral("chkHeader"))->click();
+            dialog->findChild<QPushButton *>(QStringLiteral("btnok"))->click();
+        });
+        session.key(Qt::Key_O, Qt::ControlModifier);
+        QTRY_VERIFY(mapping.ran);
+        FileDialogs::setAnswerer({});
+
+        QCOMPARE(session.lines(1), (QStringList{QStringLiteral("許功蓋"), QStringLiteral("甲子年"), QStringLiteral("台北市中山區, 三樓")}));
+        QCOMPARE(session.lines(2), (QStringList{QStringLiteral("王\"小明\""), QStringLiteral("乙丑年"), QStringLiteral("高雄市 前鎮區")}));
+        QCOMPARE(session.lines(3), (QStringList{QStringLiteral("陳美玲"), QStringLiteral("台南市")}));
+        QCOMPARE(session.name(4), QString());
+        QCOMPARE(session.messages.shown.size(), 1);
+        QCOMPARE(session.messages.shown[0].text, QStringLiteral("已匯入 3 筆，第 1 頁到第 1 頁"));
+        session.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(session.name(1), QString());
+    }
+
     void barButtonsHaveTheirKeysInTheirTips_data()
     {
         QTest::addColumn<QString>("button");
@@ -442,6 +504,7 @@ private Q_SLOTS:
         QTest::newRow("預覽列印") << "btn1" << "預覽列印 (Ctrl+P)\n按右鍵設定上、左邊界";
         QTest::newRow("結束") << "btn2" << "結束 (Ctrl+Q)";
         QTest::newRow("技術支援") << "btn3" << "技術支援 (F1)";
+        QTest::newRow("匯入名單") << "btnImport" << "匯入名單 (Ctrl+O)";
     }
 
     void barButtonsHaveTheirKeysInTheirTips()
