@@ -18,11 +18,13 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QProgressDialog>
 #include <QUndoStack>
 
 namespace {
 
 constexpr int ReportedRows = 20;
+constexpr int ProgressDelayMs = 300;
 
 QString skippedReport(const QList<LabelFill::Skipped> &skipped, const QString &action)
 {
@@ -191,19 +193,33 @@ void TFrMarowin::btnImportClick()
 bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
 {
     pushCellEdit(plan.onPage(m_page), action);
+    const int first = m_page;
     const int last = plan.lastPage();
-    if (last != m_page) {
+    if (last != first) {
         // Full pages are saved as a page turn saves them; the last one stays
         // shown, its part undoable.
         if (!savedata())
             return false;
-        for (int page = m_page + 1; page < last; ++page) {
+        // Each page is synced to disk: a long list takes a while.
+        QProgressDialog progress(QStringLiteral("正在寫入標籤頁…"), QStringLiteral("取消"), first, last, this);
+        progress.setWindowTitle(QStringLiteral("岑禾"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(ProgressDelayMs);
+        for (int page = first + 1; page < last; ++page) {
+            progress.setValue(page);
+            if (progress.wasCanceled()) {
+                setPage(page - 1);
+                readdata();
+                UserMessages::inform(this, QStringLiteral("已停止：第 %1 頁到第 %2 頁已寫入").arg(first).arg(page - 1));
+                return false;
+            }
             const QString path = SheetPage::pageFileName(FModeName, page);
             if (const IniWriteResult failure = LabelFill::writeIntoPageFile(path, plan.onPage(page))) {
                 showWriteError(*failure);
                 return false;
             }
         }
+        progress.setValue(last);
         setPage(last);
         readdata();
         pushCellEdit(plan.onPage(last), action);
