@@ -2,11 +2,11 @@
 // CSV read, the rows taken as the dialog maps them, and the fill, which
 // saves 71 full pages and leaves the 72nd shown. Each run starts in a fresh
 // folder so every run writes the same pages.
+#include "bench/widgetbenchmain.h"
 #include "lists/listfile.h"
 #include "mainwindow/listimportdialog.h"
 #include "mainwindow/tfrmarowin.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -67,10 +67,5 @@ BENCHMARK(BM_Import5000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

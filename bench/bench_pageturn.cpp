@@ -1,11 +1,11 @@
 // One page turn of the main window on full pages: save, load and the grid
 // repainted. Holding the page button repeats every 100 ms, so a turn must
 // stay far below that.
+#include "bench/widgetbenchmain.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -50,10 +50,5 @@ BENCHMARK(BM_PageTurn)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -15,22 +15,28 @@ Answerer &answerer()
     return instance;
 }
 
-QString runSaveDialog(QWidget *parent, const SaveRequest &request)
+// Qt's widget dialog rather than the desktop's keeps every label Chinese.
+QString runDialog(QFileDialog &dialog, const QString &lookIn, const QString &fileType, const QString &accept)
 {
-    QFileDialog dialog(parent, request.caption, request.suggestedPath, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // Replacing is asked below, in the program's own words; Qt's widget
-    // dialog rather than the desktop's keeps every label Chinese.
-    dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
-    dialog.setDefaultSuffix(QFileInfo(request.suggestedPath).suffix());
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("儲存於："));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::LookIn, lookIn);
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("檔案名稱："));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("存檔類型："));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("存檔"));
+    dialog.setLabelText(QFileDialog::FileType, fileType);
+    dialog.setLabelText(QFileDialog::Accept, accept);
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString runSaveDialog(QWidget *parent, const SaveRequest &request)
+{
+    QFileDialog dialog(parent, request.caption, request.suggestedPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Replacing is asked below, in the program's own words.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QFileInfo(request.suggestedPath).suffix());
+    return runDialog(dialog, QStringLiteral("儲存於："), QStringLiteral("存檔類型："), QStringLiteral("存檔"));
 }
 
 QString runOpenDialog(QWidget *parent, const SaveRequest &request)
@@ -38,15 +44,7 @@ QString runOpenDialog(QWidget *parent, const SaveRequest &request)
     QFileDialog dialog(parent, request.caption, request.suggestedPath, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOptions(QFileDialog::DontUseNativeDialog);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("查詢："));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("檔案名稱："));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("檔案類型："));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("開啟"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return runDialog(dialog, QStringLiteral("查詢："), QStringLiteral("檔案類型："), QStringLiteral("開啟"));
 }
 
 QString askPath(QWidget *parent, const SaveRequest &request)
