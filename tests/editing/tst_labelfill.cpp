@@ -41,7 +41,7 @@ private Q_SLOTS:
         QTest::newRow("number only") << 3 << QStringList{QStringLiteral("王"), QStringLiteral("5號")}
                                      << seat(QStringLiteral("王"), QString(), QString(), QStringLiteral("5"));
         QTest::newRow("extra columns ignored") << 1 << QStringList{QStringLiteral("王"), QStringLiteral("0912")}
-                                               << LabelFields{QStringLiteral("王")};
+                                               << seat(QStringLiteral("王"), QString(), QString(), QString());
     }
 
     void valuesAreCleanedAndRead()
