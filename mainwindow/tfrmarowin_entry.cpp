@@ -160,7 +160,8 @@ std::optional<LabelFill::Plan> TFrMarowin::fillRows(const QList<LabelFill::Row> 
                                     : SheetPage::readPage(SheetPage::pageFileName(FModeName, page));
           });
     if (plan.overwritten > 0
-        && !UserMessages::askYesNo(this, QStringLiteral("將覆蓋 %1 個已有資料的標籤，是否繼續?").arg(plan.overwritten)))
+        && UserMessages::askYesNo(this, QStringLiteral("將覆蓋 %1 個已有資料的標籤，是否繼續?").arg(plan.overwritten))
+               != UserMessages::Answer::Yes)
         return std::nullopt;
     const bool whole = plan.placed.isEmpty() || applyFill(plan, action);
     if (!plan.skipped.isEmpty())

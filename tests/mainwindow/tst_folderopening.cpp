@@ -6,7 +6,7 @@
 #include "mainwindow/tfrmarowin.h"
 #include "sheet/folderlock.h"
 #include "tests/mainwindow/celledit.h"
-#include "tests/mainwindow/messagelog.h"
+#include "tests/common/messagelog.h"
 #include "tests/mainwindow/smalldisk.h"
 #include "tests/mainwindow/workdir.h"
 

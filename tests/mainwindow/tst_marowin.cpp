@@ -7,7 +7,7 @@
 #include "editing/tfredit.h"
 #include "mainwindow/tfrmarowin.h"
 #include "frontend/usermessages.h"
-#include "tests/mainwindow/messagelog.h"
+#include "tests/common/messagelog.h"
 #include "tests/mainwindow/workdir.h"
 
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 #include "tests/mainwindow/celledit.h"
-#include "tests/mainwindow/messagelog.h"
+#include "tests/common/messagelog.h"
 #include "tests/mainwindow/workdir.h"
 
 #include <QCoreApplication>
