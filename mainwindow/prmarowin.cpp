@@ -35,6 +35,9 @@ int PrMarowin(int argc, char *argv[])
 
     // Created in this order and kept for the whole run.
     TFrMarowin FrMarowin;
+    // Mapped before the other windows are built, so it appears sooner; the
+    // first activation, which shows the splash, waits for the event loop.
+    FrMarowin.show();
     // Children of the main window, so that closing it ends the program.
     auto *FrWelcome = new TFrWelcome(&FrMarowin);
     auto *FrSupport = new TFrSupport(&FrMarowin);
@@ -42,6 +45,5 @@ int PrMarowin(int argc, char *argv[])
     FrMarowin.setSplash(FrWelcome);
     FrMarowin.setSupport(FrSupport);
     FrMarowin.setEditor(FrEdit);
-    FrMarowin.show();
     return app.exec();
 }
