@@ -59,7 +59,10 @@ def main():
                 results[name].append(one_start(program, folder))
                 shutil.rmtree(folder)
     finally:
-        server.kill()
+        # Terminated, not killed: a killed server leaves its lock file,
+        # and the next run on this display would find no server.
+        server.terminate()
+        server.wait()
     medians = {}
     for name, samples in results.items():
         ms = statistics.median(s[0] for s in samples)

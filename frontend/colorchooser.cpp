@@ -12,13 +12,11 @@
 ColorChooser::ColorChooser(QWidget *parent)
     : QAbstractButton(parent)
     , m_value(WinColor::None)
-    , m_palette(new ColorPalettePopup(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     setToolTip(describe());
     connect(this, &QAbstractButton::clicked, this, &ColorChooser::openPalette);
-    connect(m_palette, &ColorPalettePopup::picked, this, &ColorChooser::pick);
 }
 
 void ColorChooser::setValue(int value)
@@ -63,6 +61,12 @@ void ColorChooser::keyPressEvent(QKeyEvent *event)
 
 void ColorChooser::openPalette()
 {
+    // Built on first use: a window shows several choosers, and the swatch
+    // icons cost start-up time that most never open.
+    if (!m_palette) {
+        m_palette = new ColorPalettePopup(this);
+        connect(m_palette, &ColorPalettePopup::picked, this, &ColorChooser::pick);
+    }
     m_palette->popUp(this, m_value);
 }
 

@@ -36,5 +36,5 @@ private:
     QString describe() const;
 
     int m_value;
-    ColorPalettePopup *m_palette;
+    ColorPalettePopup *m_palette = nullptr;
 };

@@ -36,6 +36,9 @@ int PrMarowin(int argc, char *argv[])
     TFrMarowin FrMarowin;
     if (access == FolderAccess::ReadOnly)
         FrMarowin.setReadOnly();
+    // Mapped before the other windows are built, so it appears sooner; the
+    // first activation, which shows the splash, waits for the event loop.
+    FrMarowin.show();
     // Children of the main window, so that closing it ends the program.
     auto *FrWelcome = new TFrWelcome(&FrMarowin);
     auto *FrSupport = new TFrSupport(&FrMarowin);
@@ -43,6 +46,5 @@ int PrMarowin(int argc, char *argv[])
     FrMarowin.setSplash(FrWelcome);
     FrMarowin.setSupport(FrSupport);
     FrMarowin.setEditor(FrEdit);
-    FrMarowin.show();
     return app.exec();
 }

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -113,7 +114,9 @@ void TFrMarowin::buildLeftColumn(QWidget *column)
     for (int kind = FirstKind; kind <= LastKind; ++kind) {
         auto *thumbnail = new KindThumbnail(kind, thumbnails);
         thumbnail->move(38, tops[kind - FirstKind]);
-        thumbnail->setPicture(KindThumbnails::picture(kind));
+        // Drawn once the window is up: composing the samples loads the Kai
+        // face, which the first paint of the window does not need.
+        QTimer::singleShot(0, thumbnail, [thumbnail, kind] { thumbnail->setPicture(KindThumbnails::picture(kind)); });
         thumbnail->setToolTip(QStringLiteral("%1標籤").arg(labelKind(kind)->stemText()));
         connect(thumbnail, &KindThumbnail::clicked, this, [this, kind] { imgClick(kind); });
         m_thumbnails[kind - FirstKind] = thumbnail;
