@@ -29,7 +29,7 @@ PageRead readPageReporting(const QString &path)
     return read;
 }
 
-IniWriteResult writePage(const QString &path, const Cells &cells)
+IniWriteResult writePage(const QString &path, const Cells &cells, QString *damagedCopy)
 {
     IniDocument doc = IniDocument::load(path);
     for (int cell = 1; cell <= CellCount; ++cell) {
@@ -37,7 +37,10 @@ IniWriteResult writePage(const QString &path, const Cells &cells)
         for (int line = 0; line < StoredLines; ++line)
             doc.setValue(section, QString::number(line), lineOf(cells[cell - 1], line));
     }
-    return doc.save();
+    IniWriteResult result = doc.save();
+    if (damagedCopy)
+        *damagedCopy = doc.damagedCopyPath();
+    return result;
 }
 
 } // namespace SheetPage

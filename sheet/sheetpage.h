@@ -38,7 +38,8 @@ PageRead readPageReporting(const QString &path);
 inline Cells readPage(const QString &path) { return readPageReporting(path).cells; }
 
 // Writes 70 x 4 values in one save. A cell's lines past the fourth are not
-// stored. On failure the file is left as it was.
-[[nodiscard]] IniWriteResult writePage(const QString &path, const Cells &cells);
+// stored. On failure the file is left as it was. When the file was damaged
+// and this save kept a copy of it, `damagedCopy` gets the copy's path.
+[[nodiscard]] IniWriteResult writePage(const QString &path, const Cells &cells, QString *damagedCopy = nullptr);
 
 } // namespace SheetPage

@@ -61,6 +61,16 @@ private Q_SLOTS:
             << QByteArray("[a]\nx=1") << "a" << "k" << "v" << QByteArray("[a]\nx=1\nk=v\n");
         QTest::newRow("crlf kept") << QByteArray("[a]\r\nx=1\r\n") << "a" << "k" << "v"
                                    << QByteArray("[a]\r\nx=1\r\nk=v\r\n");
+        QTest::newRow("cr-only file, in place")
+            << QByteArray("[a]\rk=1\rj=2\r") << "a" << "k" << "3" << QByteArray("[a]\rk=3\rj=2\r");
+        QTest::newRow("cr-only file, new key")
+            << QByteArray("[a]\rk=1\r") << "a" << "j" << "2" << QByteArray("[a]\rk=1\rj=2\r");
+        QTest::newRow("stray cr kept, new line takes the dominant end")
+            << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1" << "2" << "c"
+            << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n2=c\r\n");
+        QTest::newRow("mixed ends, new section takes the dominant end")
+            << QByteArray("[a]\nx=1\r\ny=2\r\n") << "b" << "k" << "v"
+            << QByteArray("[a]\nx=1\r\ny=2\r\n[b]\r\nk=v\r\n");
         QTest::newRow("first duplicate rewritten")
             << QByteArray("[a]\nk=1\nk=2\n[A]\nk=3\n") << "a" << "k" << "9" << QByteArray("[a]\nk=9\nk=2\n[A]\nk=3\n");
         QTest::newRow("leading blank kept by quoting")
