@@ -5,7 +5,7 @@
 
 namespace {
 
-const char *legacyCodecName()
+const char *findLegacyCodec()
 {
     // Microsoft's own table first: it is what the predecessor wrote.
     for (const char *name : {"windows-950", "CP950", "Big5"}) {
@@ -13,6 +13,12 @@ const char *legacyCodecName()
             return name;
     }
     return nullptr;
+}
+
+const char *legacyCodecName()
+{
+    static const char *const name = findLegacyCodec();
+    return name;
 }
 
 bool startsWith(const QByteArray &bytes, std::initializer_list<unsigned char> prefix)
