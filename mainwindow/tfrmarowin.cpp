@@ -15,6 +15,7 @@
 #include "editing/tfredit.h"
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
+#include "frontend/damagedfilenotice.h"
 #include "frontend/usermessages.h"
 
 #include <QCloseEvent>
@@ -82,7 +83,10 @@ void TFrMarowin::showFileProblem(const QString &what, const QString &path, const
 
 bool TFrMarowin::savedata()
 {
-    if (const IniWriteResult failure = SheetPage::writePage(pageFilePath(), pnlgrid->contents())) {
+    QString damagedCopy;
+    const IniWriteResult failure = SheetPage::writePage(pageFilePath(), pnlgrid->contents(), &damagedCopy);
+    tellDamagedFileKept(this, pageFilePath(), damagedCopy);
+    if (failure) {
         showWriteError(*failure);
         return false;
     }
