@@ -132,6 +132,23 @@ private Q_SLOTS:
         }
     }
 
+    // 歐陽娜 at 36 pt breaks into 歐陽 and 娜, lines of unequal width: only
+    // here does centring each line differ from centring the block (by half
+    // a character).
+    void unequalWrappedLinesAreCentredEach()
+    {
+        const ComposedPage page = composeFirstPage(LabelFixtures::prepared(1, 2, 5, 36), corners("歐陽娜"));
+        const QImage image = render(page, 96);
+        const QRect area(21, 10, 138, 73);
+        const QRect upper = inkBounds(image, QRect(0, 0, 200, 45));
+        const QRect lower = inkBounds(image, QRect(0, 45, 200, 100));
+        QVERIFY(upper.width() > 70 && lower.width() > 30 && lower.width() < 50);
+        for (const QRect &line : {upper, lower}) {
+            QVERIFY2(std::abs(line.center().x() - area.center().x()) <= 2,
+                     qPrintable(QStringLiteral("line from %1 to %2").arg(line.left()).arg(line.right())));
+        }
+    }
+
     // Four lines at 72 pt are far taller than the box: the block is centred
     // on the text area and cut at its edges.
     void tallTextIsClippedToItsArea()
