@@ -10,7 +10,8 @@ namespace {
 
 // The mode bits only: the "user" bit tells what this process may do, and an
 // administrator may write anything.
-constexpr QFileDevice::Permissions AnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+constexpr QFileDevice::Permissions AnyWrite =
+    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 // A file whose write bits are all off is read-only for us even when the
 // system would let an administrator write it, as on Windows.
@@ -21,7 +22,8 @@ bool readOnly(const QFileInfo &info)
 
 QString writeFailure(const QFileDevice &file)
 {
-    return file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("磁碟空間不足或無法寫入");
+    return file.error() != QFileDevice::NoError ? file.errorString()
+                                                : QStringLiteral("磁碟空間不足或無法寫入");
 }
 
 class FileStore : public IniStore

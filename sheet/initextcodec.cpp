@@ -42,7 +42,8 @@ struct ByteLine {
 // Code units of `width` bytes (1, or 2 for UTF-16): a CR, an LF or a CRLF
 // ends a line. CR and LF never occur inside a multi-byte character of
 // UTF-8 or Big5, so the split needs no decoding.
-std::vector<ByteLine> splitLines(const QByteArray &bytes, qsizetype start, int width, bool bigEndian)
+std::vector<ByteLine> splitLines(const QByteArray &bytes, qsizetype start, int width,
+                                 bool bigEndian)
 {
     static const QString crlf = QStringLiteral("\r\n");
     static const QString lf = QStringLiteral("\n");
@@ -77,11 +78,11 @@ class LineDecoder
 {
 public:
     explicit LineDecoder(IniEncoding encoding)
-        : m_encoding(encoding),
-          m_decoder(encoding == IniEncoding::LegacyBig5 ? QStringDecoder(legacyCodecName(), QStringConverter::Flag::Stateless)
-                                                        : QStringDecoder(converterFor(encoding), QStringConverter::Flag::Stateless))
-    {
-    }
+        : m_encoding(encoding)
+        , m_decoder(encoding == IniEncoding::LegacyBig5
+                        ? QStringDecoder(legacyCodecName(), QStringConverter::Flag::Stateless)
+                        : QStringDecoder(converterFor(encoding), QStringConverter::Flag::Stateless))
+    { }
 
     // The text, and how many characters replace damaged bytes.
     QString decode(QByteArrayView bytes, qsizetype &damage)
@@ -105,7 +106,10 @@ public:
     }
 
 private:
-    bool isUtf16() const { return m_encoding == IniEncoding::Utf16LE || m_encoding == IniEncoding::Utf16BE; }
+    bool isUtf16() const
+    {
+        return m_encoding == IniEncoding::Utf16LE || m_encoding == IniEncoding::Utf16BE;
+    }
 
     static QStringConverter::Encoding converterFor(IniEncoding encoding)
     {
@@ -146,8 +150,8 @@ private:
 };
 
 // Decodes every line; returns the number of damaged characters.
-qsizetype decodeLines(const QByteArray &bytes, const std::vector<ByteLine> &split, IniEncoding encoding,
-                      std::vector<DecodedIniLine> &lines)
+qsizetype decodeLines(const QByteArray &bytes, const std::vector<ByteLine> &split,
+                      IniEncoding encoding, std::vector<DecodedIniLine> &lines)
 {
     LineDecoder decoder(encoding);
     qsizetype damage = 0;
@@ -155,7 +159,8 @@ qsizetype decodeLines(const QByteArray &bytes, const std::vector<ByteLine> &spli
     lines.reserve(split.size());
     for (const ByteLine &line : split) {
         qsizetype lineDamage = 0;
-        QString text = decoder.decode(QByteArrayView(bytes).sliced(line.begin, line.size), lineDamage);
+        QString text =
+            decoder.decode(QByteArrayView(bytes).sliced(line.begin, line.size), lineDamage);
         lines.push_back({std::move(text), line.eol, line.begin, line.size, lineDamage > 0});
         damage += lineDamage;
     }
@@ -169,7 +174,9 @@ DecodedIniText decodeIniBytes(const QByteArray &bytes)
     DecodedIniText result;
     const auto decodeAs = [&](IniEncoding encoding, qsizetype start, int width, bool bigEndian) {
         result.encoding = encoding;
-        result.damaged = decodeLines(bytes, splitLines(bytes, start, width, bigEndian), encoding, result.lines) > 0;
+        result.damaged =
+            decodeLines(bytes, splitLines(bytes, start, width, bigEndian), encoding, result.lines)
+            > 0;
         return result;
     };
     if (startsWith(bytes, {0xEF, 0xBB, 0xBF}))
@@ -213,13 +220,12 @@ QByteArray byteOrderMark(IniEncoding encoding)
 }
 
 IniLineEncoder::IniLineEncoder(IniEncoding encoding)
-    : m_encoding(encoding),
-      m_encoder(encoding == IniEncoding::LegacyBig5 ? QStringEncoder(legacyCodecName())
-                : encoding == IniEncoding::Utf16LE  ? QStringEncoder(QStringConverter::Utf16LE)
-                : encoding == IniEncoding::Utf16BE  ? QStringEncoder(QStringConverter::Utf16BE)
-                                                    : QStringEncoder(QStringConverter::Utf8))
-{
-}
+    : m_encoding(encoding)
+    , m_encoder(encoding == IniEncoding::LegacyBig5    ? QStringEncoder(legacyCodecName())
+                    : encoding == IniEncoding::Utf16LE ? QStringEncoder(QStringConverter::Utf16LE)
+                    : encoding == IniEncoding::Utf16BE ? QStringEncoder(QStringConverter::Utf16BE)
+                                                       : QStringEncoder(QStringConverter::Utf8))
+{ }
 
 QByteArray IniLineEncoder::encode(const QString &text)
 {

@@ -10,21 +10,21 @@
 // create are UTF-8 without BOM; files copied from the Windows predecessor
 // may be UTF-16 with a BOM or the Traditional Chinese code page (Big5/CP950).
 enum class IniEncoding {
-    Utf8,        // no BOM
+    Utf8, // no BOM
     Utf8Bom,
-    Utf16LE,     // with BOM
-    Utf16BE,     // with BOM
-    LegacyBig5,  // CP950, no BOM
+    Utf16LE, // with BOM
+    Utf16BE, // with BOM
+    LegacyBig5, // CP950, no BOM
 };
 
 // One line as the Windows profile functions see it: a line ends at LF, at
 // CRLF, or at a CR on its own.
 struct DecodedIniLine {
     QString text;
-    QString eol;               // "\r\n", "\n", "\r", or "" for a last line without one
-    qsizetype byteBegin = 0;   // where the line's text lies in the file's bytes
-    qsizetype byteSize = 0;    // without the line end
-    bool damaged = false;      // some of its bytes were replaced by U+FFFD
+    QString eol; // "\r\n", "\n", "\r", or "" for a last line without one
+    qsizetype byteBegin = 0; // where the line's text lies in the file's bytes
+    qsizetype byteSize = 0; // without the line end
+    bool damaged = false; // some of its bytes were replaced by U+FFFD
 };
 
 struct DecodedIniText {

@@ -15,5 +15,4 @@ int fdatasync(int)
     errno = EIO;
     return -1;
 }
-
 }

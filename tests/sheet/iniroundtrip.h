@@ -34,7 +34,9 @@ inline Values allValues(const IniDocument &doc)
 // name.
 inline bool writable(const QString &section, const QString &key, const QString &value)
 {
-    const auto breaks = [](const QString &text) { return text.contains(u'\n') || text.contains(u'\r'); };
+    const auto breaks = [](const QString &text) {
+        return text.contains(u'\n') || text.contains(u'\r');
+    };
     return !key.trimmed().isEmpty() && !breaks(section) && !breaks(key) && !breaks(value);
 }
 
@@ -43,7 +45,7 @@ class MemoryStore : public IniStore
 {
 public:
     QHash<QString, QByteArray> files;
-    QStringList log;  // "copy <name>" and "replace <path>", in order
+    QStringList log; // "copy <name>" and "replace <path>", in order
 
     QString refusal(const QString &) const override { return {}; }
 
@@ -67,7 +69,8 @@ public:
     }
 };
 
-inline QString describe(const QPair<QString, QString> &key, const QString &expected, const QString &actual)
+inline QString describe(const QPair<QString, QString> &key, const QString &expected,
+                        const QString &actual)
 {
     return QStringLiteral("[%1] %2: '%3' became '%4'").arg(key.first, key.second, expected, actual);
 }
@@ -76,7 +79,9 @@ inline QString describe(const QPair<QString, QString> &key, const QString &expec
 // section name, key or value.
 inline bool intact(Values::const_iterator entry)
 {
-    const auto clean = [](const QString &text) { return !text.contains(QChar::ReplacementCharacter); };
+    const auto clean = [](const QString &text) {
+        return !text.contains(QChar::ReplacementCharacter);
+    };
     return clean(entry.key().first) && clean(entry.key().second) && clean(entry.value());
 }
 
@@ -90,9 +95,15 @@ inline QPair<QString, QString> folded(const QPair<QString, QString> &key)
 // quotes that need quoting, an equals sign, empty, and the longest value.
 inline const std::array<QString, 9> &newValues()
 {
-    static const std::array<QString, 9> values = {
-        QStringLiteral("許功蓋"), QStringLiteral("聽"), QStringLiteral("王堃"), QStringLiteral(" 陳 "), QStringLiteral("'q'"),
-        QStringLiteral("a=b"), QString(), QStringLiteral("ť"), QString(IniDocument::MaxValueLength, u'長')};
+    static const std::array<QString, 9> values = {QStringLiteral("許功蓋"),
+                                                  QStringLiteral("聽"),
+                                                  QStringLiteral("王堃"),
+                                                  QStringLiteral(" 陳 "),
+                                                  QStringLiteral("'q'"),
+                                                  QStringLiteral("a=b"),
+                                                  QString(),
+                                                  QStringLiteral("ť"),
+                                                  QString(IniDocument::MaxValueLength, u'長')};
     return values;
 }
 
@@ -105,7 +116,7 @@ inline QString check(const QByteArray &bytes, unsigned seed = 0)
     store.files.insert(path, bytes);
     IniDocument doc = IniDocument::fromBytes(path, bytes);
     if (!doc.readProblem().isEmpty())
-        return {};  // refused: never written
+        return {}; // refused: never written
     const bool damaged = doc.isDamaged();
     const Values before = allValues(doc);
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
@@ -117,7 +128,8 @@ inline QString check(const QByteArray &bytes, unsigned seed = 0)
     const QByteArray saved = store.files.value(path);
     if (damaged) {
         const QString copy = doc.damagedCopyPath();
-        if (copy.isEmpty() || store.log.value(0) != QStringLiteral("copy ") + copy || store.files.value(copy) != bytes)
+        if (copy.isEmpty() || store.log.value(0) != QStringLiteral("copy ") + copy
+            || store.files.value(copy) != bytes)
             return QStringLiteral("damaged file written without its copy: ") + store.log.join(u',');
     } else if (store.log.size() != 1 || saved != bytes) {
         return QStringLiteral("clean file changed by writing its own values back");
@@ -135,9 +147,12 @@ inline QString check(const QByteArray &bytes, unsigned seed = 0)
     // New values into an existing section and a new one.
     Values added;
     const QStringList sections = reread.sectionNames();
-    const QString existing = sections.isEmpty() ? QStringLiteral("1") : sections[seed % sections.size()];
-    added.insert({existing, QStringLiteral("k%1").arg(seed % 7)}, newValues()[seed % newValues().size()]);
-    added.insert({QStringLiteral("新%1").arg(seed % 3), QStringLiteral("0")}, newValues()[(seed / 9) % newValues().size()]);
+    const QString existing =
+        sections.isEmpty() ? QStringLiteral("1") : sections[seed % sections.size()];
+    added.insert({existing, QStringLiteral("k%1").arg(seed % 7)},
+                 newValues()[seed % newValues().size()]);
+    added.insert({QStringLiteral("新%1").arg(seed % 3), QStringLiteral("0")},
+                 newValues()[(seed / 9) % newValues().size()]);
     for (auto it = added.cbegin(); it != added.cend(); ++it) {
         if (!writable(it.key().first, it.key().second, it.value()))
             continue;
@@ -147,14 +162,16 @@ inline QString check(const QByteArray &bytes, unsigned seed = 0)
     }
     const Values last = allValues(IniDocument::fromBytes(path, store.files.value(path)));
     for (auto it = added.cbegin(); it != added.cend(); ++it) {
-        if (writable(it.key().first, it.key().second, it.value()) && last.value(it.key()) != it.value())
+        if (writable(it.key().first, it.key().second, it.value())
+            && last.value(it.key()) != it.value())
             return describe(it.key(), it.value(), last.value(it.key()));
     }
     QSet<QPair<QString, QString>> overwritten;
     for (auto it = added.cbegin(); it != added.cend(); ++it)
         overwritten.insert(folded(it.key()));
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
-        if (intact(it) && !overwritten.contains(folded(it.key())) && last.value(it.key()) != it.value())
+        if (intact(it) && !overwritten.contains(folded(it.key()))
+            && last.value(it.key()) != it.value())
             return describe(it.key(), it.value(), last.value(it.key()));
     }
     return {};

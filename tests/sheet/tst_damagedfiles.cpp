@@ -18,8 +18,9 @@ namespace {
 
 QString nameOf(int cell)
 {
-    static const QStringList names = {QStringLiteral("陳美玲"), QStringLiteral("林志明"), QStringLiteral("許功蓋"),
-                                      QStringLiteral("張雅婷"), QStringLiteral("王小明")};
+    static const QStringList names = {QStringLiteral("陳美玲"), QStringLiteral("林志明"),
+                                      QStringLiteral("許功蓋"), QStringLiteral("張雅婷"),
+                                      QStringLiteral("王小明")};
     return names[cell % names.size()] + QString::number(cell);
 }
 
@@ -43,20 +44,21 @@ QByteArray big5(const QString &text)
 
 QByteArray utf16(const QString &text)
 {
-    return QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    return QByteArray("\xFF\xFE")
+        + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
 }
 
 QByteArray cutBig5Page()
 {
     const QByteArray bytes = big5(pageText() + QStringLiteral("[71]\r\n0=林"));
-    return bytes.left(bytes.size() - 1);  // ends inside 林
+    return bytes.left(bytes.size() - 1); // ends inside 林
 }
 
 QByteArray strayByteBig5Page()
 {
     QByteArray bytes = big5(pageText());
     const QByteArray line = big5(QStringLiteral("0=%1\r\n").arg(nameOf(70)));
-    bytes.insert(bytes.indexOf(line) + line.size() - 2, '\xA4');  // Big5 has no character A4 0D
+    bytes.insert(bytes.indexOf(line) + line.size() - 2, '\xA4'); // Big5 has no character A4 0D
     return bytes;
 }
 
@@ -68,7 +70,8 @@ QByteArray oddUtf16Page()
 QStringList copiesOf(const QString &path)
 {
     const QFileInfo file(path);
-    return file.dir().entryList({file.fileName() + QStringLiteral(".損毀備份-*")}, QDir::Files, QDir::Name);
+    return file.dir().entryList({file.fileName() + QStringLiteral(".損毀備份-*")}, QDir::Files,
+                                QDir::Name);
 }
 
 } // namespace
@@ -86,7 +89,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<IniEncoding>("encoding");
-        QTest::newRow("big5 cut inside its last character") << cutBig5Page() << IniEncoding::LegacyBig5;
+        QTest::newRow("big5 cut inside its last character")
+            << cutBig5Page() << IniEncoding::LegacyBig5;
         QTest::newRow("big5 with a stray byte") << strayByteBig5Page() << IniEncoding::LegacyBig5;
         QTest::newRow("utf-16 with an odd byte count") << oddUtf16Page() << IniEncoding::Utf16LE;
     }
@@ -146,7 +150,9 @@ private Q_SLOTS:
         // Whatever minute the save falls in, a copy by that name exists.
         const QDateTime now = QDateTime::currentDateTime();
         for (int minute = 0; minute < 3; ++minute)
-            writeAll(path + now.addSecs(60 * minute).toString(QStringLiteral(".損毀備份-yyyyMMdd-HHmm")), "older copy");
+            writeAll(
+                path + now.addSecs(60 * minute).toString(QStringLiteral(".損毀備份-yyyyMMdd-HHmm")),
+                "older copy");
         QString copy;
         QVERIFY(!SheetPage::writePage(path, SheetPage::readPage(path), &copy));
         QCOMPARE(readAll(copy), cutBig5Page());
@@ -160,9 +166,11 @@ private Q_SLOTS:
     void damagedBig5SettingsKeepMarginsAndFont()
     {
         const QString path = m_dir.filePath(SysIni::fileName());
-        QByteArray bytes = big5(QStringLiteral("[info]\r\nMode=1\r\n[M1font1]\r\nfont=標楷體\r\ncolor=0\r\nsize=20\r\n"
-                                               "[標籤]\r\nTOPMARGIN=3\r\nLEFTMARGIN=6\r\n"));
-        bytes.insert(bytes.indexOf(big5(QStringLiteral("\r\n[標籤]"))), '\xA4');  // one stray byte after size=20
+        QByteArray bytes = big5(
+            QStringLiteral("[info]\r\nMode=1\r\n[M1font1]\r\nfont=標楷體\r\ncolor=0\r\nsize=20\r\n"
+                           "[標籤]\r\nTOPMARGIN=3\r\nLEFTMARGIN=6\r\n"));
+        bytes.insert(bytes.indexOf(big5(QStringLiteral("\r\n[標籤]"))),
+                     '\xA4'); // one stray byte after size=20
         writeAll(path, bytes);
         IniDocument doc = IniDocument::load(path);
         QVERIFY(doc.isDamaged());
@@ -173,10 +181,12 @@ private Q_SLOTS:
         QVERIFY(!doc.save());
         QCOMPARE(readAll(doc.damagedCopyPath()), bytes);
         const IniDocument saved = IniDocument::load(path);
-        QCOMPARE(saved.value(QStringLiteral("M1font1"), SysIni::fontKey()), QStringLiteral("標楷體"));
+        QCOMPARE(saved.value(QStringLiteral("M1font1"), SysIni::fontKey()),
+                 QStringLiteral("標楷體"));
         QCOMPARE(saved.value(QStringLiteral("M1font1"), SysIni::sizeKey()), QStringLiteral("24"));
         QCOMPARE(saved.value(SysIni::marginSection(), SysIni::topMarginKey()), QStringLiteral("3"));
-        QCOMPARE(saved.value(SysIni::marginSection(), SysIni::leftMarginKey()), QStringLiteral("6"));
+        QCOMPARE(saved.value(SysIni::marginSection(), SysIni::leftMarginKey()),
+                 QStringLiteral("6"));
     }
 
     void cleanFileMakesNoCopy()

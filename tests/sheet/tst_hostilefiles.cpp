@@ -97,7 +97,7 @@ private Q_SLOTS:
         QVERIFY(readAll(file) == bytes);
     }
 
-#ifdef PAGELOADER_PATH
+#ifdef PAGESAVER_PATH
     // A page turn (load, save, load) in a process of its own, so that its
     // processor time and peak memory can be measured.
     void pageTurnStaysWithinBounds_data()
@@ -118,7 +118,7 @@ private Q_SLOTS:
         const QString file = path(QStringLiteral("姓名5.ini"));
         writeAll(file, bytes);
         QProcess loader;
-        loader.start(QStringLiteral(PAGELOADER_PATH), {file});
+        loader.start(QStringLiteral(PAGESAVER_PATH), {file, QStringLiteral("--turn")});
         QVERIFY(loader.waitForFinished(60000));
         const QString output = QString::fromUtf8(loader.readAllStandardOutput()).trimmed();
         const QStringList figures = {output.section(u' ', 0, 0), output.section(u' ', 1, 1),
