@@ -15,6 +15,7 @@
 #include "editing/tfredit.h"
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
+#include "frontend/damagedfilenotice.h"
 #include "frontend/usermessages.h"
 
 #include <QCloseEvent>
@@ -84,8 +85,11 @@ void TFrMarowin::showFileProblem(const QString &what, const QString &path, const
 
 bool TFrMarowin::savedata()
 {
-    const IniWriteResult failure = m_readOnly ? IniFailure{pageFilePath(), QStringLiteral("資料夾以唯讀方式開啟")}
-                                              : SheetPage::writePage(pageFilePath(), pnlgrid->contents());
+    QString damagedCopy;
+    const IniWriteResult failure = m_readOnly
+        ? IniFailure{pageFilePath(), QStringLiteral("資料夾以唯讀方式開啟")}
+        : SheetPage::writePage(pageFilePath(), pnlgrid->contents(), &damagedCopy);
+    tellDamagedFileKept(this, pageFilePath(), damagedCopy);
     if (failure) {
         showWriteError(*failure);
         return false;

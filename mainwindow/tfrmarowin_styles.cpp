@@ -5,6 +5,7 @@
 #include "sheet/inidocument.h"
 #include "editing/stylepanel.h"
 #include "sheet/sysini.h"
+#include "frontend/damagedfilenotice.h"
 #include "frontend/usermessages.h"
 
 #include <QDir>
@@ -63,7 +64,9 @@ bool TFrMarowin::WriteToIniFont()
         const TextStylePanel *panel = panelFor(section.panel);
         SysIni::setStyle(settings, section, panel->fontName(), panel->color(), panel->size());
     }
-    if (const IniWriteResult failure = settings.save()) {
+    const IniWriteResult failure = settings.save();
+    tellDamagedFileKept(this, settings.path(), settings.damagedCopyPath());
+    if (failure) {
         reportSettingsFailure(*failure);
         return false;
     }

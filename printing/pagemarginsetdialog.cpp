@@ -3,6 +3,7 @@
 #include "sheet/inidocument.h"
 #include "sheet/iniutil.h"
 #include "sheet/sysini.h"
+#include "frontend/damagedfilenotice.h"
 #include "frontend/usermessages.h"
 
 #include <QCursor>
@@ -127,6 +128,8 @@ void TPageMarginSetDlg::OkBtnClick()
     IniDocument settings = IniDocument::load(settingsPath());
     settings.setValue(PageMarginSetDialog::MarginSection, SysIni::topMarginKey(), TopMarginEd->text());
     settings.setValue(PageMarginSetDialog::MarginSection, SysIni::leftMarginKey(), LeftMarginEd->text());
-    if (const IniWriteResult failure = settings.save())
+    const IniWriteResult failure = settings.save();
+    tellDamagedFileKept(this, settings.path(), settings.damagedCopyPath());
+    if (failure)
         UserMessages::showError(this, failure->message() + QLatin1Char('\n') + failure->reason);
 }

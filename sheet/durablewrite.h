@@ -2,6 +2,7 @@
 
 class QFileDevice;
 class QFileInfo;
+class QString;
 
 // The one place with platform calls and platform rules for writing files.
 namespace DurableWrite {
@@ -10,6 +11,12 @@ namespace DurableWrite {
 // disk took it. Qt's own save ignores a failed sync, which on a full disk can
 // put an empty file in place of a good one.
 bool syncToDisk(QFileDevice &file);
+
+// Gives a new file that is to replace `original` the original's mode and,
+// where this process may, its owner and group (through a symbolic link,
+// those of its target), so that a save by an administrator does not take
+// a user's file over. False when the mode could not be set.
+bool keepOwnerAndMode(QFileDevice &newFile, const QString &original);
 
 // Whether files may be created in this folder. On Unix a folder with no
 // write bits counts as read-only even for an administrator; Windows ignores

@@ -1,46 +1,36 @@
 #include "sheet/inidocument.h"
 
-#include "sheet/durablewrite.h"
 #include "sheet/iniparse.h"
+#include "sheet/inistore.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <algorithm>
+#include <array>
 
 namespace {
-
-// The mode bits only: the "user" bit tells what this process may do, and an
-// administrator may write anything.
-constexpr QFileDevice::Permissions AnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-
-// A file whose write bits are all off is read-only for us even when the
-// system would let an administrator write it, as on Windows.
-bool readOnly(const QFileInfo &info)
-{
-    return !(info.permissions() & AnyWrite) || !info.isWritable();
-}
-
-// Why a save to `path` cannot happen, checked before anything is touched.
-QString refusalFor(const QString &path)
-{
-    const QFileInfo file(path);
-    if (file.exists()) {
-        if (file.isDir())
-            return QStringLiteral("這是資料夾，不是檔案");
-        if (readOnly(file))
-            return QStringLiteral("檔案唯讀");
-    }
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir())
-        return QStringLiteral("資料夾不存在");
-    if (!DurableWrite::folderTakesNewFiles(folder))
-        return QStringLiteral("資料夾唯讀");
-    return {};
-}
 
 bool holdsLineBreak(QStringView text)
 {
     return text.contains(u'\n') || text.contains(u'\r');
+}
+
+QString readFailure(const QFile &file)
+{
+    return QStringLiteral("無法讀取原有檔案：%1").arg(file.errorString());
+}
+
+// The line end most lines of the file have; CRLF for a file without any.
+QString dominantEnd(const std::vector<DecodedIniLine> &lines)
+{
+    static const std::array<QString, 3> ends = {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r")};
+    std::array<qsizetype, 3> counts{};
+    for (const DecodedIniLine &line : lines) {
+        for (std::size_t i = 0; i < ends.size(); ++i)
+            counts[i] += line.eol == ends[i];
+    }
+    return ends[std::max_element(counts.begin(), counts.end()) - counts.begin()];
 }
 
 } // namespace
@@ -58,67 +48,73 @@ IniDocument IniDocument::load(const QString &path)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        doc.m_refusal = QStringLiteral("無法讀取原有檔案：%1").arg(file.errorString());
+        doc.m_refusal = readFailure(file);
         return doc;
     }
-    const QByteArray bytes = file.readAll();
+    // One byte more than allowed tells a file that is too large, whatever
+    // its size said a moment ago.
+    const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        doc.m_refusal = QStringLiteral("無法讀取原有檔案：%1").arg(file.errorString());
+        doc.m_refusal = readFailure(file);
         return doc;
     }
-    const DecodedIniText decoded = decodeIniBytes(bytes);
+    if (bytes.size() > MaxFileSize) {
+        doc.m_refusal = QStringLiteral("檔案大於 %1 MB，不是頁面檔或設定檔").arg(MaxFileSize >> 20);
+        return doc;
+    }
+    return fromBytes(path, bytes);
+}
+
+IniDocument IniDocument::fromBytes(const QString &path, const QByteArray &bytes)
+{
+    IniDocument doc(path);
+    DecodedIniText decoded = decodeIniBytes(bytes);
     if (decoded.undecodable)
         doc.m_refusal = QStringLiteral("無法辨識檔案的文字編碼");
-    doc.m_encoding = decoded.encoding;
-    doc.parse(decoded.text);
+    doc.adopt(bytes, std::move(decoded));
     return doc;
 }
 
-void IniDocument::parse(const QString &text)
+void IniDocument::adopt(const QByteArray &bytes, DecodedIniText decoded)
 {
-    bool eolSeen = false;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype newline = text.indexOf(u'\n', start);
-        const bool last = newline < 0;
-        if (last)
-            newline = text.size();
-        qsizetype end = newline;
-        if (end > start && text[end - 1] == u'\r')
-            --end;
-        QString eol = last ? QString() : text.mid(end, newline + 1 - end);
-        if (!eolSeen && !last) {
-            m_eol = eol;
-            eolSeen = true;
-        }
-        addLine(text.mid(start, end - start), std::move(eol));
-        start = newline + 1;
+    m_original = bytes;
+    m_edited = false;
+    m_encoding = decoded.encoding;
+    m_damaged = decoded.damaged;
+    m_preamble.clear();
+    m_sections.clear();
+    m_sectionIndex.clear();
+    if (!decoded.lines.empty())
+        m_eol = dominantEnd(decoded.lines);
+    for (DecodedIniLine &line : decoded.lines) {
+        // A damaged line is written anew from its text; all others keep their bytes.
+        addLine(Line{std::move(line.text), std::move(line.eol), line.damaged ? -1 : line.byteBegin, line.byteSize});
     }
 }
 
-void IniDocument::addLine(QString text, QString eol)
+void IniDocument::addLine(Line line)
 {
-    if (const auto name = IniParse::sectionName(text)) {
+    if (const auto name = IniParse::sectionName(line.text)) {
         const QString folded = IniParse::foldName(*name);
         if (!m_sectionIndex.contains(folded))  // the first of duplicates wins
             m_sectionIndex.insert(folded, m_sections.size());
         m_sections.push_back(Section{});
-        m_sections.back().lines.push_back(Line{std::move(text), std::move(eol)});
+        m_sections.back().lines.push_back(std::move(line));
         return;
     }
     if (m_sections.empty()) {
-        m_preamble.push_back(Line{std::move(text), std::move(eol)});
+        m_preamble.push_back(std::move(line));
         return;
     }
     Section &section = m_sections.back();
     const qsizetype index = section.lines.size();
-    if (const auto entry = IniParse::entry(text)) {
+    if (const auto entry = IniParse::entry(line.text)) {
         const QString folded = IniParse::foldName(entry->key);
         if (!section.keys.contains(folded))
             section.keys.insert(folded, index);
         section.lastEntry = index;
     }
-    section.lines.push_back(Line{std::move(text), std::move(eol)});
+    section.lines.push_back(std::move(line));
 }
 
 const IniDocument::Section *IniDocument::findSection(QStringView name) const
@@ -206,9 +202,15 @@ bool IniDocument::setValue(const QString &section, const QString &key, const QSt
     const QString folded = IniParse::foldName(key);
     if (const auto it = target->keys.constFind(folded); it != target->keys.cend()) {
         Line &line = target->lines[*it];
-        line.text = IniParse::entry(line.text)->key.toString() + QLatin1Char('=') + IniParse::storedValue(value);
+        const IniParse::Entry entry = *IniParse::entry(line.text);
+        if (IniParse::readValue(entry.value, MaxValueLength) == value)
+            return true;  // reads the same: the line keeps its bytes
+        m_edited = true;
+        line.text = entry.key.toString() + QLatin1Char('=') + IniParse::storedValue(value);
+        line.rawBegin = -1;
         return true;
     }
+    m_edited = true;
     const qsizetype at = target->lastEntry + 1;
     Line &before = target->lines[at - 1];
     if (before.eol.isEmpty())
@@ -234,30 +236,79 @@ QString IniDocument::text() const
     return out;
 }
 
+QByteArray IniDocument::encodeLines(IniEncoding encoding, bool keepBytes) const
+{
+    IniLineEncoder encoder(encoding);
+    QByteArray out = byteOrderMark(encoding);
+    out.reserve(m_original.size() + 64);
+    const auto append = [&](const std::vector<Line> &lines) {
+        for (const Line &line : lines) {
+            if (keepBytes && line.rawBegin >= 0)
+                out += QByteArrayView(m_original).sliced(line.rawBegin, line.rawSize);
+            else
+                out += encoder.encode(line.text);
+            out += encoder.encode(line.eol);
+        }
+    };
+    append(m_preamble);
+    for (const Section &section : m_sections)
+        append(section.lines);
+    return out;
+}
+
+QString IniDocument::textAsStored(IniEncoding encoding) const
+{
+    return ::textAsStored(text(), encoding);
+}
+
+IniDocument::Encoded IniDocument::encode() const
+{
+    if (!m_edited && !m_damaged)
+        return {m_original, {}};  // this document was read from these bytes
+    // The file's own encoding when its bytes read back as this document;
+    // otherwise (a character Big5 lacks, Big5 bytes that would read as
+    // UTF-8) UTF-16LE with BOM, which holds any text.
+    const auto joined = [](const DecodedIniText &decoded) {
+        QString text;
+        for (const DecodedIniLine &line : decoded.lines)
+            text += line.text + line.eol;
+        return text;
+    };
+    Encoded kept{encodeLines(m_encoding, true), {}};
+    kept.decoded = decodeIniBytes(kept.bytes);
+    if (!kept.decoded.damaged && joined(kept.decoded) == textAsStored(m_encoding))
+        return kept;
+    Encoded wide{encodeLines(IniEncoding::Utf16LE, false), {}};
+    wide.decoded = decodeIniBytes(wide.bytes);
+    return wide;
+}
+
 IniWriteResult IniDocument::save()
 {
+    return saveTo(fileStore());
+}
+
+IniWriteResult IniDocument::saveTo(IniStore &store)
+{
     const auto failure = [this](const QString &reason) { return IniFailure{m_path, reason}; };
+    m_damagedCopy.clear();
     if (!m_invalid.isEmpty())
         return failure(m_invalid);
     if (!m_refusal.isEmpty())
         return failure(m_refusal);
-    if (const QString refusal = refusalFor(m_path); !refusal.isEmpty())
+    if (const QString refusal = store.refusal(m_path); !refusal.isEmpty())
         return failure(refusal);
 
-    IniEncoding encoding = m_encoding;
-    const QByteArray bytes = encodeIniText(text(), encoding);
-    QSaveFile file(m_path);
-    // Unbuffered, so that a full disk fails the write itself and not a
-    // flush whose error the commit would not see.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(file.errorString());
-    if (file.write(bytes) != bytes.size() || !DurableWrite::syncToDisk(file)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("磁碟空間不足或無法寫入");
-        file.cancelWriting();
-        return failure(reason);
+    Encoded encoded = encode();
+    if (m_damaged) {
+        QString copy;
+        if (const QString reason = store.keepCopy(m_path, m_original, copy); !reason.isEmpty())
+            return failure(QStringLiteral("檔案有損毀的內容，無法先保留原檔的副本：%1").arg(reason));
+        m_damagedCopy = copy;
     }
-    if (!file.commit())
-        return failure(file.errorString());
-    m_encoding = encoding;
+    if (const QString reason = store.replace(m_path, encoded.bytes); !reason.isEmpty())
+        return failure(reason);
+    if (m_edited || m_damaged)
+        adopt(encoded.bytes, std::move(encoded.decoded));
     return std::nullopt;
 }

@@ -3,6 +3,8 @@
 #include "sheet/inifailure.h"
 #include "sheet/initextcodec.h"
 
+class IniStore;
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -14,22 +16,36 @@
 // functions: names match without regard to case, blanks around names and
 // values are ignored, a quoted value loses its quotes, the first of
 // duplicated sections or keys wins, and a value is cut to 2047 characters.
-// Edits keep every other line of the file as it was, comments and blank
-// lines included.
+// Lines end at LF, CRLF or a CR on its own. Edits keep every other line of
+// the file byte for byte, comments, blank lines and line ends included; new
+// lines take the file's most frequent line end.
+//
+// A file with damaged bytes (see decodeIniBytes) is flagged; the save that
+// first writes over it keeps its original bytes in a copy beside it.
 class IniDocument
 {
 public:
     static constexpr qsizetype MaxValueLength = 2047;
+    // A page file is a few kB and sys.ini less: anything larger is no file
+    // of ours, and refusing it keeps every load fast and small.
+    static constexpr qsizetype MaxFileSize = 2 << 20;
 
     // Never fails: a missing or unreadable file gives an empty document.
     // A file that exists but cannot be read also refuses to be saved over.
     static IniDocument load(const QString &path);
+    // The document of a file holding `bytes`, without touching the disk.
+    static IniDocument fromBytes(const QString &path, const QByteArray &bytes);
 
     const QString &path() const { return m_path; }
     // Why an existing file could not be read (it then reads as empty and
     // refuses to be saved over); empty when it was read or does not exist.
     const QString &readProblem() const { return m_refusal; }
     IniEncoding encoding() const { return m_encoding; }
+    // Some bytes fitted no character: they read as U+FFFD.
+    bool isDamaged() const { return m_damaged; }
+    // The copy of the damaged original that the last save kept, or empty
+    // when it kept none.
+    const QString &damagedCopyPath() const { return m_damagedCopy; }
 
     QString value(QStringView section, QStringView key, const QString &defaultValue = {}) const;
     bool contains(QStringView section, QStringView key) const;
@@ -45,8 +61,11 @@ public:
     bool setValue(const QString &section, const QString &key, const QString &value);
 
     // Replaces the file atomically (temporary file in the same folder,
-    // flushed, renamed over it). On failure the file is left as it was.
+    // flushed, renamed over it), keeping its owner and mode. On failure the
+    // file is left as it was. Afterwards the document is that of the new file.
     [[nodiscard]] IniWriteResult save();
+    // The same save into another store.
+    [[nodiscard]] IniWriteResult saveTo(IniStore &store);
 
     // The file as it would be written, before encoding.
     QString text() const;
@@ -54,7 +73,13 @@ public:
 private:
     struct Line {
         QString text;
-        QString eol;  // "\r\n", "\n" or "" for a last line without one
+        QString eol;              // "\r\n", "\n", "\r" or "" for a last line without one
+        qsizetype rawBegin = -1;  // the text's bytes in m_original while unchanged, else -1
+        qsizetype rawSize = 0;
+    };
+    struct Encoded {
+        QByteArray bytes;
+        DecodedIniText decoded;  // the bytes read back
     };
     struct Section {
         std::vector<Line> lines;          // the header line first
@@ -63,8 +88,11 @@ private:
     };
 
     explicit IniDocument(QString path) : m_path(std::move(path)) {}
-    void parse(const QString &text);
-    void addLine(QString text, QString eol);
+    void adopt(const QByteArray &bytes, DecodedIniText decoded);
+    void addLine(Line line);
+    Encoded encode() const;
+    QByteArray encodeLines(IniEncoding encoding, bool keepBytes) const;
+    QString textAsStored(IniEncoding encoding) const;
     Section *findSection(QStringView name);
     const Section *findSection(QStringView name) const;
     const Line *findLine(QStringView section, QStringView key) const;
@@ -73,7 +101,11 @@ private:
     void endLastLine();
 
     QString m_path;
+    QByteArray m_original;  // the file's bytes as read
     IniEncoding m_encoding = IniEncoding::Utf8;
+    bool m_damaged = false;
+    bool m_edited = false;  // a line changed or was added since the file was read
+    QString m_damagedCopy;
     QString m_eol = QStringLiteral("\r\n");  // for lines we add
     std::vector<Line> m_preamble;             // lines before the first section
     std::vector<Section> m_sections;

@@ -3,11 +3,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <algorithm>
-
 namespace {
 
-const char *legacyCodecName()
+const char *findLegacyCodec()
 {
     // Microsoft's own table first: it is what the predecessor wrote.
     for (const char *name : {"windows-950", "CP950", "Big5"}) {
@@ -15,6 +13,12 @@ const char *legacyCodecName()
             return name;
     }
     return nullptr;
+}
+
+const char *legacyCodecName()
+{
+    static const char *const name = findLegacyCodec();
+    return name;
 }
 
 bool startsWith(const QByteArray &bytes, std::initializer_list<unsigned char> prefix)
@@ -29,33 +33,138 @@ bool startsWith(const QByteArray &bytes, std::initializer_list<unsigned char> pr
     return true;
 }
 
-// Decodes strictly; returns false when any byte sequence is invalid or the
-// bytes end inside a character.
-bool decodeStrict(QStringDecoder decoder, QByteArrayView bytes, QString &out)
+struct ByteLine {
+    qsizetype begin;
+    qsizetype size;
+    QString eol;
+};
+
+// Code units of `width` bytes (1, or 2 for UTF-16): a CR, an LF or a CRLF
+// ends a line. CR and LF never occur inside a multi-byte character of
+// UTF-8 or Big5, so the split needs no decoding.
+std::vector<ByteLine> splitLines(const QByteArray &bytes, qsizetype start, int width,
+                                 bool bigEndian)
 {
-    out = decoder.decode(bytes);
-    return !decoder.hasError();
+    static const QString crlf = QStringLiteral("\r\n");
+    static const QString lf = QStringLiteral("\n");
+    static const QString cr = QStringLiteral("\r");
+    const auto unitAt = [&](qsizetype at) -> char16_t {
+        if (width == 1)
+            return static_cast<unsigned char>(bytes[at]);
+        const auto b0 = static_cast<unsigned char>(bytes[at]);
+        const auto b1 = static_cast<unsigned char>(bytes[at + 1]);
+        return bigEndian ? char16_t(b0 << 8 | b1) : char16_t(b1 << 8 | b0);
+    };
+    std::vector<ByteLine> lines;
+    const qsizetype whole = bytes.size() - (bytes.size() - start) % width;
+    qsizetype lineStart = start;
+    for (qsizetype at = start; at < whole; at += width) {
+        const char16_t unit = unitAt(at);
+        if (unit != u'\n' && unit != u'\r')
+            continue;
+        const bool pair = unit == u'\r' && at + width < whole && unitAt(at + width) == u'\n';
+        lines.push_back({lineStart, at - lineStart, pair ? crlf : unit == u'\n' ? lf : cr});
+        if (pair)
+            at += width;
+        lineStart = at + width;
+    }
+    if (lineStart < bytes.size())
+        lines.push_back({lineStart, bytes.size() - lineStart, QString()});
+    return lines;
 }
 
-QStringDecoder strictDecoder(QStringConverter::Encoding encoding)
+// Decodes one line at a time, so that damage never reaches past its line.
+class LineDecoder
 {
-    return QStringDecoder(encoding, QStringConverter::Flag::Stateless);
-}
+public:
+    explicit LineDecoder(IniEncoding encoding)
+        : m_encoding(encoding)
+        , m_decoder(encoding == IniEncoding::LegacyBig5
+                        ? QStringDecoder(legacyCodecName(), QStringConverter::Flag::Stateless)
+                        : QStringDecoder(converterFor(encoding), QStringConverter::Flag::Stateless))
+    { }
 
-QStringDecoder strictDecoder(const char *name)
-{
-    return QStringDecoder(name, QStringConverter::Flag::Stateless);
-}
+    // The text, and how many characters replace damaged bytes.
+    QString decode(QByteArrayView bytes, qsizetype &damage)
+    {
+        QString text;
+        if (m_encoding == IniEncoding::LegacyBig5) {
+            // ICU drops a lead byte at the very end of its input; a line end
+            // after it makes it a replacement character like any other.
+            text = m_decoder.decode(bytes.toByteArray() + '\n');
+            if (text.endsWith(u'\n'))
+                text.chop(1);
+        } else if (isUtf16() && bytes.size() % 2) {
+            // A file cut inside its last character.
+            text = m_decoder.decode(bytes.chopped(1)) + QChar::ReplacementCharacter;
+        } else {
+            text = m_decoder.decode(bytes);
+        }
+        m_decoder.resetState();
+        damage = text.count(QChar::ReplacementCharacter) - storedReplacements(bytes);
+        return text;
+    }
 
-bool isAscii(const QByteArray &bytes)
-{
-    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
+private:
+    bool isUtf16() const
+    {
+        return m_encoding == IniEncoding::Utf16LE || m_encoding == IniEncoding::Utf16BE;
+    }
 
-QByteArray utf16Bytes(const QString &text, QStringConverter::Encoding encoding)
+    static QStringConverter::Encoding converterFor(IniEncoding encoding)
+    {
+        switch (encoding) {
+        case IniEncoding::Utf16LE:
+            return QStringConverter::Utf16LE;
+        case IniEncoding::Utf16BE:
+            return QStringConverter::Utf16BE;
+        default:
+            return QStringConverter::Utf8;
+        }
+    }
+
+    // U+FFFD written into the file as a character of its own.
+    qsizetype storedReplacements(QByteArrayView bytes) const
+    {
+        switch (m_encoding) {
+        case IniEncoding::Utf8:
+        case IniEncoding::Utf8Bom:
+            return bytes.count("\xEF\xBF\xBD");
+        case IniEncoding::Utf16LE:
+        case IniEncoding::Utf16BE: {
+            const char high = m_encoding == IniEncoding::Utf16LE ? '\xFD' : '\xFF';
+            const char low = m_encoding == IniEncoding::Utf16LE ? '\xFF' : '\xFD';
+            qsizetype count = 0;
+            for (qsizetype at = 0; at + 1 < bytes.size(); at += 2)
+                count += bytes[at] == high && bytes[at + 1] == low;
+            return count;
+        }
+        case IniEncoding::LegacyBig5:
+            return 0;
+        }
+        Q_UNREACHABLE();
+    }
+
+    IniEncoding m_encoding;
+    QStringDecoder m_decoder;
+};
+
+// Decodes every line; returns the number of damaged characters.
+qsizetype decodeLines(const QByteArray &bytes, const std::vector<ByteLine> &split,
+                      IniEncoding encoding, std::vector<DecodedIniLine> &lines)
 {
-    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
-    return encoder.encode(text);
+    LineDecoder decoder(encoding);
+    qsizetype damage = 0;
+    lines.clear();
+    lines.reserve(split.size());
+    for (const ByteLine &line : split) {
+        qsizetype lineDamage = 0;
+        QString text =
+            decoder.decode(QByteArrayView(bytes).sliced(line.begin, line.size), lineDamage);
+        lines.push_back({std::move(text), line.eol, line.begin, line.size, lineDamage > 0});
+        damage += lineDamage;
+    }
+    return damage;
 }
 
 } // namespace
@@ -63,60 +172,71 @@ QByteArray utf16Bytes(const QString &text, QStringConverter::Encoding encoding)
 DecodedIniText decodeIniBytes(const QByteArray &bytes)
 {
     DecodedIniText result;
-    if (startsWith(bytes, {0xEF, 0xBB, 0xBF})) {
-        result.encoding = IniEncoding::Utf8Bom;
-        result.damaged = !decodeStrict(strictDecoder(QStringConverter::Utf8), QByteArrayView(bytes).sliced(3), result.text);
+    const auto decodeAs = [&](IniEncoding encoding, qsizetype start, int width, bool bigEndian) {
+        result.encoding = encoding;
+        result.damaged =
+            decodeLines(bytes, splitLines(bytes, start, width, bigEndian), encoding, result.lines)
+            > 0;
+        return result;
+    };
+    if (startsWith(bytes, {0xEF, 0xBB, 0xBF}))
+        return decodeAs(IniEncoding::Utf8Bom, 3, 1, false);
+    if (startsWith(bytes, {0xFF, 0xFE}))
+        return decodeAs(IniEncoding::Utf16LE, 2, 2, false);
+    if (startsWith(bytes, {0xFE, 0xFF}))
+        return decodeAs(IniEncoding::Utf16BE, 2, 2, true);
+
+    const std::vector<ByteLine> split = splitLines(bytes, 0, 1, false);
+    const qsizetype utf8Damage = decodeLines(bytes, split, IniEncoding::Utf8, result.lines);
+    result.damaged = utf8Damage > 0;
+    if (!result.damaged)
+        return result;
+    if (!legacyCodecName()) {
+        result.undecodable = true;
         return result;
     }
-    if (startsWith(bytes, {0xFF, 0xFE})) {
-        result.encoding = IniEncoding::Utf16LE;
-        result.damaged = !decodeStrict(strictDecoder(QStringConverter::Utf16LE), QByteArrayView(bytes).sliced(2), result.text);
-        return result;
-    }
-    if (startsWith(bytes, {0xFE, 0xFF})) {
-        result.encoding = IniEncoding::Utf16BE;
-        result.damaged = !decodeStrict(strictDecoder(QStringConverter::Utf16BE), QByteArrayView(bytes).sliced(2), result.text);
-        return result;
-    }
-    if (decodeStrict(strictDecoder(QStringConverter::Utf8), bytes, result.text))
-        return result;
-    const char *legacy = legacyCodecName();
-    if (legacy && decodeStrict(strictDecoder(legacy), bytes, result.text)) {
+    std::vector<DecodedIniLine> legacyLines;
+    const qsizetype legacyDamage = decodeLines(bytes, split, IniEncoding::LegacyBig5, legacyLines);
+    if (legacyDamage < utf8Damage) {
+        result.lines = std::move(legacyLines);
         result.encoding = IniEncoding::LegacyBig5;
-        return result;
+        result.damaged = legacyDamage > 0;
     }
-    // Neither fits: keep what can be read and write UTF-8 from now on.
-    result.damaged = true;
-    result.undecodable = legacy == nullptr;
-    result.text = QString::fromUtf8(bytes);
     return result;
 }
 
-QByteArray encodeIniText(const QString &text, IniEncoding &encoding)
+QByteArray byteOrderMark(IniEncoding encoding)
 {
     switch (encoding) {
-    case IniEncoding::Utf8:
-        return text.toUtf8();
     case IniEncoding::Utf8Bom:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        return QByteArray("\xEF\xBB\xBF");
     case IniEncoding::Utf16LE:
-        return utf16Bytes(text, QStringConverter::Utf16LE);
+        return QByteArray("\xFF\xFE");
     case IniEncoding::Utf16BE:
-        return utf16Bytes(text, QStringConverter::Utf16BE);
-    case IniEncoding::LegacyBig5:
-        if (const char *legacy = legacyCodecName()) {
-            QStringEncoder encoder(legacy);
-            const QByteArray bytes = encoder.encode(text);
-            // The converters substitute silently; a round trip is the test.
-            // Bytes that would read as UTF-8 next time cannot stay Big5.
-            QString back;
-            QString asUtf8;
-            if (!encoder.hasError() && decodeStrict(strictDecoder(legacy), bytes, back) && back == text
-                && (isAscii(bytes) || !decodeStrict(strictDecoder(QStringConverter::Utf8), bytes, asUtf8)))
-                return bytes;
-        }
-        encoding = IniEncoding::Utf16LE;
-        return utf16Bytes(text, QStringConverter::Utf16LE);
+        return QByteArray("\xFE\xFF");
+    default:
+        return {};
     }
-    Q_UNREACHABLE();
+}
+
+IniLineEncoder::IniLineEncoder(IniEncoding encoding)
+    : m_encoding(encoding)
+    , m_encoder(encoding == IniEncoding::LegacyBig5    ? QStringEncoder(legacyCodecName())
+                    : encoding == IniEncoding::Utf16LE ? QStringEncoder(QStringConverter::Utf16LE)
+                    : encoding == IniEncoding::Utf16BE ? QStringEncoder(QStringConverter::Utf16BE)
+                                                       : QStringEncoder(QStringConverter::Utf8))
+{ }
+
+QByteArray IniLineEncoder::encode(const QString &text)
+{
+    if (m_encoding != IniEncoding::LegacyBig5)
+        return m_encoder.encode(text);
+    return m_encoder.encode(textAsStored(text, m_encoding));
+}
+
+QString textAsStored(QString text, IniEncoding encoding)
+{
+    if (encoding == IniEncoding::LegacyBig5)
+        text.replace(QChar::ReplacementCharacter, u'?');
+    return text;
 }

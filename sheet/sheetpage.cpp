@@ -38,7 +38,7 @@ bool sameStoredLines(const QStringList &one, const QStringList &other)
     return true;
 }
 
-IniWriteResult writePage(const QString &path, const Cells &cells)
+IniWriteResult writePage(const QString &path, const Cells &cells, QString *damagedCopy)
 {
     IniDocument doc = IniDocument::load(path);
     int unstorable = 0;  // the first cell whose text a page file cannot hold
@@ -50,6 +50,8 @@ IniWriteResult writePage(const QString &path, const Cells &cells)
         }
     }
     IniWriteResult failure = doc.save();
+    if (damagedCopy)
+        *damagedCopy = doc.damagedCopyPath();
     if (failure && unstorable)
         failure->reason = QStringLiteral("第 %1 格：%2").arg(unstorable).arg(failure->reason);
     return failure;

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -208,6 +209,38 @@ private Q_SLOTS:
         QCOMPARE(window.page(), 2);
         QCOMPARE(window.mode(), 1);
         QCOMPARE(cellLine(window, 5, 0), QStringLiteral("未存"));
+    }
+
+    void damagedFilesAreKeptAndToldOnce()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        QStringEncoder big5("windows-950");
+        QByteArray settings = big5.encode(QStringLiteral("[info]\r\nMode=1\r\n[M1font1]\r\nfont=標楷體\r\ncolor=0\r\nsize=20\r\n"
+                                                         "[標籤]\r\nTOPMARGIN=3\r\n"));
+        settings.append('\xA4');  // a stray byte at the end
+        const QByteArray page = QByteArray(big5.encode(QStringLiteral("[1]\r\n0=陳美玲\r\n[70]\r\n0=林"))).chopped(1);  // cut short
+        dir.write(QStringLiteral("sys.ini"), settings);
+        dir.write(QStringLiteral("姓名1.ini"), page);
+        TFrMarowin window;
+        window.show();
+        window.FormActivate();
+        QCOMPARE(cellLine(window, 1, 0), QStringLiteral("陳美玲"));
+        QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("btnup")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("btndown")), Qt::LeftButton);
+        QCOMPARE(window.page(), 1);
+        QCOMPARE(cellLine(window, 1, 0), QStringLiteral("陳美玲"));
+        QCOMPARE(messages.shown.size(), 2);  // once for each file, not once per save
+        const QStringList pageCopies = QDir(dir.path(QString())).entryList({QStringLiteral("姓名1.ini.損毀備份-*")});
+        const QStringList settingsCopies = QDir(dir.path(QString())).entryList({QStringLiteral("sys.ini.損毀備份-*")});
+        QCOMPARE(pageCopies.size(), 1);
+        QCOMPARE(settingsCopies.size(), 1);
+        QCOMPARE(dir.read(pageCopies[0]), page);
+        QCOMPARE(dir.read(settingsCopies[0]), settings);
+        QVERIFY(messages.shown[0].text.contains(QStringLiteral("姓名1.ini")) && messages.shown[0].text.contains(pageCopies[0]));
+        QVERIFY(messages.shown[1].text.contains(QStringLiteral("sys.ini")) && messages.shown[1].text.contains(settingsCopies[0]));
+        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("標籤"), QStringLiteral("TOPMARGIN")),
+                 QStringLiteral("3"));
     }
 
     void heldPageButtonStopsAtAFailedSave()

@@ -2,6 +2,10 @@
 // the new one, never a mixture or a torn file.
 #include "sheet/sheetpage.h"
 
+#include "tests/common/filefixture.h"
+
+#include <QDir>
+
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -40,6 +44,28 @@ private Q_SLOTS:
         // Both pages were on disk at some kill: the saves really ran.
         QCOMPARE(marksSeen.size(), 2);
     }
+
+#ifdef FAILSYNC_PATH
+    // A disk that fails to sync (the shim makes fsync and fdatasync fail
+    // with EIO): the save must fail and say so, and the old page stays.
+    void failedSyncFailsTheSave()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("姓名1.ini"));
+        writeAll(path, "[1]\r\n0=舊\r\n");
+        QProcess saver;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(FAILSYNC_PATH));
+        saver.setProcessEnvironment(environment);
+        saver.start(QStringLiteral(PAGESAVER_PATH), {path, QStringLiteral("--once")});
+        QVERIFY(saver.waitForFinished(30000));
+        QCOMPARE(saver.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(saver.exitCode(), 1);
+        QVERIFY(!saver.readAllStandardOutput().trimmed().isEmpty());  // the reason
+        QCOMPARE(readAll(path), QByteArray("[1]\r\n0=舊\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("姓名1.ini")});
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestCrashSafety)

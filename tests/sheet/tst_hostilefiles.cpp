@@ -7,6 +7,7 @@
 #include "tests/common/filefixture.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,20 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
     QByteArray bytes(size, Qt::Uninitialized);
     QRandomGenerator random(seed);
     random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+    return bytes;
+}
+
+// The shape of a hostile page file: the 70 cells, then sections of about
+// 42 bytes (1.2 million in 50 MB) up to `size` bytes.
+QByteArray smallSections(qsizetype size)
+{
+    QByteArray bytes;
+    bytes.reserve(size + 64);
+    for (int cell = 1; cell <= SheetPage::CellCount; ++cell)
+        bytes += "[" + QByteArray::number(cell) + "]\n0=陳" + QByteArray::number(cell) + "\n";
+    for (int section = 1; bytes.size() < size; ++section)
+        bytes += "[s" + QByteArray::number(section) + "]\n0=" + QByteArray(28, 'v') + "\n";
+    bytes.truncate(size);
     return bytes;
 }
 
@@ -43,7 +58,7 @@ private Q_SLOTS:
         QTest::newRow("binary garbage") << randomBytes(1 << 20, 7) << QString();
         QTest::newRow("NUL bytes") << QByteArray("[1]\n0=王") + '\0' + QByteArray("小明\n")
                                    << QStringLiteral("王") + QChar(0) + QStringLiteral("小明");
-        QTest::newRow("very long line") << QByteArray(8 << 20, 'x') + "\n[1]\n0=林\n" << QStringLiteral("林");
+        QTest::newRow("very long line") << QByteArray(3 << 19, 'x') + "\n[1]\n0=林\n" << QStringLiteral("林");
         QTest::newRow("10,000 character value") << "[1]\n0=" + QByteArray(10000, 'a') + "\n" << QString(2047, u'a');
         QTest::newRow("neither utf-8 nor big5") << QByteArray("[1]\n0=\xFF\xFE\x80名\n") << QStringLiteral("\uFFFD\uFFFD\uFFFD名");
         const QString utf16Text = QStringLiteral("[1]\n0=王");
@@ -68,24 +83,56 @@ private Q_SLOTS:
         QVERIFY(readAll(file) == bytes);
     }
 
-    void fiftyMegabytePageFile()
+    void fiftyMegabytePageFileIsRefusedAndKept()
     {
         const QString file = path(QStringLiteral("地址1.ini"));
-        QByteArray bytes;
-        bytes.reserve(52 << 20);
-        for (int cell = 1; cell <= SheetPage::CellCount; ++cell)
-            bytes += "[" + QByteArray::number(cell) + "]\n0=陳" + QByteArray::number(cell) + "\n";
-        const QByteArray filler = "[x]\nk=" + QByteArray(1000, 'f') + "\n";
-        while (bytes.size() < (50 << 20))
-            bytes += filler;
+        const QByteArray bytes = smallSections(50 << 20);
         writeAll(file, bytes);
-        SheetPage::Cells cells = SheetPage::readPage(file);
-        QCOMPARE(cells[69][0], QStringLiteral("陳70"));
-        cells[0][0] = QStringLiteral("林");
-        QVERIFY(!SheetPage::writePage(file, cells));
-        QCOMPARE(SheetPage::readPage(file)[0][0], QStringLiteral("林"));
-        QVERIFY(readAll(file).size() > (50 << 20));  // the rest of the file stays
+        const SheetPage::PageRead page = SheetPage::readPageReporting(file);
+        QVERIFY2(page.problem.contains(QStringLiteral("不是頁面檔")), qPrintable(page.problem));
+        QCOMPARE(page.cells[0], QStringList(4, QString()));
+        const IniWriteResult failure = SheetPage::writePage(file, page.cells);
+        QVERIFY(failure);
+        QVERIFY(failure->reason.contains(QStringLiteral("不是頁面檔")));
+        QVERIFY(readAll(file) == bytes);
     }
+
+#ifdef PAGESAVER_PATH
+    // A page turn (load, save, load) in a process of its own, so that its
+    // processor time and peak memory can be measured.
+    void pageTurnStaysWithinBounds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("1.2 million small sections, 50 MB") << smallSections(50 << 20) << true;
+        QTest::newRow("small sections up to the size limit") << smallSections(IniDocument::MaxFileSize) << false;
+        QTest::newRow("bare section headers up to the size limit")
+            << QByteArray("[1]\n").repeated(IniDocument::MaxFileSize / 4) << false;
+        QTest::newRow("one line up to the size limit") << QByteArray(IniDocument::MaxFileSize, '=') << false;
+    }
+
+    void pageTurnStaysWithinBounds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, refused);
+        const QString file = path(QStringLiteral("姓名5.ini"));
+        writeAll(file, bytes);
+        QProcess loader;
+        loader.start(QStringLiteral(PAGESAVER_PATH), {file, QStringLiteral("--turn")});
+        QVERIFY(loader.waitForFinished(60000));
+        const QString output = QString::fromUtf8(loader.readAllStandardOutput()).trimmed();
+        const QStringList figures = {output.section(u' ', 0, 0), output.section(u' ', 1, 1),
+                                     output.section(u' ', 2, 2), output.section(u' ', 3)};
+        const double loadMs = figures[0].toDouble();
+        const double peakMb = figures[2].toDouble() / 1024;
+        qInfo("load %.0f ms, page turn %s ms, %.1f MB", loadMs, qPrintable(figures[1]), peakMb);
+        QVERIFY2(loadMs < 1000, qPrintable(output));
+        QVERIFY2(peakMb < 200, qPrintable(output));
+        QCOMPARE(figures[3].contains(QStringLiteral("不是頁面檔")), refused);
+        if (refused)
+            QVERIFY(readAll(file) == bytes);
+    }
+#endif
 
     void thousandsOfSections()
     {

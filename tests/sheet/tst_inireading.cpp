@@ -56,6 +56,10 @@ private Q_SLOTS:
         QTest::newRow("comment line ignored") << QByteArray("[a]\n; note\nk=v\n") << "a" << "k" << "v";
         QTest::newRow("header without bracket") << QByteArray("[a\nk=v\n") << "a" << "k" << "v";
         QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF[a]\nk=姓名\n") << "a" << "k" << "姓名";
+        // A carriage return on its own ends a line, as for the Windows profile functions.
+        QTest::newRow("cr only") << QByteArray("[a]\rk=v\rj=w\r") << "a" << "j" << "w";
+        QTest::newRow("stray cr ends the line before it") << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1" << "0" << "name-a";
+        QTest::newRow("stray cr starts a line") << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1" << "1" << "line-b";
     }
 
     void readString()

@@ -1,10 +1,8 @@
 // Files that once broke the write-back round trip (most found by the INI
-// fuzzer, scripts/fuzz.sh): each value written back must read the same and
-// leave every other key as it was.
+// fuzzer, scripts/fuzz.sh), checked by the fuzzer's own rules
+// (iniroundtrip.h).
 #include "tests/sheet/iniroundtrip.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestIniRoundTrip : public QObject
@@ -26,14 +24,10 @@ private Q_SLOTS:
     void roundTrip()
     {
         QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("t.ini"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), qint64(bytes.size()));
-        file.close();
-        const QString problem = IniRoundTrip::check(path);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        for (unsigned seed = 0; seed < 81; ++seed) {
+            const QString problem = IniRoundTrip::check(bytes, seed);
+            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(problem)));
+        }
     }
 };
 

@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace IniUtil;
 
 namespace {
@@ -61,6 +66,16 @@ private Q_SLOTS:
             << QByteArray("[a]\nx=1") << "a" << "k" << "v" << QByteArray("[a]\nx=1\nk=v\n");
         QTest::newRow("crlf kept") << QByteArray("[a]\r\nx=1\r\n") << "a" << "k" << "v"
                                    << QByteArray("[a]\r\nx=1\r\nk=v\r\n");
+        QTest::newRow("cr-only file, in place")
+            << QByteArray("[a]\rk=1\rj=2\r") << "a" << "k" << "3" << QByteArray("[a]\rk=3\rj=2\r");
+        QTest::newRow("cr-only file, new key")
+            << QByteArray("[a]\rk=1\r") << "a" << "j" << "2" << QByteArray("[a]\rk=1\rj=2\r");
+        QTest::newRow("stray cr kept, new line takes the dominant end")
+            << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1" << "2" << "c"
+            << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n2=c\r\n");
+        QTest::newRow("mixed ends, new section takes the dominant end")
+            << QByteArray("[a]\nx=1\r\ny=2\r\n") << "b" << "k" << "v"
+            << QByteArray("[a]\nx=1\r\ny=2\r\n[b]\r\nk=v\r\n");
         QTest::newRow("first duplicate rewritten")
             << QByteArray("[a]\nk=1\nk=2\n[A]\nk=3\n") << "a" << "k" << "9" << QByteArray("[a]\nk=9\nk=2\n[A]\nk=3\n");
         QTest::newRow("leading blank kept by quoting")
@@ -188,6 +203,56 @@ private Q_SLOTS:
         QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")), QStringLiteral("許"));
         QCOMPARE(IniReadString(path, QStringLiteral("2"), QStringLiteral("0")), QStringLiteral("王堃"));
     }
+
+    void big5BytesThatReadAsUtf8BecomeUtf16()
+    {
+        // 聽 is C5 A5 in Big5, which is also UTF-8 (for ť): a file holding
+        // only that would read back wrong, so it cannot stay Big5.
+        const QString path = m_dir.filePath(QStringLiteral("姓名3.ini"));
+        writeAll(path, "[1]\r\n0=\xB3\x5C\r\n");  // 許
+        QVERIFY(!IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("聽")));
+        QVERIFY(readAll(path).startsWith("\xFF\xFE"));
+        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")), QStringLiteral("聽"));
+    }
+
+#ifdef Q_OS_UNIX
+    // As root (CI), the file belongs to another user; as anyone else, to
+    // this user. Either way owner, group and mode stay, and a symbolic
+    // link stays a link to a file that keeps them.
+    void saveKeepsOwnerAndMode_data()
+    {
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("file") << false;
+        QTest::newRow("symbolic link") << true;
+    }
+
+    void saveKeepsOwnerAndMode()
+    {
+        QFETCH(bool, throughLink);
+        QTemporaryDir elsewhere;
+        const QString target = elsewhere.filePath(QStringLiteral("姓名1.ini"));
+        writeAll(target, "[1]\n0=林\n");
+        const QByteArray native = QFile::encodeName(target);
+        const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid();  // nobody
+        const gid_t group = ::geteuid() == 0 ? 65534 : ::getegid();
+        QCOMPARE(::chown(native.constData(), owner, group), 0);
+        QCOMPARE(::chmod(native.constData(), 0604), 0);
+        QString path = target;
+        if (throughLink) {
+            path = m_dir.filePath(QStringLiteral("link1.ini"));
+            QFile::remove(path);
+            QVERIFY(QFile::link(target, path));
+        }
+        QVERIFY(!IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("陳")));
+        QCOMPARE(QFileInfo(path).isSymLink(), throughLink);
+        QCOMPARE(readAll(target), QByteArray("[1]\n0=陳\n"));
+        struct stat after {};
+        QCOMPARE(::stat(native.constData(), &after), 0);
+        QCOMPARE(after.st_uid, owner);
+        QCOMPARE(after.st_gid, group);
+        QCOMPARE(after.st_mode & 07777, mode_t(0604));
+    }
+#endif
 
     void documentEditsMatchOneValueWrites()
     {

@@ -137,6 +137,25 @@ private Q_SLOTS:
         QVERIFY(readAll(path).startsWith(original));
     }
 
+    void strayCarriageReturnInAPage()
+    {
+        // Line 1 of cell 1 follows a carriage return of its own: it is a line
+        // of its own, and saving the page keeps every byte of it.
+        QByteArray original;
+        for (int cell = 1; cell <= CellCount; ++cell)
+            original += "[" + QByteArray::number(cell) + "]\r\n0=name-" + QByteArray::number(cell) + "\r\n1=\r\n2=\r\n3=\r\n";
+        original.replace("0=name-1\r\n1=\r\n", "0=name-1\r1=line-b\r\n");
+        const QString path = m_dir.filePath(QStringLiteral("姓名9.ini"));
+        writeAll(path, original);
+        Cells cells = readPage(path);
+        QCOMPARE(cells[0], (QStringList{QStringLiteral("name-1"), QStringLiteral("line-b"), QString(), QString()}));
+        QVERIFY(!writePage(path, cells));
+        QCOMPARE(readAll(path), original);
+        cells[0][1] = QStringLiteral("民國六十年");
+        QVERIFY(!writePage(path, cells));
+        QCOMPARE(readAll(path), QByteArray(original).replace("1=line-b", "1=民國六十年"));
+    }
+
     void editedCellsRoundTrip()
     {
         const QString path = m_dir.filePath(QStringLiteral("地址1.ini"));

@@ -1,0 +1,99 @@
+#include "sheet/inistore.h"
+
+#include "sheet/durablewrite.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// The mode bits only: the "user" bit tells what this process may do, and an
+// administrator may write anything.
+constexpr QFileDevice::Permissions AnyWrite =
+    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+
+// A file whose write bits are all off is read-only for us even when the
+// system would let an administrator write it, as on Windows.
+bool readOnly(const QFileInfo &info)
+{
+    return !(info.permissions() & AnyWrite) || !info.isWritable();
+}
+
+QString writeFailure(const QFileDevice &file)
+{
+    return file.error() != QFileDevice::NoError ? file.errorString()
+                                                : QStringLiteral("磁碟空間不足或無法寫入");
+}
+
+class FileStore : public IniStore
+{
+public:
+    QString refusal(const QString &path) const override
+    {
+        const QFileInfo file(path);
+        if (file.exists()) {
+            if (file.isDir())
+                return QStringLiteral("這是資料夾，不是檔案");
+            if (readOnly(file))
+                return QStringLiteral("檔案唯讀");
+        }
+        const QFileInfo folder(file.absolutePath());
+        if (!folder.isDir())
+            return QStringLiteral("資料夾不存在");
+        if (!DurableWrite::folderTakesNewFiles(folder))
+            return QStringLiteral("資料夾唯讀");
+        return {};
+    }
+
+    QString keepCopy(const QString &path, const QByteArray &bytes, QString &copyPath) override
+    {
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int attempt = 1; attempt <= 1000; ++attempt) {
+            QFile copy(damagedCopyName(path, now, attempt));
+            if (copy.exists())
+                continue;
+            // NewOnly: a copy that appeared meanwhile is never written over.
+            if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+                if (copy.exists())
+                    continue;
+                return copy.errorString();
+            }
+            if (copy.write(bytes) != bytes.size() || !DurableWrite::syncToDisk(copy)) {
+                const QString reason = writeFailure(copy);
+                copy.close();
+                copy.remove();
+                return reason;
+            }
+            copyPath = copy.fileName();
+            return {};
+        }
+        return QStringLiteral("已有太多副本");
+    }
+
+    QString replace(const QString &path, const QByteArray &bytes) override
+    {
+        QSaveFile file(path);
+        // Unbuffered, so that a full disk fails the write itself and not a
+        // flush whose error the commit would not see.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return file.errorString();
+        if (!DurableWrite::keepOwnerAndMode(file, path) || file.write(bytes) != bytes.size()
+            || !DurableWrite::syncToDisk(file)) {
+            const QString reason = writeFailure(file);
+            file.cancelWriting();
+            return reason;
+        }
+        if (!file.commit())
+            return file.errorString();
+        return {};
+    }
+};
+
+} // namespace
+
+IniStore &fileStore()
+{
+    static FileStore store;
+    return store;
+}
