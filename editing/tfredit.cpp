@@ -1,8 +1,8 @@
 #include "editing/tfredit.h"
 
-#include "frontend/pictures.h"
 #include "editing/birthfieldwriter.h"
 #include "editing/seatnumberfield.h"
+#include "frontend/pictures.h"
 
 #include <QLabel>
 #include <QLineEdit>

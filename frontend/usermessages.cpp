@@ -47,6 +47,15 @@ Answer present(QWidget *parent, const Shown &shown)
             return Answer::Yes;
         return box.clickedButton() == no ? Answer::No : Answer::Cancel;
     }
+    case Kind::GoOnOrBack: {
+        QMessageBox box(QMessageBox::Question, title(), shown.text, QMessageBox::NoButton, parent);
+        QPushButton *goOn = box.addButton(shown.buttons.value(0), QMessageBox::AcceptRole);
+        QPushButton *back = box.addButton(shown.buttons.value(1), QMessageBox::RejectRole);
+        box.setDefaultButton(back);
+        box.setEscapeButton(back);
+        box.exec();
+        return box.clickedButton() == goOn ? Answer::Yes : Answer::Cancel;
+    }
     }
     return Answer::Cancel;
 }
@@ -66,6 +75,11 @@ void showError(QWidget *parent, const QString &text)
 Answer askYesNoCancel(QWidget *parent, const QString &text)
 {
     return present(parent, {Kind::YesNoCancel, text});
+}
+
+Answer askGoOnOrBack(QWidget *parent, const QString &text, const QString &goOn, const QString &back)
+{
+    return present(parent, {Kind::GoOnOrBack, text, {goOn, back}});
 }
 
 void setAnswerer(Answerer newAnswerer)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -14,14 +15,16 @@ namespace UserMessages {
 enum class Answer { Ok, Yes, No, Cancel };
 
 enum class Kind {
-    Information,      // OK only
-    Error,            // OK only
-    YesNoCancel,      // 是 / 否 / 取消
+    Information, // OK only
+    Error, // OK only
+    YesNoCancel, // 是 / 否 / 取消
+    GoOnOrBack, // two named answers: going on is Yes, going back Cancel
 };
 
 struct Shown {
     Kind kind;
     QString text;
+    QStringList buttons = {}; // the named answers of GoOnOrBack, going on first
 };
 
 // Plain message with an OK button.
@@ -30,6 +33,11 @@ void inform(QWidget *parent, const QString &text);
 void showError(QWidget *parent, const QString &text);
 // 是 / 否 / 取消; the close box counts as 取消.
 Answer askYesNoCancel(QWidget *parent, const QString &text);
+// Two named answers with their mnemonics, such as "列印(&P)" and "返回(&R)":
+// Yes for going on; the going-back button, Esc and the close box give Cancel.
+// Going back is the default, so a hurried Enter spoils nothing.
+Answer askGoOnOrBack(QWidget *parent, const QString &text, const QString &goOn,
+                     const QString &back);
 
 // Test seam: while set, called instead of opening a box; its answer is
 // taken as the user's.

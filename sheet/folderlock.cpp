@@ -24,7 +24,9 @@ QString FolderLock::problem() const
     const QString folder = QDir::toNativeSeparators(QDir(m_folder).absolutePath());
     switch (m_lock->error()) {
     case QLockFile::LockFailedError:
-        return QStringLiteral("這個資料夾已經由另一個岑禾開啟：\n%1\n\n請使用已開啟的視窗，以免兩邊互相覆蓋資料。").arg(folder);
+        return QStringLiteral(
+                   "這個資料夾已經由另一個岑禾開啟：\n%1\n\n請使用已開啟的視窗，以免兩邊互相覆蓋資料。")
+            .arg(folder);
     case QLockFile::PermissionError:
         return QStringLiteral("無法在資料夾中建立鎖定檔（沒有寫入權限）：\n%1").arg(folder);
     default:

@@ -1,9 +1,9 @@
 // A page save on a full disk: one message, the old file kept, the cells kept.
+#include "frontend/usermessages.h"
 #include "mainwindow/cellgrid.h"
-#include "tests/common/filefixture.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
-#include "frontend/usermessages.h"
+#include "tests/common/filefixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,9 +19,10 @@ class SmallDisk
 public:
     SmallDisk()
     {
-        m_mounted = QProcess::execute(QStringLiteral("mount"),
-                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                       QStringLiteral("size=256k"), QStringLiteral("tmpfs"), m_dir.path()})
+        m_mounted =
+            QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=256k"), QStringLiteral("tmpfs"), m_dir.path()})
             == 0;
         if (m_mounted)
             QDir::setCurrent(m_dir.path());
@@ -41,10 +42,8 @@ public:
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             qFatal("cannot create the filler");
         const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-        while (filler.write("x", 1) == 1) {
-        }
+        while (filler.write(block) == block.size()) { }
+        while (filler.write("x", 1) == 1) { }
     }
 
 private:

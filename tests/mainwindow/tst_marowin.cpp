@@ -1,12 +1,12 @@
 // The main window: start-up, kind changes, paging, the page number field and
 // zoom, each in a fresh working directory with prepared files.
+#include "editing/tfredit.h"
+#include "frontend/usermessages.h"
 #include "mainwindow/cellgrid.h"
-#include "sheet/iniutil.h"
 #include "mainwindow/kindthumbnail.h"
 #include "mainwindow/memocell.h"
-#include "editing/tfredit.h"
 #include "mainwindow/tfrmarowin.h"
-#include "frontend/usermessages.h"
+#include "sheet/iniutil.h"
 #include "tests/mainwindow/workdir.h"
 
 #include <QLabel>
@@ -458,7 +458,7 @@ private Q_SLOTS:
         window.setEditor(&editor);
         window.show();
         window.FormActivate();
-        window.WriteToMmo(QStringLiteral("3"));  // the empty name replaces four empty lines
+        window.WriteToMmo(QStringLiteral("3")); // the empty name replaces four empty lines
         QVERIFY(window.hasUnsavedChanges());
         messages.answer = UserMessages::Answer::Yes;
         const auto saved = QFile::permissions(dir.path(QString()));
