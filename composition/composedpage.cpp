@@ -7,3 +7,8 @@ QPointF millimetresFromPaperCorner(const ComposedPage &page, const QPointF &unit
     return {page.paper.leftMarginMm + ReportUnits::toMm(units.x()),
             page.paper.topMarginMm + ReportUnits::toMm(units.y())};
 }
+
+QRectF labelBox(const ComposedPage &page, const PlacedLabel &label)
+{
+    return QRectF(label.position, page.labelSize);
+}

@@ -2,9 +2,12 @@
 
 #include "composition/labeltemplate.h"
 
+#include <QColor>
+#include <QLineF>
 #include <QList>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QStringList>
 
 // One composed output page, plain data handed from the composer to every
@@ -27,10 +30,33 @@ struct PlacedLabel {
     QList<ComposedTextBox> boxes;
 };
 
+// A short text centred on a point, such as a label's number on a check sheet.
+struct CentredFigure {
+    QString text;
+    QPointF centre;
+    double pointSize = 0;
+};
+
+// Hairlines and figures drawn over the labels, for checking where labels
+// land rather than for the labels themselves.
+struct PageMarks {
+    QColor colour = Qt::black;
+    QList<QRectF> outlines;
+    QList<QLineF> lines;
+    QList<CentredFigure> figures;
+
+    bool isEmpty() const { return outlines.isEmpty() && lines.isEmpty() && figures.isEmpty(); }
+};
+
 struct ComposedPage {
     ReportPage paper;          // paper size, code and the margins of the run
     QList<PlacedLabel> labels;
+    QSizeF labelSize;          // every label's box: one band column by the band height
+    PageMarks marks;
 };
+
+// A label's own box on the page: its position and the page's label size.
+QRectF labelBox(const ComposedPage &page, const PlacedLabel &label);
 
 // Where a position on the page lies, in millimetres from the paper's top
 // left corner.

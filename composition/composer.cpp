@@ -34,6 +34,10 @@ private:
     void setColumn(int column);
     void moveRowToNewPage();
     ComposedPage &currentPage() { return m_pages.last(); }
+    void startPage()
+    {
+        m_pages.append(ComposedPage{m_layout.page1, {}, {m_band.columnWidth, m_band.height}, {}});
+    }
 
     const LabelTemplate &m_layout;
     const MasterDataBand &m_band;
@@ -64,7 +68,7 @@ PageComposer::PageComposer(const LabelTemplate &layout, RecordFeed &feed)
 
 QList<ComposedPage> PageComposer::run()
 {
-    m_pages.append(ComposedPage{m_layout.page1, {}});
+    startPage();
     m_feed.frxsrdtst1First();
     setColumn(1);
     while (!atEnd()) {
@@ -141,7 +145,7 @@ void PageComposer::moveRowToNewPage()
 {
     QList<PlacedLabel> row = currentPage().labels.mid(m_rowMark);
     currentPage().labels.resize(m_rowMark);
-    m_pages.append(ComposedPage{m_layout.page1, {}});
+    startPage();
     m_curY = 0;
     Q_ASSERT(!row.isEmpty());
     const QPointF shift = QPointF(m_curX, m_curY) - row.constFirst().position;

@@ -39,6 +39,47 @@ void drawBox(QPainter &painter, const ComposedTextBox &box, const QRect &area, d
     painter.restore();
 }
 
+QFont figureFont(double pointSize)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// Hairlines at their dots from the paper corner, one device dot wide on any
+// device, and figures centred on their points by the font's own box.
+void drawMarks(QPainter &painter, const PageMarks &marks, const QPointF &origin,
+               const DeviceScale &scale, QPoint unprintableOffset)
+{
+    const auto dots = [&](const QPointF &units) {
+        return QPointF(ReportUnits::toDots(units.x() + origin.x(), scale.x),
+                       ReportUnits::toDots(units.y() + origin.y(), scale.y))
+            - unprintableOffset;
+    };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(marks.colour, 0));
+    painter.setBrush(Qt::NoBrush);
+    for (const QRectF &outline : marks.outlines)
+        painter.drawRect(QRectF(dots(outline.topLeft()), dots(outline.bottomRight())));
+    for (const QLineF &line : marks.lines)
+        painter.drawLine(QLineF(dots(line.p1()), dots(line.p2())));
+    for (const CentredFigure &figure : marks.figures) {
+        const QFont font = figureFont(figure.pointSize);
+        const QFontMetricsF metrics(font, painter.device());
+        const QPointF centre((figure.centre.x() + origin.x()) * scale.x,
+                             (figure.centre.y() + origin.y()) * scale.y);
+        painter.setFont(font);
+        painter.drawText(centre - unprintableOffset
+                             + QPointF(-metrics.horizontalAdvance(figure.text) / 2,
+                                       (metrics.ascent() - metrics.descent()) / 2),
+                         figure.text);
+    }
+    painter.restore();
+}
+
 } // namespace
 
 void drawComposedPage(QPainter &painter, const ComposedPage &page, QPoint unprintableOffset)
@@ -57,4 +98,6 @@ void drawComposedPage(QPainter &painter, const ComposedPage &page, QPoint unprin
             drawBox(painter, box, area.translated(-unprintableOffset), scale.y);
         }
     }
+    if (!page.marks.isEmpty())
+        drawMarks(painter, page.marks, origin, scale, unprintableOffset);
 }

@@ -11,5 +11,5 @@ class QPainter;
 // no transformation: labels land at their true distances from the corner.
 // `unprintableOffset`, in device dots, is where a printer's own origin lies
 // from the paper corner. Only glyphs are drawn, each box's clipped to its
-// text area; no frames or fills.
+// text area; no frames or fills. The page's marks, if any, go over them.
 void drawComposedPage(QPainter &painter, const ComposedPage &page, QPoint unprintableOffset = {});

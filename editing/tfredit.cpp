@@ -1,9 +1,9 @@
 #include "editing/tfredit.h"
 
-#include "frontend/pictures.h"
 #include "editing/birthfieldwriter.h"
 #include "editing/seatnumberfield.h"
 #include "editing/storablefield.h"
+#include "frontend/pictures.h"
 
 #include <QLabel>
 #include <QLineEdit>

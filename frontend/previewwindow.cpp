@@ -1,24 +1,44 @@
 #include "frontend/previewwindow.h"
 
-#include "frontend/filedialogs.h"
+#include "composition/alignmentsheet.h"
 #include "composition/pageoutput.h"
+#include "frontend/filedialogs.h"
+#include "frontend/paperdialog.h"
 #include "frontend/pictures.h"
 #include "frontend/printeraccess.h"
 #include "frontend/runprogress.h"
+#include "frontend/unprintablebands.h"
 #include "frontend/usermessages.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QGraphicsView>
 #include <QLabel>
-#include <QPageSetupDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+namespace {
+
+const QColor OutlineColour(0, 120, 215);
+
+// Where 匯出 PDF proposes to write, for the rest of the run: the folder last
+// exported to, at first the documents folder.
+QString &exportFolder()
+{
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
+}
+
+} // namespace
 
 PreviewWindow::PreviewWindow(Compose compose, const SheetRun::Built &first, QWidget *parent)
     : QDialog(parent, Qt::Window)
@@ -61,7 +81,8 @@ PreviewWindow::~PreviewWindow() = default;
 void PreviewWindow::buildToolBar()
 {
     auto *bar = new QToolBar(this);
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // Text under the icons: every tool fits a 1366-pixel screen.
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     const auto standard = [this](QStyle::StandardPixmap pixmap) { return style()->standardIcon(pixmap); };
     const auto add = [this, bar](const QIcon &icon, const QString &text, const QKeySequence &key, auto slot) {
         QAction *action = bar->addAction(icon, text);
@@ -84,22 +105,38 @@ void PreviewWindow::buildToolBar()
     add(standard(QStyle::SP_TitleBarNormalButton), QStringLiteral("整頁"), QKeySequence(),
         [this] { m_preview->fitInView(); });
     bar->addSeparator();
-    add(standard(QStyle::SP_MediaSkipBackward), QStringLiteral("第一頁"), QKeySequence(Qt::Key_Home),
-        [this] { m_preview->setCurrentPage(1); });
-    add(standard(QStyle::SP_MediaSeekBackward), QStringLiteral("上一頁"), QKeySequence(Qt::Key_PageUp),
-        [this] { m_preview->setCurrentPage(currentPage() - 1); });
+    add(standard(QStyle::SP_MediaSkipBackward), QStringLiteral("第一頁"),
+        QKeySequence(Qt::Key_Home), [this] { showPage(1); });
+    add(standard(QStyle::SP_MediaSeekBackward), QStringLiteral("上一頁"),
+        QKeySequence(Qt::Key_PageUp), [this] { showPage(currentPage() - 1); });
     m_pageField = new QSpinBox(bar);
     m_pageField->setObjectName(QStringLiteral("pageField"));
     bar->addWidget(m_pageField);
     m_pageTotal = new QLabel(bar);
     bar->addWidget(m_pageTotal);
-    connect(m_pageField, &QSpinBox::valueChanged, this, [this](int page) { m_preview->setCurrentPage(page); });
-    add(standard(QStyle::SP_MediaSeekForward), QStringLiteral("下一頁"), QKeySequence(Qt::Key_PageDown),
-        [this] { m_preview->setCurrentPage(currentPage() + 1); });
+    connect(m_pageField, &QSpinBox::valueChanged, this, &PreviewWindow::showPage);
+    add(standard(QStyle::SP_MediaSeekForward), QStringLiteral("下一頁"),
+        QKeySequence(Qt::Key_PageDown), [this] { showPage(currentPage() + 1); });
     add(standard(QStyle::SP_MediaSkipForward), QStringLiteral("最後頁"), QKeySequence(Qt::Key_End),
-        [this] { m_preview->setCurrentPage(pageCount()); });
+        [this] { showPage(pageCount()); });
     bar->addSeparator();
     add(standard(QStyle::SP_FileDialogDetailedView), QStringLiteral("版面設定"), QKeySequence(), &PreviewWindow::pageSetup);
+    m_marginsAction = add(standard(QStyle::SP_FileDialogContentsView), QStringLiteral("調整邊界"),
+                          QKeySequence(), &PreviewWindow::adjustMargins);
+    m_marginsAction->setToolTip(QStringLiteral("設定上、左邊界（毫米），預覽隨即更新"));
+    m_marginsAction->setVisible(false);
+    m_alignmentAction = add(standard(QStyle::SP_FileDialogInfoView), QStringLiteral("對位測試頁"),
+                            QKeySequence(), &PreviewWindow::showAlignmentSheet);
+    m_alignmentAction->setCheckable(true);
+    m_alignmentAction->setToolTip(
+        QStringLiteral("印在白紙上，疊在標籤紙上對著光看：標籤邊緣落在刻度幾毫米，"
+                       "該邊界就加上幾毫米"));
+    m_alignmentAction->setVisible(false);
+    m_outlines = new QCheckBox(QStringLiteral("顯示標籤框"), bar);
+    m_outlines->setObjectName(QStringLiteral("showOutlines"));
+    m_outlines->setToolTip(QStringLiteral("只在螢幕上畫出每張標籤的範圍，不會印出或匯出"));
+    connect(m_outlines, &QCheckBox::toggled, this, &PreviewWindow::showOutlines);
+    bar->addWidget(m_outlines);
     bar->addSeparator();
     add(standard(QStyle::SP_DialogCloseButton), QStringLiteral("關閉"), QKeySequence(), &PreviewWindow::reject);
 }
@@ -143,25 +180,44 @@ void PreviewWindow::updatePageControls()
     m_pageTotal->setText(QStringLiteral(" / %1 頁 ").arg(pageCount()));
 }
 
+void PreviewWindow::showPage(int page)
+{
+    m_preview->setCurrentPage(std::clamp(page, 1, std::max(1, pageCount())));
+    updatePageControls();
+}
+
 void PreviewWindow::paintPages(QPrinter *printer)
 {
-    drawSheets(*printer, m_run, 1, pageCount());
+    if (!m_outlines->isChecked() || m_showsAlignmentSheet) {
+        drawSheets(*printer, m_run, 1, pageCount());
+        return;
+    }
+    QList<ComposedPage> outlined = m_run.sheets();
+    for (ComposedPage &sheet : outlined)
+        sheet.marks = labelOutlines(sheet, OutlineColour);
+    drawSheets(*printer, SheetRun(outlined), 1, pageCount());
 }
 
 void PreviewWindow::exportPdf()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = FileDialogs::saveFileName(this, QStringLiteral("匯出 PDF"),
-                                                   QDir(documents).filePath(QStringLiteral("標籤.pdf")),
+    const QString proposed =
+        QDir(exportFolder()).filePath(OutputNames::pdfFileName(shownContents()));
+    const QString path = FileDialogs::saveFileName(this, QStringLiteral("匯出 PDF"), proposed,
                                                    QStringLiteral("PDF 檔 (*.pdf)"));
     if (path.isEmpty())
         return;
     RunProgress progress(this);
-    const OutputResult written
-        = writeSheetsPdf(path, m_run, {QStringLiteral("標籤")}, progress.stage(QStringLiteral("正在匯出 PDF…")));
+    const OutputResult written = writeSheetsPdf(path, m_run, {OutputNames::title(shownContents())},
+                                                progress.stage(QStringLiteral("正在匯出 PDF…")));
     if (written.status == OutputResult::Status::Failed)
         UserMessages::showError(this, QStringLiteral("無法寫入 PDF 檔：%1\n原因：%2")
                                           .arg(QDir::toNativeSeparators(path), written.problem));
+    if (!written.done())
+        return;
+    exportFolder() = QFileInfo(path).absolutePath();
+    UserMessages::inform(this,
+                         QStringLiteral("已匯出 PDF 檔：\n%1")
+                             .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
 }
 
 bool PreviewWindow::confirmUnprintableBand(const QPrinter &printer)
@@ -170,29 +226,12 @@ bool PreviewWindow::confirmUnprintableBand(const QPrinter &printer)
         return true;
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
-    const QMarginsF reach = layout.minimumMargins();
-    const ReportPage paper = m_run.paper();
-    const double lowestRow = [&] {
-        double bottom = 0;
-        m_run.forEachSheet(1, pageCount(), [&bottom](const ComposedPage &page) {
-            for (const PlacedLabel &label : page.labels) {
-                for (const ComposedTextBox &box : label.boxes)
-                    bottom = std::max(bottom, millimetresFromPaperCorner(page, box.rect.bottomLeft()).y());
-            }
-            return true;
-        });
-        return bottom;
-    }();
-    const bool clipped = paper.topMarginMm < reach.top() || paper.leftMarginMm < reach.left()
-        || lowestRow > paper.paperHeightMm - reach.bottom();
-    if (!clipped)
+    const QList<UnprintableBands::Overlap> overlaps =
+        UnprintableBands::overlaps(m_run.sheets(), layout.minimumMargins());
+    if (overlaps.isEmpty())
         return true;
-    return UserMessages::askYesNoCancel(
-               this, QStringLiteral("這台印表機的紙邊有無法列印的範圍（上 %1、下 %2、左 %3 毫米），"
-                                    "部分標籤的文字可能印不出來。\n\n仍要列印嗎？")
-                         .arg(reach.top(), 0, 'f', 1)
-                         .arg(reach.bottom(), 0, 'f', 1)
-                         .arg(reach.left(), 0, 'f', 1))
+    return UserMessages::askGoOnOrBack(this, UnprintableBands::question(overlaps),
+                                       QStringLiteral("列印(&P)"), QStringLiteral("返回(&R)"))
         == UserMessages::Answer::Yes;
 }
 
@@ -206,6 +245,7 @@ void PreviewWindow::print()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(m_printer->pageLayout());
     printer.setFullPage(true);
+    printer.setDocName(OutputNames::title(shownContents()));
     if (!PrinterAccess::choosePrinter(this, printer, pageCount()))
         return;
     printer.setFullPage(true);
@@ -227,22 +267,87 @@ void PreviewWindow::print()
 
 void PreviewWindow::pageSetup()
 {
-    QPageSetupDialog dialog(m_printer.get(), this);
-    dialog.setWindowTitle(QStringLiteral("版面設定"));
+    const ReportPage paper = m_run.paper();
+    PaperDialog dialog(m_printer->pageLayout().pageSize(), paper.topMarginMm, paper.leftMarginMm,
+                       this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    changePaper(m_printer->pageLayout().pageSize());
+    changePaper(dialog.paper());
 }
 
 void PreviewWindow::changePaper(const QPageSize &paper)
 {
-    adopt(m_compose(paper));
+    adopt((m_showsAlignmentSheet ? m_composeAlignmentSheet : m_compose)(paper));
+}
+
+void PreviewWindow::composeAgain()
+{
+    changePaper(m_printer->pageLayout().pageSize());
+}
+
+void PreviewWindow::setPrintedPages(const PrintedPages &pages)
+{
+    m_printedPages = pages;
+}
+
+PrintedPages PreviewWindow::shownContents() const
+{
+    PrintedPages shown = m_printedPages;
+    shown.alignmentSheet = shown.alignmentSheet || m_showsAlignmentSheet;
+    return shown;
+}
+
+void PreviewWindow::setAlignmentSheet(Compose compose)
+{
+    m_composeAlignmentSheet = std::move(compose);
+    m_alignmentAction->setVisible(bool(m_composeAlignmentSheet));
+}
+
+void PreviewWindow::setMarginAdjuster(std::function<bool(QWidget *)> adjust)
+{
+    m_adjustMargins = std::move(adjust);
+    m_marginsAction->setVisible(bool(m_adjustMargins));
+}
+
+QString PreviewWindow::alignmentSheetTitle()
+{
+    return QStringLiteral("預覽 － 對位測試頁（印在白紙上，疊在標籤紙上對光核對）");
+}
+
+void PreviewWindow::showAlignmentSheet(bool shown)
+{
+    if (!m_composeAlignmentSheet)
+        return;
+    m_showsAlignmentSheet = shown;
+    {
+        const QSignalBlocker quiet(m_alignmentAction);
+        m_alignmentAction->setChecked(shown);
+    }
+    m_outlines->setEnabled(!shown);
+    setWindowTitle(shown ? alignmentSheetTitle() : QStringLiteral("預覽"));
+    composeAgain();
+}
+
+void PreviewWindow::showOutlines(bool shown)
+{
+    {
+        const QSignalBlocker quiet(m_outlines);
+        m_outlines->setChecked(shown);
+    }
+    m_preview->updatePreview();
+}
+
+void PreviewWindow::adjustMargins()
+{
+    if (m_adjustMargins && m_adjustMargins(this))
+        composeAgain();
 }
 
 void PreviewWindow::adopt(const SheetRun::Built &composition)
 {
     if (composition.status == CompositionStatus::NoRowFits) {
-        UserMessages::showError(this, QStringLiteral("這種紙張上放不下任何一列標籤，版面維持原樣。"));
+        UserMessages::showError(this,
+                                QStringLiteral("這種紙張或邊界放不下任何一列標籤，版面維持原樣。"));
         return;
     }
     if (composition.status != CompositionStatus::Composed)
@@ -252,4 +357,8 @@ void PreviewWindow::adopt(const SheetRun::Built &composition)
     m_printer->setPageLayout(fullPageLayout(m_run.paper()));
     m_printer->setFullPage(true);
     m_preview->updatePreview();
+    // New contents start at the top of the first sheet.
+    showPage(1);
+    if (auto *view = m_preview->findChild<QGraphicsView *>())
+        view->verticalScrollBar()->setValue(0);
 }

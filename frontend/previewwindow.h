@@ -1,6 +1,7 @@
 #pragma once
 
 #include "composition/sheetrun.h"
+#include "frontend/outputnames.h"
 
 #include <QDialog>
 #include <QPageSize>
@@ -8,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+class QCheckBox;
 class QLabel;
 class QPrintPreviewWidget;
 class QPrinter;
@@ -33,6 +36,23 @@ public:
     void setDescription(Describe describe);
     QString statusText() const;
 
+    // What the run holds, for the exported file's name and the job title.
+    void setPrintedPages(const PrintedPages &pages);
+    // Composes the alignment sheet; without it 對位測試頁 stays hidden.
+    void setAlignmentSheet(Compose compose);
+    // Opens the margin dialog; true when new margins were stored, and the
+    // sheets are then composed again. Without it 調整邊界 stays hidden.
+    void setMarginAdjuster(std::function<bool(QWidget *parent)> adjust);
+
+    static QString alignmentSheetTitle();
+    // Shows the alignment sheet instead of the labels, or the labels again.
+    void showAlignmentSheet(bool shown);
+    bool showsAlignmentSheet() const { return m_showsAlignmentSheet; }
+    // Label outlines over the labels, on screen only.
+    void showOutlines(bool shown);
+    void adjustMargins();
+    void showPage(int page);
+
     // Sheets of the whole run; pages() composes them all at once.
     int pageCount() const;
     QList<ComposedPage> pages() const { return m_run.sheets(); }
@@ -50,15 +70,24 @@ private:
     void paintPages(QPrinter *printer);
     void adopt(const SheetRun::Built &composition);
     void updateStatus();
+    void composeAgain();
+    PrintedPages shownContents() const;
     void updatePageControls();
     bool confirmUnprintableBand(const QPrinter &printer);
 
     Compose m_compose;
     SheetRun m_run;
     Describe m_describe;
+    Compose m_composeAlignmentSheet;
+    std::function<bool(QWidget *)> m_adjustMargins;
+    PrintedPages m_printedPages;
+    bool m_showsAlignmentSheet = false;
     std::unique_ptr<QPrinter> m_printer;
     QPrintPreviewWidget *m_preview;
     QSpinBox *m_pageField = nullptr;
     QLabel *m_pageTotal = nullptr;
     QLabel *m_status = nullptr;
+    QAction *m_alignmentAction = nullptr;
+    QAction *m_marginsAction = nullptr;
+    QCheckBox *m_outlines = nullptr;
 };

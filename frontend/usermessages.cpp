@@ -71,6 +71,15 @@ Answer present(QWidget *parent, const Shown &shown)
                          {{QStringLiteral("唯讀開啟"), QMessageBox::AcceptRole, Answer::ReadOnly},
                           {QStringLiteral("仍要開啟"), QMessageBox::DestructiveRole, Answer::TakeOver},
                           {QStringLiteral("取消"), QMessageBox::RejectRole, Answer::Cancel}});
+    case Kind::GoOnOrBack: {
+        QMessageBox box(QMessageBox::Question, title(), shown.text, QMessageBox::NoButton, parent);
+        QPushButton *goOn = box.addButton(shown.buttons.value(0), QMessageBox::AcceptRole);
+        QPushButton *back = box.addButton(shown.buttons.value(1), QMessageBox::RejectRole);
+        box.setDefaultButton(back);
+        box.setEscapeButton(back);
+        box.exec();
+        return box.clickedButton() == goOn ? Answer::Yes : Answer::Cancel;
+    }
     }
     return Answer::Cancel;
 }
@@ -100,6 +109,11 @@ Answer askYesNo(QWidget *parent, const QString &text)
 Answer askLockChoice(QWidget *parent, const QString &text)
 {
     return present(parent, {Kind::LockChoice, text});
+}
+
+Answer askGoOnOrBack(QWidget *parent, const QString &text, const QString &goOn, const QString &back)
+{
+    return present(parent, {Kind::GoOnOrBack, text, {goOn, back}});
 }
 
 void setAnswerer(Answerer newAnswerer)

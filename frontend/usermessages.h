@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,11 +20,13 @@ enum class Kind {
     YesNoCancel,      // 是 / 否 / 取消
     YesNo,            // 是 / 否
     LockChoice,       // 仍要開啟 / 唯讀開啟 / 取消
+    GoOnOrBack,       // two named answers: going on is Yes, going back Cancel
 };
 
 struct Shown {
     Kind kind;
     QString text;
+    QStringList buttons = {}; // the named answers of GoOnOrBack, going on first
 };
 
 // Plain message with an OK button.
@@ -37,6 +40,11 @@ Answer askYesNo(QWidget *parent, const QString &text);
 // A folder lock nobody here holds: 仍要開啟 (TakeOver), 唯讀開啟 (ReadOnly)
 // or 取消 (Cancel, also the close box).
 Answer askLockChoice(QWidget *parent, const QString &text);
+// Two named answers with their mnemonics, such as "列印(&P)" and "返回(&R)":
+// Yes for going on; the going-back button, Esc and the close box give Cancel.
+// Going back is the default, so a hurried Enter spoils nothing.
+Answer askGoOnOrBack(QWidget *parent, const QString &text, const QString &goOn,
+                     const QString &back);
 
 // Test seam: while set, called instead of opening a box; its answer is
 // taken as the user's.

@@ -1,18 +1,18 @@
 #include "mainwindow/prmarowin.h"
 
-#include "sheet/folderlock.h"
 #include "mainwindow/folderopening.h"
 #include "editing/tfredit.h"
+#include "frontend/pictures.h"
+#include "frontend/translations.h"
+#include "frontend/usermessages.h"
 #include "mainwindow/tfrmarowin.h"
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
-#include "frontend/pictures.h"
 #include "mainwindow/uifonts.h"
+#include "sheet/folderlock.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int PrMarowin(int argc, char *argv[])
 {
@@ -22,10 +22,7 @@ int PrMarowin(int argc, char *argv[])
     // message boxes carry "岑禾" themselves.
     installUiFonts();
     QApplication::setWindowIcon(Pictures::applicationIcon());
-    // Qt's own dialogs (print, page setup, file) in Traditional Chinese.
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QStringLiteral("qtbase_zh_TW"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslations);
+    Translations::installChinese();
 
     FolderLock lock(QDir::currentPath());
     const FolderAccess access = openDataFolder(lock);

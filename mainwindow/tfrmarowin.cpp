@@ -267,10 +267,7 @@ void TFrMarowin::btn1MouseUp(Qt::MouseButton button)
 {
     if (button != Qt::RightButton)
         return;
-    TPageMarginSetDlg dialog(this);
-    dialog.setWindowTitle(QStringLiteral("設定上左邊界-單位為毫米(mm)"));
-    PageMarginSetDialog::MarginSection = SysIni::marginSection();
-    dialog.exec();
+    PageMarginSetDialog::edit(this, FMode);
 }
 
 void TFrMarowin::btn2Click()

@@ -3,31 +3,25 @@
 // as 可列印頁數 asks for, previewed and printed.
 #include "mainwindow/tfrmarowin.h"
 
+#include "composition/alignmentsheet.h"
+#include "editing/stylepanel.h"
+#include "frontend/previewwindow.h"
+#include "frontend/runprogress.h"
+#include "frontend/usermessages.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/memocell.h"
-#include "frontend/previewwindow.h"
 #include "mainwindow/pagecountfield.h"
 #include "printing/cellsfeed.h"
+#include "printing/pagemarginsetdialog.h"
 #include "printing/printrun.h"
 #include "printing/runpages.h"
-#include "frontend/runprogress.h"
-#include "editing/stylepanel.h"
 #include "sheet/sysini.h"
-#include "frontend/usermessages.h"
 
 namespace {
 
 PrintRun::BoxStyle boxStyle(const TextStylePanel *panel)
 {
     return {panel->fontName(), double(panel->size()), panel->color()};
-}
-
-void setPaper(LabelTemplate &sheet, const QPageSize &paper)
-{
-    const QSizeF size = paper.size(QPageSize::Millimeter);
-    sheet.page1.paperWidthMm = size.width();
-    sheet.page1.paperHeightMm = size.height();
-    sheet.page1.paperSize = paper.windowsId();
 }
 
 } // namespace
@@ -65,14 +59,26 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
         UserMessages::showError(this, PrintRun::noRowFitsMessage(margins));
     if (first.status != CompositionStatus::Composed)
         return nullptr;
+    // Margins and fonts read afresh for each composition: 調整邊界 changes
+    // the margins while the preview is open.
+    const auto sheetFor = [this](const QPageSize &paper) {
+        LabelTemplate sheet =
+            *PrintRun::preparedTemplate(FMode, PrintRun::readMargins(SysIni::fileName()),
+                                        boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
+        PrintRun::setPaper(sheet, paper);
+        return sheet;
+    };
     auto preview = std::make_unique<PreviewWindow>(
-        [prepared, pages](const QPageSize &paper) {
-            LabelTemplate sheet = *prepared;
-            setPaper(sheet, paper);
-            return PrintRun::composeRun(sheet, *pages);
+        [sheetFor, pages](const QPageSize &paper) {
+            return PrintRun::composeRun(sheetFor(paper), *pages);
         },
         first, this);
     preview->setDescription([pages](int sheets) { return PrintRun::runSummary(*pages, sheets); });
+    preview->setPrintedPages({FModeName, m_page, last});
+    preview->setAlignmentSheet(
+        [sheetFor](const QPageSize &paper) { return composeAlignmentSheet(sheetFor(paper)); });
+    preview->setMarginAdjuster(
+        [this](QWidget *parent) { return PageMarginSetDialog::edit(parent, FMode); });
     return preview;
 }
 

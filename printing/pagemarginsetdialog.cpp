@@ -1,5 +1,8 @@
 #include "printing/pagemarginsetdialog.h"
 
+#include "printing/alignmentpreview.h"
+#include "printing/printrun.h"
+
 #include "sheet/inidocument.h"
 #include "sheet/iniutil.h"
 #include "sheet/sysini.h"
@@ -28,9 +31,18 @@ QPoint placeAtCursor(const QPoint &cursor, const QSize &outer, const QRect &scre
     return place;
 }
 
-QString shownMargin(const QString &stored)
+QString shownMargin(const QString &stored, int defaultMargin)
 {
-    return QString::number(IniUtil::parseIniFloat(stored, 0.0), 'g', 15);
+    const double value = IniUtil::parseIniFloat(stored, 0.0);
+    return QString::number(value > 0 ? value : defaultMargin, 'g', 15);
+}
+
+bool edit(QWidget *parent, int kind)
+{
+    TPageMarginSetDlg dialog(parent, kind);
+    dialog.setWindowTitle(QStringLiteral("設定上左邊界-單位為毫米(mm)"));
+    MarginSection = SysIni::marginSection();
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace PageMarginSetDialog
@@ -61,22 +73,23 @@ QLineEdit *marginEdit(const QString &name, QWidget *parent, int x, int y)
     return edit;
 }
 
-QPushButton *button(const QString &name, const QString &text, QWidget *parent, int x)
+QPushButton *button(const QString &name, const QString &text, QWidget *parent, int x, int width)
 {
     auto *pushButton = new QPushButton(text, parent);
     pushButton->setObjectName(name);
-    pushButton->setGeometry(x, 49, 75, 25);
+    pushButton->setGeometry(x, 88, width, 25);
     pushButton->setCursor(Qt::PointingHandCursor);
     return pushButton;
 }
 
 } // namespace
 
-TPageMarginSetDlg::TPageMarginSetDlg(QWidget *parent)
+TPageMarginSetDlg::TPageMarginSetDlg(QWidget *parent, int kind)
     : QDialog(parent)
+    , m_kind(kind)
 {
     setObjectName(QStringLiteral("PageMarginSetDlg"));
-    setFixedSize(273, 80);
+    setFixedSize(273, 120);
     setFont(pixelFont(QStringLiteral("新細明體"), 15, font()));
 
     auto *Panel1 = new QWidget(this);
@@ -89,10 +102,22 @@ TPageMarginSetDlg::TPageMarginSetDlg(QWidget *parent)
 
     setTabOrder(LeftMarginEd, TopMarginEd);
 
-    auto *OkBtn = button(QStringLiteral("OkBtn"), QStringLiteral("確定"), this, 40);
+    auto *direction = new QLabel(
+        QStringLiteral("數字加大，印出的標籤往右（左邊界）\n或往下（上邊界）移動。"), this);
+    direction->setObjectName(QStringLiteral("DirectionLbl"));
+    direction->setFont(pixelFont(QStringLiteral("新細明體"), 13, direction->font()));
+    direction->setGeometry(16, 45, 250, 36);
+
+    auto *OkBtn = button(QStringLiteral("OkBtn"), QStringLiteral("確定"), this, 12, 62);
     OkBtn->setDefault(true);
-    auto *BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("取消"), this, 152);
+    auto *BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("取消"), this, 82, 62);
     BitBtn2->setAutoDefault(false);
+    auto *TestSheetBtn =
+        button(QStringLiteral("TestSheetBtn"), QStringLiteral("對位測試頁"), this, 156, 105);
+    TestSheetBtn->setAutoDefault(false);
+    TestSheetBtn->setToolTip(QStringLiteral("用輸入的邊界預覽對位測試頁，印在白紙上核對"));
+    TestSheetBtn->setVisible(m_kind != 0);
+    connect(TestSheetBtn, &QPushButton::clicked, this, &TPageMarginSetDlg::TestSheetBtnClick);
     connect(OkBtn, &QPushButton::clicked, this, [this] {
         // The dialog closes with OK even when the store fails.
         accept();
@@ -116,8 +141,10 @@ void TPageMarginSetDlg::FormActivate()
 {
     const IniDocument settings = IniDocument::load(settingsPath());
     using PageMarginSetDialog::MarginSection;
-    TopMarginEd->setText(PageMarginSetDialog::shownMargin(settings.value(MarginSection, SysIni::topMarginKey())));
-    LeftMarginEd->setText(PageMarginSetDialog::shownMargin(settings.value(MarginSection, SysIni::leftMarginKey())));
+    TopMarginEd->setText(PageMarginSetDialog::shownMargin(
+        settings.value(MarginSection, SysIni::topMarginKey()), PrintRun::DefaultTopMargin));
+    LeftMarginEd->setText(PageMarginSetDialog::shownMargin(
+        settings.value(MarginSection, SysIni::leftMarginKey()), PrintRun::DefaultLeftMargin));
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect screenArea = screen ? screen->geometry() : QRect();
     move(PageMarginSetDialog::placeAtCursor(QCursor::pos(), frameGeometry().size(), screenArea));
@@ -132,4 +159,10 @@ void TPageMarginSetDlg::OkBtnClick()
     tellDamagedFileKept(this, settings.path(), settings.damagedCopyPath());
     if (failure)
         UserMessages::showError(this, failure->message() + QLatin1Char('\n') + failure->reason);
+}
+
+void TPageMarginSetDlg::TestSheetBtnClick()
+{
+    showAlignmentPreview(this, m_kind,
+                         PrintRun::marginsFromText(TopMarginEd->text(), LeftMarginEd->text()));
 }

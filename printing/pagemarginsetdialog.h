@@ -16,9 +16,14 @@ extern QString MarginSection;
 // window, so without the second rule the OK button could open off screen.
 QPoint placeAtCursor(const QPoint &cursor, const QSize &outer, const QRect &screen);
 
-// The stored margin as the dialog shows it: its shortest decimal text, 0 for
-// a missing value or one that is not a number.
-QString shownMargin(const QString &stored);
+// The stored margin as the dialog shows it: its shortest decimal text, or
+// the default that prints for a missing value, one that is not a number or
+// one not above 0.
+QString shownMargin(const QString &stored, int defaultMargin);
+
+// Opens the dialog for label kind `kind` (its alignment sheet) with its
+// caption and section; true when the margins were stored.
+bool edit(QWidget *parent, int kind);
 
 } // namespace PageMarginSetDialog
 
@@ -29,12 +34,16 @@ class TPageMarginSetDlg : public QDialog
     Q_OBJECT
 
 public:
-    explicit TPageMarginSetDlg(QWidget *parent = nullptr);
+    // `kind` is the label kind whose alignment sheet 對位測試頁 shows; none
+    // for 0.
+    explicit TPageMarginSetDlg(QWidget *parent = nullptr, int kind = 0);
 
     // Fills the edits from sys.ini and moves to the mouse cursor.
     void FormActivate();
     // Stores both edits, as typed, in one write of sys.ini.
     void OkBtnClick();
+    // The alignment sheet at the margins as typed, in a preview.
+    void TestSheetBtnClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -42,6 +51,7 @@ protected:
 private:
     QString settingsPath() const;
 
+    int m_kind;
     QLineEdit *LeftMarginEd;
     QLineEdit *TopMarginEd;
 };

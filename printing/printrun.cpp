@@ -28,6 +28,12 @@ Margins readMargins(const QString &settingsPath)
     return Margins{positiveOr(top, DefaultTopMargin), positiveOr(left, DefaultLeftMargin)};
 }
 
+Margins marginsFromText(const QString &top, const QString &left)
+{
+    return Margins{positiveOr(IniUtil::parseIniFloat(top, -1.0), DefaultTopMargin),
+                   positiveOr(IniUtil::parseIniFloat(left, -1.0), DefaultLeftMargin)};
+}
+
 std::optional<LabelTemplate> preparedTemplate(int kind, const Margins &margins, const BoxStyle &name,
                                               const BoxStyle &third, const BoxStyle &address)
 {
@@ -45,6 +51,14 @@ std::optional<LabelTemplate> preparedTemplate(int kind, const Margins &margins, 
         box.font.color = style.color;
     }
     return prepared;
+}
+
+void setPaper(LabelTemplate &prepared, const QPageSize &paper)
+{
+    const QSizeF size = paper.size(QPageSize::Millimeter);
+    prepared.page1.paperWidthMm = size.width();
+    prepared.page1.paperHeightMm = size.height();
+    prepared.page1.paperSize = paper.windowsId();
 }
 
 QString noRowFitsMessage(const Margins &margins)

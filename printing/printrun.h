@@ -2,6 +2,7 @@
 
 #include "composition/labeltemplate.h"
 
+#include <QPageSize>
 #include <QString>
 
 #include <optional>
@@ -21,6 +22,8 @@ struct Margins {
 // A stored margin that is missing, not a number, 0 or negative gives the
 // default; there is no upper bound.
 Margins readMargins(const QString &settingsPath);
+// The same rules for margins as typed, before they are stored.
+Margins marginsFromText(const QString &top, const QString &left);
 
 // The font of one text box as a style panel holds it.
 struct BoxStyle {
@@ -34,6 +37,9 @@ struct BoxStyle {
 // (where the kind has those boxes). Empty for any other kind.
 std::optional<LabelTemplate> preparedTemplate(int kind, const Margins &margins, const BoxStyle &name,
                                               const BoxStyle &third, const BoxStyle &address);
+
+// Composes for `paper` instead of the template's A4.
+void setPaper(LabelTemplate &prepared, const QPageSize &paper);
 
 // What the user is told when the margins leave no room for one row.
 QString noRowFitsMessage(const Margins &margins);

@@ -2,9 +2,9 @@
 
 #include "composition/composer.h"
 
-// The sheet the command line's --test-sheet prints: the prepared template's
-// labels, each showing its record number, for checking on plain paper where
-// the printer puts them.
+// The sheet the command line's --test-sheet prints: the alignment sheet of
+// the prepared template (label outlines, numbers, crosses and scales), the
+// same one 對位測試頁 shows in the preview.
 namespace PrintRun {
 
 Composition testSheet(const LabelTemplate &prepared);

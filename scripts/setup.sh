@@ -7,7 +7,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev libxkbcommon-dev qt6-translations-l10n
+  qt6-base-dev libxkbcommon-dev qt6-translations-l10n qt6-l10n-tools
   fonts-arphic-ukai fonts-arphic-uming
   libbenchmark-dev
   libquazip1-qt6-dev

@@ -1,19 +1,31 @@
 // The preview and print window: printing through the (replaced) print
 // dialog, the messages when that cannot happen, PDF export, page setup.
+#include "composition/alignmentsheet.h"
 #include "composition/composer.h"
-#include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
-#include "tests/composition/memoryfeed.h"
-#include "tests/common/pdfwords.h"
 #include "frontend/filedialogs.h"
 #include "frontend/previewwindow.h"
 #include "frontend/printeraccess.h"
 #include "frontend/usermessages.h"
+#include "tests/common/pdfwords.h"
+#include "tests/composition/labelfixtures.h"
+#include "tests/composition/memoryfeed.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QGraphicsView>
+#include <QLabel>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -41,6 +53,22 @@ SheetRun::Built threePages()
     return SheetRun::compose(pages);
 }
 
+QAction *toolAction(PreviewWindow &preview, const QString &text)
+{
+    for (QAction *action : preview.findChild<QToolBar *>()->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+// The tool button of the preview's tool bar action `text`.
+QToolButton *toolButton(PreviewWindow &preview, const QString &text)
+{
+    return qobject_cast<QToolButton *>(
+        preview.findChild<QToolBar *>()->widgetForAction(toolAction(preview, text)));
+}
+
 bool isPdf(const QString &path)
 {
     QFile file(path);
@@ -60,6 +88,7 @@ class TestPreviewWindow : public QObject
     {
         PrinterAccess::setHooks({[installed] { return installed; }, choose});
         PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        preview.setPrintedPages({QStringLiteral("姓名"), 3, 3});
         preview.print();
         PrinterAccess::setHooks({});
     }
@@ -69,6 +98,19 @@ class TestPreviewWindow : public QObject
         FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &) { return path; });
         preview.exportPdf();
         FileDialogs::setAnswerer({});
+    }
+
+    // The path 匯出 PDF proposes; the export itself is answered with `chosen`.
+    QString proposedPath(PreviewWindow &preview, const QString &chosen = QString())
+    {
+        QString proposed;
+        FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &request) {
+            proposed = request.suggestedPath;
+            return chosen;
+        });
+        preview.exportPdf();
+        FileDialogs::setAnswerer({});
+        return proposed;
     }
 
 private Q_SLOTS:
@@ -126,13 +168,16 @@ private Q_SLOTS:
     {
         const QString out = m_dir.filePath(QStringLiteral("printed.pdf"));
         bool fullPage = false;
+        QString jobTitle;
         printWith(true, [&](QPrinter &printer) {
             fullPage = printer.fullPage();
+            jobTitle = printer.docName();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(out);
             return true;
         });
         QVERIFY(fullPage);
+        QCOMPARE(jobTitle, QStringLiteral("岑禾 姓名 第3頁"));
         QVERIFY(isPdf(out));
         QVERIFY(m_shown.isEmpty());
         // Through the printer as in the preview: the first name centred in
@@ -181,7 +226,10 @@ private Q_SLOTS:
         const QString out = m_dir.filePath(QStringLiteral("標籤.pdf"));
         exportTo(preview, out);
         QVERIFY(isPdf(out));
-        QVERIFY(m_shown.isEmpty());
+        // Only the word of where it went.
+        QCOMPARE(m_shown,
+                 QStringList{QStringLiteral("已匯出 PDF 檔：\n") + QDir::toNativeSeparators(out)});
+        m_shown.clear();
         exportTo(preview, QStringLiteral("/nonexistent-folder/x.pdf"));
         QCOMPARE(m_shown.size(), 1);
         QVERIFY(m_shown[0].contains(QStringLiteral("/nonexistent-folder/x.pdf")));
@@ -200,6 +248,171 @@ private Q_SLOTS:
         QCOMPARE(asked.size(), 1);
         QCOMPARE(asked[0].id(), QPageSize::A5);
         QVERIFY(preview.pageCount() > 1);  // 14 rows no longer fit
+    }
+
+    void counterFollowsTheSheetShown_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("下一頁") << "下一頁";
+        QTest::newRow("最後頁") << "最後頁";
+        QTest::newRow("Page Down") << "PageDown";
+        QTest::newRow("End") << "End";
+        QTest::newRow("scrolling") << "scroll";
+        QTest::newRow("page field") << "field";
+    }
+
+    void counterFollowsTheSheetShown()
+    {
+        QFETCH(QString, way);
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(140); },
+                              composeKindTwo(140));
+        preview.show();
+        preview.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&preview));
+        QCOMPARE(preview.pageCount(), 2);
+        auto *field = preview.findChild<QSpinBox *>(QStringLiteral("pageField"));
+        QTRY_COMPARE(field->value(), 1);
+        if (way == QLatin1String("PageDown"))
+            QTest::keyClick(&preview, Qt::Key_PageDown);
+        else if (way == QLatin1String("End"))
+            QTest::keyClick(&preview, Qt::Key_End);
+        else if (way == QLatin1String("scroll")) {
+            QScrollBar *bar = preview.findChild<QGraphicsView *>()->verticalScrollBar();
+            bar->setValue(bar->maximum());
+        } else if (way == QLatin1String("field")) {
+            field->selectAll();
+            QTest::keyClicks(field, QStringLiteral("2"));
+        } else
+            QTest::mouseClick(toolButton(preview, way), Qt::LeftButton);
+        QTRY_COMPARE(preview.currentPage(), 2);
+        QTRY_COMPARE(field->value(), 2);
+        QVERIFY(preview.findChild<QSpinBox *>(QStringLiteral("pageField"))->isVisible());
+
+        // And back to the first sheet by its button.
+        QTest::mouseClick(toolButton(preview, QStringLiteral("第一頁")), Qt::LeftButton);
+        QTRY_COMPARE(field->value(), 1);
+    }
+
+    void exportProposesWhatTheFileHolds_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<bool>("alignment");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("one page") << 3 << 3 << false << "姓名_第3頁.pdf";
+        QTest::newRow("several pages") << 3 << 12 << false << "姓名_第3-12頁.pdf";
+        QTest::newRow("alignment sheet") << 3 << 3 << true << "姓名_對位測試頁.pdf";
+    }
+
+    void exportProposesWhatTheFileHolds()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(bool, alignment);
+        QFETCH(QString, name);
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        preview.setPrintedPages({QStringLiteral("姓名"), first, last});
+        preview.setAlignmentSheet(
+            [](const QPageSize &) { return composeAlignmentSheet(LabelFixtures::kind2Sheet()); });
+        preview.showAlignmentSheet(alignment);
+        QCOMPARE(QFileInfo(proposedPath(preview)).fileName(), name);
+    }
+
+    void exportRemembersTheFolderAndSaysWhereItWrote()
+    {
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        preview.setPrintedPages({QStringLiteral("姓名"), 1, 1});
+        QDir(m_dir.path()).mkdir(QStringLiteral("exports"));
+        const QString chosen = m_dir.filePath(QStringLiteral("exports/春節.pdf"));
+        proposedPath(preview, chosen);
+        QVERIFY(isPdf(chosen));
+        QCOMPARE(
+            m_shown,
+            QStringList{QStringLiteral("已匯出 PDF 檔：\n") + QDir::toNativeSeparators(chosen)});
+        // Another preview in the same run proposes that folder.
+        PreviewWindow next([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        next.setPrintedPages({QStringLiteral("姓名"), 2, 2});
+        QCOMPARE(proposedPath(next), m_dir.filePath(QStringLiteral("exports/姓名_第2頁.pdf")));
+    }
+
+    void adjustingMarginsComposesAgain()
+    {
+        double top = 2;
+        const auto compose = [&](const QPageSize &) {
+            LabelTemplate sheet = LabelFixtures::kind2Sheet();
+            sheet.page1.topMarginMm = top;
+            MemoryFeed feed(LabelFixtures::kind2Records());
+            return composeLabelPages(sheet, feed);
+        };
+        PreviewWindow preview(compose, compose(QPageSize(QPageSize::A4)));
+        bool stored = false;
+        preview.setMarginAdjuster([&](QWidget *parent) {
+            Q_UNUSED(parent);
+            top = 3.41; // what the dialog stored
+            return stored;
+        });
+        QToolButton *button = toolButton(preview, QStringLiteral("調整邊界"));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton); // cancelled: nothing changes
+        QCOMPARE(preview.pages().first().paper.topMarginMm, 2.0);
+        stored = true;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(preview.pages().first().paper.topMarginMm, 3.41);
+        QCOMPARE(preview.pageCount(), 2); // the last row no longer fits
+    }
+
+    void alignmentSheetInThePreview()
+    {
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        QVERIFY(!toolAction(preview, QStringLiteral("對位測試頁"))->isVisible());
+        preview.setAlignmentSheet(
+            [](const QPageSize &) { return composeAlignmentSheet(LabelFixtures::kind2Sheet()); });
+        QVERIFY(toolAction(preview, QStringLiteral("對位測試頁"))->isVisible());
+        QToolButton *button = toolButton(preview, QStringLiteral("對位測試頁"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(preview.showsAlignmentSheet());
+        QCOMPARE(preview.pageCount(), 1);
+        QCOMPARE(preview.pages().first().marks.outlines.size(), 70);
+        QVERIFY(preview.windowTitle().contains(QStringLiteral("對位測試頁")));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!preview.showsAlignmentSheet());
+        QVERIFY(preview.pages().first().marks.isEmpty());
+        QCOMPARE(preview.pages().first().labels.first().boxes.size(), 3);
+    }
+
+    void outlinesAreNeverExported()
+    {
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        const QString plain = m_dir.filePath(QStringLiteral("plain.pdf"));
+        exportTo(preview, plain);
+        QTest::mouseClick(preview.findChild<QCheckBox *>(QStringLiteral("showOutlines")),
+                          Qt::LeftButton);
+        QVERIFY(preview.findChild<QCheckBox *>(QStringLiteral("showOutlines"))->isChecked());
+        const QString outlined = m_dir.filePath(QStringLiteral("outlined.pdf"));
+        exportTo(preview, outlined);
+        QCOMPARE(QFileInfo(outlined).size(), QFileInfo(plain).size());
+        for (const ComposedPage &page : preview.pages())
+            QVERIFY(page.marks.isEmpty());
+    }
+
+    void pageSetupOffersThePaperOnly()
+    {
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            seen = true;
+            QVERIFY(dialog->findChildren<QDoubleSpinBox *>().isEmpty());
+            QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("labelMargins"))
+                         ->text()
+                         .section(u'\n', 0, 0),
+                     QStringLiteral("上 2 毫米、左 5 毫米"));
+            dialog->close();
+        });
+        QTest::mouseClick(toolButton(preview, QStringLiteral("版面設定")), Qt::LeftButton);
+        QTRY_VERIFY(seen);
     }
 };
 

@@ -1,13 +1,14 @@
 // The main window: start-up, kind changes, paging, the page number field and
 // zoom, each in a fresh working directory with prepared files.
+#include "editing/tfredit.h"
+#include "frontend/usermessages.h"
 #include "mainwindow/cellgrid.h"
-#include "sheet/iniutil.h"
 #include "mainwindow/kindthumbnail.h"
 #include "mainwindow/memocell.h"
-#include "editing/tfredit.h"
 #include "mainwindow/tfrmarowin.h"
 #include "frontend/usermessages.h"
 #include "tests/common/messagelog.h"
+#include "sheet/iniutil.h"
 #include "tests/mainwindow/workdir.h"
 
 #include <QLabel>

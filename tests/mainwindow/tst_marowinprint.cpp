@@ -238,6 +238,42 @@ private Q_SLOTS:
         QCOMPARE(onModal([&] { window.btn1MouseUp(Qt::LeftButton); }, cancel), QString());
     }
 
+    void adjustingMarginsInThePreviewComposesAgain()
+    {
+        WorkDir dir;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
+        TFrMarowin window;
+        window.FormActivate();
+        window.grid()->cell(70)->setLines({QStringLiteral("林志明")});
+        int sheetsBefore = 0;
+        int sheetsAfter = 0;
+        double topAfter = 0;
+        bool alignmentAfter = false;
+        const auto adjust = [&](QWidget *modal) {
+            auto *preview = qobject_cast<PreviewWindow *>(modal);
+            sheetsBefore = preview->pageCount();
+            // 調整邊界: a top margin of 3.41 mm pushes the last row over.
+            onModal([&] { preview->adjustMargins(); },
+                    [](QWidget *dialog) {
+                        dialog->findChild<QLineEdit *>(QStringLiteral("TopMarginEd"))
+                            ->setText(QStringLiteral("3.41"));
+                        dialog->findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
+                    });
+            sheetsAfter = preview->pageCount();
+            topAfter = preview->pages().first().paper.topMarginMm;
+            preview->showAlignmentSheet(true);
+            alignmentAfter = preview->pages().first().paper.topMarginMm == 3.41
+                && preview->pages().first().labels.size() == 65;
+            preview->reject();
+        };
+        QCOMPARE(onModal([&] { window.btn1Click(); }, adjust), QStringLiteral("PreviewWindow"));
+        QCOMPARE(sheetsBefore, 1);
+        QCOMPARE(sheetsAfter, 2);
+        QCOMPARE(topAfter, 3.41);
+        QVERIFY(alignmentAfter);
+        QVERIFY(dir.read(QStringLiteral("sys.ini")).contains("TOPMARGIN=3.41"));
+    }
+
     void exportedPdfHasTheLabelsOnTheGrid()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -264,7 +300,10 @@ private Q_SLOTS:
                     preview->reject();
                 });
         FileDialogs::setAnswerer({});
-        QVERIFY(m_shown.isEmpty());
+        // Only the word of where the file went.
+        QCOMPARE(m_shown.size(), 1);
+        QCOMPARE(m_shown[0].kind, UserMessages::Kind::Information);
+        QVERIFY(m_shown[0].text.endsWith(QDir::toNativeSeparators(pdf)));
 
         const QList<PdfWord> words = pdfWords(pdf);
         int checked = 0;

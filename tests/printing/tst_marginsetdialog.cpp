@@ -1,7 +1,12 @@
 // The margin dialog: what it shows, what it stores, where it opens.
 #include "printing/pagemarginsetdialog.h"
 
+#include "frontend/previewwindow.h"
 #include "frontend/usermessages.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
 
 #include <QDir>
 #include <QFile>
@@ -50,10 +55,16 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
-        QTest::newRow("nothing stored") << QByteArray() << "0" << "0";
+        // What prints: a value not above 0 shows the default the print run uses.
+        QTest::newRow("nothing stored") << QByteArray() << "2"
+                                        << "5";
         QTest::newRow("decimal") << QByteArray("TOPMARGIN=2.50\nLEFTMARGIN=6\n") << "2.5" << "6";
-        QTest::newRow("not numbers") << QByteArray("TOPMARGIN=abc\nLEFTMARGIN=2,5\n") << "0" << "0";
-        QTest::newRow("negative") << QByteArray("TOPMARGIN=-1\nLEFTMARGIN=\n") << "-1" << "0";
+        QTest::newRow("not numbers") << QByteArray("TOPMARGIN=abc\nLEFTMARGIN=2,5\n") << "2"
+                                     << "5";
+        QTest::newRow("negative") << QByteArray("TOPMARGIN=-1\nLEFTMARGIN=\n") << "2"
+                                  << "5";
+        QTest::newRow("zero") << QByteArray("TOPMARGIN=0\nLEFTMARGIN=0.4\n") << "2"
+                              << "0.4";
     }
 
     void shows()
@@ -73,6 +84,46 @@ private Q_SLOTS:
         while (!(next->focusPolicy() & Qt::TabFocus))
             next = next->nextInFocusChain();
         QCOMPARE(next, edit(dialog, "TopMarginEd"));
+    }
+
+    void saysWhichWayTheNumbersMove()
+    {
+        TPageMarginSetDlg dialog;
+        const QString direction =
+            dialog.findChild<QLabel *>(QStringLiteral("DirectionLbl"))->text();
+        QVERIFY(direction.contains(QStringLiteral("數字加大")));
+        QVERIFY(direction.contains(QStringLiteral("往右（左邊界）")));
+        QVERIFY(direction.contains(QStringLiteral("往下（上邊界）")));
+        // Without a kind there is no alignment sheet to show.
+        QVERIFY(dialog.findChild<QPushButton *>(QStringLiteral("TestSheetBtn"))->isHidden());
+    }
+
+    void alignmentSheetAtTheTypedMargins()
+    {
+        InDir dir;
+        TPageMarginSetDlg dialog(nullptr, 2);
+        dialog.show();
+        edit(dialog, "TopMarginEd")->setText(QStringLiteral("3"));
+        edit(dialog, "LeftMarginEd")->setText(QStringLiteral("abc"));
+        QList<ComposedPage> shown;
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            if (auto *preview = qobject_cast<PreviewWindow *>(QApplication::activeModalWidget())) {
+                opened = true;
+                shown = preview->pages();
+                preview->reject();
+            }
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("TestSheetBtn")),
+                          Qt::LeftButton);
+        QTRY_VERIFY(opened);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].paper.topMarginMm, 3.0);
+        QCOMPARE(shown[0].paper.leftMarginMm, 5.0); // not a number: the default
+        QCOMPARE(shown[0].labels.size(), 70);
+        QCOMPARE(shown[0].marks.outlines.size(), 70);
+        // Nothing stored until OK.
+        QVERIFY(dir.read().isEmpty());
     }
 
     void storesAsTyped()
