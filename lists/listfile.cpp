@@ -25,18 +25,29 @@ bool isCsv(const QString &fileName)
     return QFileInfo(fileName).suffix().compare(u"csv", Qt::CaseInsensitive) == 0;
 }
 
+// The decoded file as one text, line ends as they were, so that quoted
+// fields may span lines.
+QString wholeText(const DecodedIniText &decoded)
+{
+    QString text;
+    for (const DecodedIniLine &line : decoded.lines)
+        text += line.text + line.eol;
+    return text;
+}
+
 } // namespace
 
 ListRead readListText(const QByteArray &bytes, const QString &fileName)
 {
     const DecodedIniText decoded = decodeIniBytes(bytes);
+    const QString text = wholeText(decoded);
     // UTF-16 without a BOM passes as UTF-8 full of NUL characters.
-    if (decoded.damaged || decoded.undecodable || decoded.text.contains(QChar(0)))
+    if (decoded.damaged || decoded.undecodable || text.contains(QChar(0)))
         return problem(
             QStringLiteral("無法辨識檔案的文字編碼。請把檔案另存為 UTF-8 或 Big5 的 CSV 檔。"));
     const QChar separator =
-        isCsv(fileName) ? DelimitedText::guessSeparator(decoded.text) : QChar(u'\t');
-    return DelimitedText::parse(decoded.text, separator);
+        isCsv(fileName) ? DelimitedText::guessSeparator(text) : QChar(u'\t');
+    return DelimitedText::parse(text, separator);
 }
 
 ListRead readListFile(const QString &path)
