@@ -18,6 +18,7 @@ struct ComposedTextBox {
     Qt::Alignment alignment;
     QString text;              // as the feed gave it
     QStringList lines;         // broken on the 96 dpi text area, the same on every device
+    bool cut = false;          // the lines reach past the stored box or past its width
 };
 
 struct PlacedLabel {
@@ -25,11 +26,16 @@ struct PlacedLabel {
     int column = 0;            // 1 to the band's column count
     QPointF position;          // top left corner
     QList<ComposedTextBox> boxes;
+
+    // Some of its text is cut off or runs into another box when printed.
+    bool isCut() const;
 };
 
 struct ComposedPage {
     ReportPage paper;          // paper size, code and the margins of the run
     QList<PlacedLabel> labels;
+
+    int cutLabelCount() const;
 };
 
 // Where a position on the page lies, in millimetres from the paper's top

@@ -51,6 +51,7 @@ private:
     void adopt(const SheetRun::Built &composition);
     void updateStatus();
     void updatePageControls();
+    void showCutLabels();
     bool confirmUnprintableBand(const QPrinter &printer);
 
     Compose m_compose;
@@ -61,4 +62,5 @@ private:
     QSpinBox *m_pageField = nullptr;
     QLabel *m_pageTotal = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_cutLabels = nullptr;
 };

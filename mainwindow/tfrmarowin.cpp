@@ -15,6 +15,7 @@
 #include "editing/tfredit.h"
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
+#include "mainwindow/windowplacement.h"
 #include "frontend/usermessages.h"
 
 #include <QCloseEvent>
@@ -59,6 +60,14 @@ void TFrMarowin::FormActivate()
         FrWelcome->repaint();  // seen while the first page loads
     }
     readdata();
+    WindowPlacement::fitAndCentre(this, StartSize);
+    focusGrid();
+}
+
+void TFrMarowin::focusGrid()
+{
+    QWidget *target = m_lastGridFocus ? m_lastGridFocus.data() : pnlgrid->cell(1);
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 QString TFrMarowin::pageFilePath() const
@@ -98,6 +107,7 @@ void TFrMarowin::readdata()
     checkMode();
     const SheetPage::PageRead page = SheetPage::readPageReporting(pageFilePath());
     pnlgrid->setContents(page.cells);
+    refreshCutMarks();
     m_changed = false;
     if (!page.problem.isEmpty())
         showFileProblem(QStringLiteral("讀取錯誤\n\n無法讀取檔案"), pageFilePath(), page.problem);
@@ -170,6 +180,7 @@ void TFrMarowin::WriteToMmo(const QString &number)
     const QStringList lines = cellFromFields(FMode, FrEdit->fields(FMode));
     if (lines != memo->lines()) {
         memo->setLines(lines);
+        refreshCutMark(number.toInt());
         m_changed = true;
     }
     MmoFocusTop(number);
@@ -188,6 +199,7 @@ void TFrMarowin::imgClick(int kind)
     FMode = kind;
     setPage(1);
     readdata();
+    focusGrid();
 }
 
 void TFrMarowin::setPage(int page)
@@ -246,6 +258,7 @@ void TFrMarowin::btn1MouseUp(Qt::MouseButton button)
     dialog.setWindowTitle(QStringLiteral("設定上左邊界-單位為毫米(mm)"));
     PageMarginSetDialog::MarginSection = SysIni::marginSection();
     dialog.exec();
+    focusGrid();
 }
 
 void TFrMarowin::btn2Click()
@@ -257,6 +270,7 @@ void TFrMarowin::btn3Click()
 {
     if (FrSupport)
         FrSupport->exec();
+    focusGrid();
 }
 
 void TFrMarowin::mmoClick(int number)

@@ -15,6 +15,8 @@
 #include "sheet/sysini.h"
 #include "frontend/usermessages.h"
 
+#include <QCheckBox>
+
 namespace {
 
 PrintRun::BoxStyle boxStyle(const TextStylePanel *panel)
@@ -36,13 +38,13 @@ void TFrMarowin::btn1Click()
 {
     if (const std::unique_ptr<PreviewWindow> preview = makePreview())
         preview->exec();
+    focusGrid();
 }
 
 std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
 {
     const PrintRun::Margins margins = PrintRun::readMargins(SysIni::fileName());
-    const std::optional<LabelTemplate> prepared = PrintRun::preparedTemplate(
-        FMode, margins, boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
+    const std::optional<LabelTemplate> prepared = preparedSheet(margins);
     if (!prepared)
         return nullptr;
     const int last = PrintRun::lastPageOfRun(m_page, edt6->count());
@@ -74,6 +76,15 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
         first, this);
     preview->setDescription([pages](int sheets) { return PrintRun::runSummary(*pages, sheets); });
     return preview;
+}
+
+std::optional<LabelTemplate> TFrMarowin::preparedSheet(const PrintRun::Margins &margins) const
+{
+    std::optional<LabelTemplate> prepared = PrintRun::preparedTemplate(
+        FMode, margins, boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
+    if (prepared)
+        prepared->shrinkToFit = chkShrink->isChecked();
+    return prepared;
 }
 
 void TFrMarowin::frxsrdtst1First()

@@ -7,6 +7,7 @@
 #include "sheet/sysini.h"
 #include "frontend/usermessages.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,12 +29,13 @@ bool TFrMarowin::applyStoredStyles(const IniDocument &settings)
     const LabelKindInfo *kind = labelKind(FMode);
     if (!kind)
         return true;
+    chkShrink->setChecked(SysIni::readAutoShrink(settings, *kind));
     for (const StyleSection &section : kind->sections()) {
         TextStylePanel *panel = panelFor(section.panel);
         const SysIni::StoredStyle stored = SysIni::readStyle(settings, section);
         // A kind used for the first time has no section yet.
         if (!stored.present) {
-            panel->setInitialValues();
+            panel->setInitialValues(section.initialSize);
             continue;
         }
         // Values are taken in order; the first malformed one stops the
@@ -61,6 +63,7 @@ bool TFrMarowin::WriteToIniFont()
         const TextStylePanel *panel = panelFor(section.panel);
         SysIni::setStyle(settings, section, panel->fontName(), panel->color(), panel->size());
     }
+    SysIni::setAutoShrink(settings, *kind, chkShrink->isChecked());
     if (const IniWriteResult failure = settings.save()) {
         showWriteError(*failure);
         return false;
@@ -71,12 +74,21 @@ bool TFrMarowin::WriteToIniFont()
 void TFrMarowin::fontcbb1Select()
 {
     WriteToIniFont();
+    refreshCutMarks();
 }
 
 void TFrMarowin::spinSizeChange()
 {
-    if (!FLoading)
-        WriteToIniFont();
+    if (FLoading)
+        return;
+    WriteToIniFont();
+    refreshCutMarks();
+}
+
+void TFrMarowin::chkShrinkClick()
+{
+    WriteToIniFont();
+    refreshCutMarks();
 }
 
 void TFrMarowin::edt1Change()
