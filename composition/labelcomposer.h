@@ -11,7 +11,7 @@
 #include <utility>
 
 // The text boxes of one label: each value broken into lines, text that does
-// not fit its stored box marked cut, a cut label shrunk where the template
+// not fit its stored box or runs into the text of another box marked cut, a cut label shrunk where the template
 // asks for it, and boxes that follow their text stretched. The page composer
 // and the check of a single cell share it, so both judge a label alike.
 class LabelComposer
@@ -32,8 +32,11 @@ public:
     PlacedLabel label(int record, const QStringList &values) const;
 
 private:
+    void judge(QList<ComposedTextBox> &boxes, const QPointF &position) const;
+    void markOverlaps(QList<ComposedTextBox> &boxes) const;
     ComposedTextBox box(qsizetype index, const QPointF &position, const QString &text, int pointSize) const;
-    void shrink(ComposedTextBox &composed, qsizetype index, const QPointF &position) const;
+    bool fitsOwnBox(const ComposedTextBox &composed, qsizetype index, const QPointF &position) const;
+    void shrink(QList<ComposedTextBox> &boxes, const QPointF &position) const;
     const LineBreaker &breaker(qsizetype index, int pointSize) const;
 
     LabelTemplate m_layout;

@@ -15,14 +15,15 @@ QMargins estimatedFrame(const QWidget *window)
     return {border, title + border, border, border};
 }
 
+// A window manager may tell the frame only some time after the window
+// shows; until then the estimate stands in.
 QMargins frameOf(const QWidget *window)
 {
-    if (!window->isVisible())
-        return estimatedFrame(window);
     const QRect outer = window->frameGeometry();
     const QRect inner = window->geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    return window->isVisible() && !frame.isNull() ? frame : estimatedFrame(window);
 }
 
 void place(QWidget *window, const QSize &inner, const QMargins &frame)

@@ -14,11 +14,11 @@ const QStringList Fitting{QStringLiteral("陳美玲"), QStringLiteral("民國60�
 const QStringList LongAddress{QStringLiteral("林志明"), QStringLiteral("民國61年3月4日"),
                               QStringLiteral("台北市中正區重慶南路一段一二二號")};
 
-// Kind 2 with the name at 18 points and birth and address at 8.
+// Kind 2 with the name at 12 points and birth and address at 8.
 LabelTemplate kind2(bool shrink)
 {
     LabelTemplate layout = LabelFixtures::kind2Sheet();
-    layout.boxes[0].font.pointSize = 18;
+    layout.boxes[0].font.pointSize = 12;
     layout.shrinkToFit = shrink;
     return layout;
 }
@@ -58,6 +58,8 @@ private Q_SLOTS:
         QTest::newRow("birth at 20 wraps past its box") << 2 << 20 << QStringList{"", "民國六十年十二月"} << true;
         QTest::newRow("exam growing into the name") << 4 << 20 << QStringList{"", "國中會考"} << true;
         QTest::newRow("exam at 18 stays in its box") << 4 << 18 << QStringList{"", "國中會考"} << false;
+        QTest::newRow("exam at 18 over the name") << 4 << 18 << QStringList{"王小明", "國中會考"} << true;
+        QTest::newRow("name at 20 over the birth data") << 2 << 20 << QStringList{"王小明", "民國"} << true;
         QTest::newRow("empty") << 2 << 72 << QStringList{} << false;
     }
 
@@ -81,12 +83,12 @@ private Q_SLOTS:
 
         const ComposedPage shrunk = composedPage(kind2(true), records);
         QCOMPARE(shrunk.cutLabelCount(), 0);
-        QCOMPARE(sizesOf(shrunk.labels[0]), (QList<int>{18, 8, 8}));
-        QCOMPARE(sizesOf(shrunk.labels[2]), (QList<int>{18, 8, 8}));
+        QCOMPARE(sizesOf(shrunk.labels[0]), (QList<int>{12, 8, 8}));
+        QCOMPARE(sizesOf(shrunk.labels[2]), (QList<int>{12, 8, 8}));
         // The fitting boxes of the cut label keep their size; the address
         // takes the largest that fits.
         const QList<int> sizes = sizesOf(shrunk.labels[1]);
-        QCOMPARE(sizes.mid(0, 2), (QList<int>{18, 8}));
+        QCOMPARE(sizes.mid(0, 2), (QList<int>{12, 8}));
         QVERIFY(sizes[2] >= SmallestShrunkSize && sizes[2] < 8);
         LabelTemplate oneLarger = kind2(false);
         oneLarger.boxes[2].font.pointSize = sizes[2] + 1;

@@ -85,7 +85,7 @@ private Q_SLOTS:
         // A larger name size cuts every name.
         window.stylePanel(StylePanel::Name)->sizeField()->setValue(40);
         QCOMPARE(markedCells(window), (QList<int>{1, 7}));
-        window.stylePanel(StylePanel::Name)->sizeField()->setValue(19);
+        window.stylePanel(StylePanel::Name)->sizeField()->setValue(12);
         QCOMPARE(markedCells(window), QList<int>{7});
 
         // An edit through the editing dialog judges the cell again.
@@ -122,8 +122,8 @@ private Q_SLOTS:
         const QList<PlacedLabel> &labels = preview->pages()[0].labels;
         QCOMPARE(labels[6].boxes[2].font.pointSize, 6);
         QCOMPARE(labels[0].boxes[2].font.pointSize, window.stylePanel(StylePanel::Address)->size());
-        QCOMPARE(labels[0].boxes[0].font.pointSize, 19);
-        QCOMPARE(labels[6].boxes[0].font.pointSize, 19);  // fits: as styled
+        QCOMPARE(labels[0].boxes[0].font.pointSize, 12);
+        QCOMPARE(labels[6].boxes[0].font.pointSize, 12);  // fits: as styled
 
         // Another kind has its own setting; coming back reads it again.
         window.img1Click();
