@@ -13,8 +13,8 @@ constexpr double Tolerance = 0.0001;
 
 int rowsPerPage(const LabelTemplate &layout)
 {
-    const double pageHeight = ReportUnits::fromMm(layout.page1.paperHeightMm - layout.page1.topMarginMm
-                                                  - layout.page1.bottomMarginMm);
+    const double pageHeight = ReportUnits::fromMm(
+        layout.page1.paperHeightMm - layout.page1.topMarginMm - layout.page1.bottomMarginMm);
     int rows = 1;
     while (pageHeight - (rows + 1) * layout.masterData1.height > Tolerance)
         ++rows;
@@ -34,7 +34,10 @@ Band glyphBand(const ComposedTextBox &box, const QRectF &stored)
     const double block = box.lines.size() * pitch;
     const double areaTop = stored.top() + TextLayout::GapY;
     const double free = stored.height() - 2 * TextLayout::GapY - block;
-    const double top = areaTop + ((box.alignment & Qt::AlignVCenter) ? free / 2 : (box.alignment & Qt::AlignBottom) ? free : 0);
+    const double top = areaTop
+        + ((box.alignment & Qt::AlignVCenter)      ? free / 2
+               : (box.alignment & Qt::AlignBottom) ? free
+                                                   : 0);
     return {top, top + block - TextLayout::LineSpacing};
 }
 
@@ -47,17 +50,19 @@ bool overlapsAcross(const QRectF &a, const QRectF &b)
 
 LabelComposer::LabelComposer(LabelTemplate layout)
     : m_layout(std::move(layout))
-    , m_paperOffset(ReportUnits::fromMm(m_layout.page1.leftMarginMm), ReportUnits::fromMm(m_layout.page1.topMarginMm))
-{
-}
+    , m_paperOffset(ReportUnits::fromMm(m_layout.page1.leftMarginMm),
+                    ReportUnits::fromMm(m_layout.page1.topMarginMm))
+{ }
 
-QList<ComposedTextBox> LabelComposer::boxes(const QPointF &position, const QStringList &values) const
+QList<ComposedTextBox> LabelComposer::boxes(const QPointF &position,
+                                            const QStringList &values) const
 {
     QList<ComposedTextBox> composed;
     for (qsizetype i = 0; i < m_layout.boxes.size(); ++i)
         composed.append(box(i, position, values.value(i), m_layout.boxes[i].font.pointSize));
     judge(composed, position);
-    const bool cut = std::any_of(composed.cbegin(), composed.cend(), [](const ComposedTextBox &b) { return b.cut; });
+    const bool cut = std::any_of(composed.cbegin(), composed.cend(),
+                                 [](const ComposedTextBox &b) { return b.cut; });
     if (cut && m_layout.shrinkToFit)
         shrink(composed, position);
     stretchToText(composed, m_layout.boxes);
@@ -79,10 +84,12 @@ PlacedLabel LabelComposer::label(int record, const QStringList &values) const
     return {record, column, at, boxes(at, values)};
 }
 
-ComposedTextBox LabelComposer::box(qsizetype index, const QPointF &position, const QString &text, int pointSize) const
+ComposedTextBox LabelComposer::box(qsizetype index, const QPointF &position, const QString &text,
+                                   int pointSize) const
 {
     const TextBoxTemplate &stored = m_layout.boxes[index];
-    ComposedTextBox composed{stored.name, stored.rect.translated(position), stored.font, stored.alignment, text, {}};
+    ComposedTextBox composed{
+        stored.name, stored.rect.translated(position), stored.font, stored.alignment, text, {}};
     composed.font.pointSize = pointSize;
     const QRectF onPaper = composed.rect.translated(m_paperOffset);
     const LineBreaker &lines = breaker(index, pointSize);
@@ -99,7 +106,8 @@ void LabelComposer::judge(QList<ComposedTextBox> &boxes, const QPointF &position
     markOverlaps(boxes);
 }
 
-bool LabelComposer::fitsOwnBox(const ComposedTextBox &composed, qsizetype index, const QPointF &position) const
+bool LabelComposer::fitsOwnBox(const ComposedTextBox &composed, qsizetype index,
+                               const QPointF &position) const
 {
     const QRectF onPaper = m_layout.boxes[index].rect.translated(position + m_paperOffset);
     return breaker(index, composed.font.pointSize).fits(composed.lines, onPaper);
@@ -113,7 +121,8 @@ void LabelComposer::markOverlaps(QList<ComposedTextBox> &boxes) const
         for (qsizetype j = 0; j < boxes.size(); ++j) {
             const QRectF a = m_layout.boxes[i].rect;
             const QRectF b = m_layout.boxes[j].rect;
-            if (i == j || boxes[i].lines.isEmpty() || boxes[j].lines.isEmpty() || !overlapsAcross(a, b))
+            if (i == j || boxes[i].lines.isEmpty() || boxes[j].lines.isEmpty()
+                || !overlapsAcross(a, b))
                 continue;
             const Band first = glyphBand(boxes[i], a);
             const Band second = glyphBand(boxes[j], b);

@@ -11,9 +11,9 @@
 #include <utility>
 
 // The text boxes of one label: each value broken into lines, text that does
-// not fit its stored box or runs into the text of another box marked cut, a cut label shrunk where the template
-// asks for it, and boxes that follow their text stretched. The page composer
-// and the check of a single cell share it, so both judge a label alike.
+// not fit its stored box or runs into the text of another box marked cut, a cut label shrunk where
+// the template asks for it, and boxes that follow their text stretched. The page composer and the
+// check of a single cell share it, so both judge a label alike.
 class LabelComposer
 {
 public:
@@ -34,12 +34,14 @@ public:
 private:
     void judge(QList<ComposedTextBox> &boxes, const QPointF &position) const;
     void markOverlaps(QList<ComposedTextBox> &boxes) const;
-    ComposedTextBox box(qsizetype index, const QPointF &position, const QString &text, int pointSize) const;
-    bool fitsOwnBox(const ComposedTextBox &composed, qsizetype index, const QPointF &position) const;
+    ComposedTextBox box(qsizetype index, const QPointF &position, const QString &text,
+                        int pointSize) const;
+    bool fitsOwnBox(const ComposedTextBox &composed, qsizetype index,
+                    const QPointF &position) const;
     void shrink(QList<ComposedTextBox> &boxes, const QPointF &position) const;
     const LineBreaker &breaker(qsizetype index, int pointSize) const;
 
     LabelTemplate m_layout;
-    QPointF m_paperOffset;  // from the paper corner to the page origin
-    mutable std::map<std::pair<qsizetype, int>, LineBreaker> m_breakers;  // by box and size
+    QPointF m_paperOffset; // from the paper corner to the page origin
+    mutable std::map<std::pair<qsizetype, int>, LineBreaker> m_breakers; // by box and size
 };

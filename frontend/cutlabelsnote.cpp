@@ -15,5 +15,7 @@ QString cutLabelsNote(const QList<ComposedPage> &pages)
     }
     if (count == 0)
         return {};
-    return QStringLiteral("%1 張標籤的文字超出標籤，列印時會被截斷（第 %2 頁）").arg(count).arg(sheets.join(QStringLiteral("、")));
+    return QStringLiteral("%1 張標籤的文字超出標籤，列印時會被截斷（第 %2 頁）")
+        .arg(count)
+        .arg(sheets.join(QStringLiteral("、")));
 }

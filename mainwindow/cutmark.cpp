@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int Side = 9;  // pixels, whatever the zoom
+constexpr int Side = 9; // pixels, whatever the zoom
 
 // Drawn above the cell's text, following the cell's right edge; the mouse
 // passes through to the cell.

@@ -8,7 +8,10 @@ class QWidget;
 // triangle in its top right corner and a tool tip that says so.
 namespace CutMark {
 
-inline QString toolTip() { return QStringLiteral("文字超出標籤，列印時會被截斷"); }
+inline QString toolTip()
+{
+    return QStringLiteral("文字超出標籤，列印時會被截斷");
+}
 
 void set(QWidget *cell, bool cut);
 bool isShown(const QWidget *cell);

@@ -28,5 +28,5 @@ private:
     void zoomByWheel(QWheelEvent *event);
 
     CellGrid *m_grid;
-    int m_wheelAngle = 0;  // eighths of a degree not yet spent on a zoom step
+    int m_wheelAngle = 0; // eighths of a degree not yet spent on a zoom step
 };

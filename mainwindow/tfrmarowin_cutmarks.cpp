@@ -15,7 +15,8 @@ TFrMarowin::~TFrMarowin() = default;
 
 void TFrMarowin::refreshCutMarks()
 {
-    const std::optional<LabelTemplate> prepared = preparedSheet(PrintRun::readMargins(SysIni::fileName()));
+    const std::optional<LabelTemplate> prepared =
+        preparedSheet(PrintRun::readMargins(SysIni::fileName()));
     m_cutCheck = prepared ? std::make_unique<LabelComposer>(*prepared) : nullptr;
     for (int number = 1; number <= SheetPage::CellCount; ++number)
         refreshCutMark(number);

@@ -21,15 +21,16 @@ QMargins frameOf(const QWidget *window)
 {
     const QRect outer = window->frameGeometry();
     const QRect inner = window->geometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                         outer.bottom() - inner.bottom());
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
     return window->isVisible() && !frame.isNull() ? frame : estimatedFrame(window);
 }
 
 void place(QWidget *window, const QSize &inner, const QMargins &frame)
 {
     const QRect available = window->screen()->availableGeometry();
-    const QSize size = inner.boundedTo(available.size().shrunkBy(frame)).expandedTo(window->minimumSize());
+    const QSize size =
+        inner.boundedTo(available.size().shrunkBy(frame)).expandedTo(window->minimumSize());
     window->resize(size);
     const QSize outer = size.grownBy(frame);
     window->move(available.left() + (available.width() - outer.width()) / 2,

@@ -17,24 +17,42 @@
 //   連結2=...            (up to 連結9 / 網址9)
 namespace SupportContacts {
 
-inline QString section() { return QStringLiteral("支援"); }
-inline QString phoneKey() { return QStringLiteral("電話"); }
-inline QString faxKey() { return QStringLiteral("傳真"); }
-inline QString remoteKey() { return QStringLiteral("遠端連線"); }
-inline QString linkTextKey(int n) { return QStringLiteral("連結%1").arg(n); }
-inline QString linkTargetKey(int n) { return QStringLiteral("網址%1").arg(n); }
+inline QString section()
+{
+    return QStringLiteral("支援");
+}
+inline QString phoneKey()
+{
+    return QStringLiteral("電話");
+}
+inline QString faxKey()
+{
+    return QStringLiteral("傳真");
+}
+inline QString remoteKey()
+{
+    return QStringLiteral("遠端連線");
+}
+inline QString linkTextKey(int n)
+{
+    return QStringLiteral("連結%1").arg(n);
+}
+inline QString linkTargetKey(int n)
+{
+    return QStringLiteral("網址%1").arg(n);
+}
 constexpr int MaxLinks = 9;
 
 struct Link {
-    QString text;    // shown; the target when empty
-    QString target;  // opened; the text when empty
+    QString text; // shown; the target when empty
+    QString target; // opened; the text when empty
 };
 
 struct Contacts {
     QString phone;
     QString fax;
     QString remote;
-    QList<Link> links;  // only those with a text or a target, in key order
+    QList<Link> links; // only those with a text or a target, in key order
 };
 
 Contacts read(const IniDocument &settings);

@@ -10,7 +10,8 @@
 
 namespace {
 
-const QStringList Fitting{QStringLiteral("陳美玲"), QStringLiteral("民國60年1月2日"), QStringLiteral("台北市")};
+const QStringList Fitting{QStringLiteral("陳美玲"), QStringLiteral("民國60年1月2日"),
+                          QStringLiteral("台北市")};
 const QStringList LongAddress{QStringLiteral("林志明"), QStringLiteral("民國61年3月4日"),
                               QStringLiteral("台北市中正區重慶南路一段一二二號")};
 
@@ -55,11 +56,16 @@ private Q_SLOTS:
         QTest::newRow("name fits") << 1 << 20 << QStringList{"歐陽娜娜"} << false;
         QTest::newRow("name on three lines") << 1 << 36 << QStringList{"歐陽娜娜歐陽"} << true;
         QTest::newRow("name wider than the box") << 1 << 100 << QStringList{"歐"} << true;
-        QTest::newRow("birth at 20 wraps past its box") << 2 << 20 << QStringList{"", "民國六十年十二月"} << true;
-        QTest::newRow("exam growing into the name") << 4 << 20 << QStringList{"", "國中會考"} << true;
-        QTest::newRow("exam at 18 stays in its box") << 4 << 18 << QStringList{"", "國中會考"} << false;
-        QTest::newRow("exam at 18 over the name") << 4 << 18 << QStringList{"王小明", "國中會考"} << true;
-        QTest::newRow("name at 20 over the birth data") << 2 << 20 << QStringList{"王小明", "民國"} << true;
+        QTest::newRow("birth at 20 wraps past its box")
+            << 2 << 20 << QStringList{"", "民國六十年十二月"} << true;
+        QTest::newRow("exam growing into the name")
+            << 4 << 20 << QStringList{"", "國中會考"} << true;
+        QTest::newRow("exam at 18 stays in its box")
+            << 4 << 18 << QStringList{"", "國中會考"} << false;
+        QTest::newRow("exam at 18 over the name")
+            << 4 << 18 << QStringList{"王小明", "國中會考"} << true;
+        QTest::newRow("name at 20 over the birth data")
+            << 2 << 20 << QStringList{"王小明", "民國"} << true;
         QTest::newRow("empty") << 2 << 72 << QStringList{} << false;
     }
 
@@ -69,7 +75,8 @@ private Q_SLOTS:
         QFETCH(int, points);
         QFETCH(QStringList, record);
         QFETCH(bool, cut);
-        const ComposedPage page = composedPage(LabelFixtures::prepared(kind, 2, 5, points), {record});
+        const ComposedPage page =
+            composedPage(LabelFixtures::prepared(kind, 2, 5, points), {record});
         QCOMPARE(page.labels[0].isCut(), cut);
         QCOMPARE(page.cutLabelCount(), cut ? 1 : 0);
     }

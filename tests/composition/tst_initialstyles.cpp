@@ -112,7 +112,8 @@ private Q_SLOTS:
         for (int kind = FirstKind; kind <= LastKind; ++kind) {
             const auto sections = labelKind(kind)->sections();
             for (int i = 0; i < int(sections.size()); ++i)
-                QTest::addRow("%s", QString::fromUtf16(sections[i].name).toLatin1().constData()) << kind << i;
+                QTest::addRow("%s", QString::fromUtf16(sections[i].name).toLatin1().constData())
+                    << kind << i;
         }
     }
 
@@ -141,7 +142,8 @@ private Q_SLOTS:
         QCOMPARE(pages[0].labels.size(), 70);
         QCOMPARE(pages[0].cutLabelCount(), 0);
         for (qsizetype box = 0; box < pages[0].labels[0].boxes.size(); ++box)
-            QVERIFY2(fitsOnOneLineEverywhere(pages, box), qPrintable(pages[0].labels[0].boxes[box].name));
+            QVERIFY2(fitsOnOneLineEverywhere(pages, box),
+                     qPrintable(pages[0].labels[0].boxes[box].name));
     }
 };
 

@@ -2,8 +2,8 @@
 // counts them per sheet, and "自動縮小" prints them smaller, stored per kind.
 #include "composition/labelfonts.h"
 #include "editing/labelfields.h"
-#include "editing/tfredit.h"
 #include "editing/stylepanel.h"
+#include "editing/tfredit.h"
 #include "frontend/previewwindow.h"
 #include "frontend/sizespinbox.h"
 #include "frontend/usermessages.h"
@@ -27,9 +27,10 @@ const QByteArray LongAddress = "台北市中正區重慶南路一段一二二號
 void writeKind2Page(const WorkDir &dir)
 {
     dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
-    dir.write(QStringLiteral("地址1.ini"), "[1]\r\n0=陳美玲\r\n1=民國60年1月2日\r\n2=台北市\r\n"
-                                          "[7]\r\n0=林志明\r\n1=民國61年3月4日\r\n2="
-                                              + LongAddress + "\r\n");
+    dir.write(QStringLiteral("地址1.ini"),
+              "[1]\r\n0=陳美玲\r\n1=民國60年1月2日\r\n2=台北市\r\n"
+              "[7]\r\n0=林志明\r\n1=民國61年3月4日\r\n2="
+                  + LongAddress + "\r\n");
 }
 
 QList<int> markedCells(const TFrMarowin &window)
@@ -58,7 +59,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         LabelFonts::installKaiSubstitution();
-        UserMessages::setAnswerer([](const UserMessages::Shown &) { return UserMessages::Answer::Ok; });
+        UserMessages::setAnswerer(
+            [](const UserMessages::Shown &) { return UserMessages::Answer::Ok; });
     }
 
     void cutCellIsMarkedAndCounted()
@@ -73,7 +75,8 @@ private Q_SLOTS:
 
         const std::unique_ptr<PreviewWindow> preview = window.makePreview();
         QCOMPARE(preview->pages()[0].cutLabelCount(), 1);
-        QCOMPARE(cutLabelsLine(*preview), QStringLiteral("1 張標籤的文字超出標籤，列印時會被截斷（第 1 頁）"));
+        QCOMPARE(cutLabelsLine(*preview),
+                 QStringLiteral("1 張標籤的文字超出標籤，列印時會被截斷（第 1 頁）"));
     }
 
     void marksFollowStylesAndEdits()
@@ -116,14 +119,15 @@ private Q_SLOTS:
 
         QTest::mouseClick(shrink, Qt::LeftButton, {}, QPoint(6, shrink->height() / 2));
         QVERIFY(shrink->isChecked());
-        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("M2font1"), QStringLiteral("autoshrink")),
+        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("M2font1"),
+                                        QStringLiteral("autoshrink")),
                  QStringLiteral("1"));
         const std::unique_ptr<PreviewWindow> preview = window.makePreview();
         const QList<PlacedLabel> &labels = preview->pages()[0].labels;
         QCOMPARE(labels[6].boxes[2].font.pointSize, 6);
         QCOMPARE(labels[0].boxes[2].font.pointSize, window.stylePanel(StylePanel::Address)->size());
         QCOMPARE(labels[0].boxes[0].font.pointSize, 12);
-        QCOMPARE(labels[6].boxes[0].font.pointSize, 12);  // fits: as styled
+        QCOMPARE(labels[6].boxes[0].font.pointSize, 12); // fits: as styled
 
         // Another kind has its own setting; coming back reads it again.
         window.img1Click();
@@ -131,7 +135,8 @@ private Q_SLOTS:
         window.img2Click();
         QVERIFY(shrink->isChecked());
         QTest::mouseClick(shrink, Qt::LeftButton, {}, QPoint(6, shrink->height() / 2));
-        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("M2font1"), QStringLiteral("autoshrink")),
+        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("M2font1"),
+                                        QStringLiteral("autoshrink")),
                  QStringLiteral("0"));
     }
 };

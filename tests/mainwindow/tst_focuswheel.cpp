@@ -29,8 +29,8 @@ bool focusOnGrid(const TFrMarowin &window)
 void wheelOver(QWidget *target, int angle)
 {
     const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &wheel);
 }
 
@@ -50,7 +50,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         LabelFonts::installKaiSubstitution();
-        UserMessages::setAnswerer([](const UserMessages::Shown &) { return UserMessages::Answer::Ok; });
+        UserMessages::setAnswerer(
+            [](const UserMessages::Shown &) { return UserMessages::Answer::Ok; });
     }
 
     void focusStartsOnTheGridAndReturnsAfterAKindChange()
@@ -104,7 +105,8 @@ private Q_SLOTS:
         TFrMarowin window;
         showActive(window);
         TextStylePanel *panel = window.stylePanel(StylePanel::Name);
-        QWidget *field = fontField ? static_cast<QWidget *>(panel->fontChooser()) : panel->sizeField();
+        QWidget *field =
+            fontField ? static_cast<QWidget *>(panel->fontChooser()) : panel->sizeField();
         QSignalSpy chosen(panel->fontChooser(), &FontChooser::fontChosen);
         const QByteArray before = dir.read(QStringLiteral("sys.ini"));
         for (int angle : {120, -120, -120, 240})

@@ -2,10 +2,10 @@
 // available area, its bars and style panels in sight, every cell reachable
 // by scrolling, also zoomed in; Ctrl with the wheel or plus and minus zooms.
 // Run once per screen size (the offscreen platform's screen configuration).
+#include "frontend/usermessages.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
-#include "frontend/usermessages.h"
 #include "tests/mainwindow/workdir.h"
 
 #include <QCheckBox>
@@ -34,8 +34,10 @@ bool reachable(const TFrMarowin &window, int number)
 {
     QScrollArea *area = gridArea(window);
     MemoCell *cell = window.grid()->cell(number);
-    const QRect inHolder = QRect(cell->mapTo(area->widget(), QPoint(0, 0)), cell->size()) & area->widget()->rect();
-    area->ensureVisible(inHolder.center().x(), inHolder.center().y(), inHolder.width() / 2 + 1, inHolder.height() / 2 + 1);
+    const QRect inHolder =
+        QRect(cell->mapTo(area->widget(), QPoint(0, 0)), cell->size()) & area->widget()->rect();
+    area->ensureVisible(inHolder.center().x(), inHolder.center().y(), inHolder.width() / 2 + 1,
+                        inHolder.height() / 2 + 1);
     const QRect shown = inHolder.translated(area->widget()->pos());
     return inHolder.height() >= cell->height() - 2 && area->viewport()->rect().contains(shown);
 }
@@ -43,8 +45,8 @@ bool reachable(const TFrMarowin &window, int number)
 void ctrlWheel(QWidget *target, int angle)
 {
     const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::ControlModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &wheel);
 }
 
@@ -60,11 +62,13 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        UserMessages::setAnswerer([](const UserMessages::Shown &) { return UserMessages::Answer::Ok; });
+        UserMessages::setAnswerer(
+            [](const UserMessages::Shown &) { return UserMessages::Answer::Ok; });
         m_available = QGuiApplication::primaryScreen()->availableGeometry();
         // Run under a laptop screen, not the offscreen default of 800 x 600.
         QVERIFY2(m_available.size() == QSize(1366, 768) || m_available.size() == QSize(1280, 720),
-                 qPrintable(QStringLiteral("%1 x %2").arg(m_available.width()).arg(m_available.height())));
+                 qPrintable(
+                     QStringLiteral("%1 x %2").arg(m_available.width()).arg(m_available.height())));
     }
 
     void startsCentredInsideTheScreen()
@@ -76,7 +80,7 @@ private Q_SLOTS:
         window.FormActivate();
         const QRect frame = window.frameGeometry();
         QVERIFY(m_available.contains(frame));
-        QCOMPARE(window.width(), 1018);  // wide enough here: the width it always had
+        QCOMPARE(window.width(), 1018); // wide enough here: the width it always had
         QVERIFY(qAbs(frame.center().x() - m_available.center().x()) <= 1);
         QVERIFY(qAbs(frame.center().y() - m_available.center().y()) <= 1);
     }
@@ -85,7 +89,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("controls");
-        const QStringList bar{"btn3", "bnSave", "btn1", "btn2", "chkShrink", "pnl8", "edtpage", "btnup"};
+        const QStringList bar{"btn3",      "bnSave", "btn1",    "btn2",
+                              "chkShrink", "pnl8",   "edtpage", "btnup"};
         QTest::newRow("kind 1") << 1 << bar;
         QTest::newRow("kind 2, three panels") << 2 << bar + QStringList{"pnl9", "pnl10"};
         QTest::newRow("kind 4") << 4 << bar + QStringList{"pnl10"};
@@ -151,8 +156,9 @@ private Q_SLOTS:
         QCOMPARE(window.grid()->size(), zoomedIn);
         QCOMPARE(cell->geometry(), arrows.grid()->cell(8)->geometry());
         QCOMPARE(cell->font().pointSize(), arrows.grid()->cell(8)->font().pointSize());
-        QCOMPARE(cell->document()->defaultFont().pointSize(), arrows.grid()->cell(8)->font().pointSize());
-        ctrlWheel(cell->viewport(), -60);  // half a notch: nothing yet
+        QCOMPARE(cell->document()->defaultFont().pointSize(),
+                 arrows.grid()->cell(8)->font().pointSize());
+        ctrlWheel(cell->viewport(), -60); // half a notch: nothing yet
         QCOMPARE(window.grid()->size(), zoomedIn);
         ctrlWheel(cell->viewport(), -60);
         arrows.btnScallDownLeftClick();
@@ -185,8 +191,8 @@ private Q_SLOTS:
         QCOMPARE(bar->value(), 0);
         QWidget *viewport = window.grid()->cell(6)->viewport();
         const QPointF at(10, 10);
-        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &wheel);
         QVERIFY(bar->value() > 0);
     }
