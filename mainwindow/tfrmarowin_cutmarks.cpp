@@ -13,11 +13,28 @@
 // Here, where the composer of the marks is a complete type.
 TFrMarowin::~TFrMarowin() = default;
 
+namespace {
+
+// What the judge of the marks depends on; a page turn keeps it, and with it
+// the measured fonts.
+QString sheetKey(const LabelTemplate &sheet)
+{
+    QStringList parts{QString::number(sheet.page1.topMarginMm), QString::number(sheet.page1.leftMarginMm),
+                      QString::number(sheet.shrinkToFit)};
+    for (const TextBoxTemplate &box : sheet.boxes)
+        parts << box.font.family << QString::number(box.font.pointSize);
+    return parts.join(QChar(u'\n'));
+}
+
+} // namespace
+
 void TFrMarowin::refreshCutMarks()
 {
-    const std::optional<LabelTemplate> prepared =
-        preparedSheet(PrintRun::readMargins(SysIni::fileName()));
-    m_cutCheck = prepared ? std::make_unique<LabelComposer>(*prepared) : nullptr;
+    const std::optional<LabelTemplate> prepared = preparedSheet(PrintRun::readMargins(SysIni::fileName()));
+    if (!prepared)
+        m_cutCheck.reset();
+    else if (!m_cutCheck || sheetKey(m_cutCheck->layout()) != sheetKey(*prepared))
+        m_cutCheck = std::make_unique<LabelComposer>(*prepared);
     for (int number = 1; number <= SheetPage::CellCount; ++number)
         refreshCutMark(number);
 }
