@@ -1,6 +1,7 @@
 // Composing one sheet of 70 labels, drawing it into a 600 dpi PDF, and a
 // run of many pages into one PDF.
 #include "composition/composer.h"
+#include "composition/labelcomposer.h"
 #include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
 #include "composition/pageoutput.h"
@@ -37,6 +38,22 @@ void composeSeventyLabels(benchmark::State &state)
         benchmark::DoNotOptimize(composeSheet(layout, records));
 }
 BENCHMARK(composeSeventyLabels)->ArgName("kind")->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
+
+// What the grid does after a style change: a fresh judge of the styles,
+// then every cell on its own.
+void judgeSeventyCells(benchmark::State &state)
+{
+    const LabelTemplate layout = sheetLayout(2);
+    const QList<QStringList> records = LabelFixtures::kind2Records();
+    for (auto _ : state) {
+        const LabelComposer labels(layout);
+        int cut = 0;
+        for (int record = 1; record <= records.size(); ++record)
+            cut += labels.label(record, records[record - 1]).isCut() ? 1 : 0;
+        benchmark::DoNotOptimize(cut);
+    }
+}
+BENCHMARK(judgeSeventyCells)->Unit(benchmark::kMicrosecond);
 
 void drawSheetToPdfAt600Dpi(benchmark::State &state)
 {

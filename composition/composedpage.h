@@ -21,6 +21,7 @@ struct ComposedTextBox {
     Qt::Alignment alignment;
     QString text;              // as the feed gave it
     QStringList lines;         // broken on the 96 dpi text area, the same on every device
+    bool cut = false;          // the lines reach past the stored box or past its width
 };
 
 struct PlacedLabel {
@@ -28,6 +29,9 @@ struct PlacedLabel {
     int column = 0;            // 1 to the band's column count
     QPointF position;          // top left corner
     QList<ComposedTextBox> boxes;
+
+    // Some of its text is cut off or runs into another box when printed.
+    bool isCut() const;
 };
 
 // A short text centred on a point, such as a label's number on a check sheet.
@@ -53,6 +57,8 @@ struct ComposedPage {
     QList<PlacedLabel> labels;
     QSizeF labelSize;          // every label's box: one band column by the band height
     PageMarks marks;
+
+    int cutLabelCount() const;
 };
 
 // A label's own box on the page: its position and the page's label size.

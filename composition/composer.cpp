@@ -1,7 +1,6 @@
 #include "composition/composer.h"
 
-#include "composition/boxstretch.h"
-#include "composition/linebreaker.h"
+#include "composition/labelcomposer.h"
 #include "composition/reportunits.h"
 
 #include <algorithm>
@@ -42,8 +41,7 @@ private:
     const LabelTemplate &m_layout;
     const MasterDataBand &m_band;
     RecordFeed &m_feed;
-    QList<LineBreaker> m_breakers;  // one per text box
-    QPointF m_paperOffset;          // from the paper corner to the page origin
+    LabelComposer m_labels;
     double m_pageHeight;
     QList<ComposedPage> m_pages;
     double m_curX = 0;
@@ -59,11 +57,9 @@ PageComposer::PageComposer(const LabelTemplate &layout, RecordFeed &feed)
     : m_layout(layout)
     , m_band(layout.masterData1)
     , m_feed(feed)
-    , m_paperOffset(ReportUnits::fromMm(layout.page1.leftMarginMm), ReportUnits::fromMm(layout.page1.topMarginMm))
+    , m_labels(layout)
     , m_pageHeight(pageHeight(layout.page1))
 {
-    for (const TextBoxTemplate &box : layout.boxes)
-        m_breakers.append(LineBreaker(box.font));
 }
 
 QList<ComposedPage> PageComposer::run()
@@ -96,13 +92,10 @@ bool PageComposer::atEnd()
 PlacedLabel PageComposer::composeLabel()
 {
     PlacedLabel label{++m_record, m_curColumn, QPointF((m_curColumn - 1) * m_band.columnPitch() + m_curX, m_curY), {}};
-    for (qsizetype i = 0; i < m_layout.boxes.size(); ++i) {
-        const TextBoxTemplate &box = m_layout.boxes[i];
-        ComposedTextBox composed{box.name, box.rect.translated(label.position), box.font, box.alignment, valueOf(box), {}};
-        composed.lines = m_breakers[i].lines(composed.text, composed.rect.translated(m_paperOffset));
-        label.boxes.append(composed);
-    }
-    stretchToText(label.boxes, m_layout.boxes);
+    QStringList values;
+    for (const TextBoxTemplate &box : m_layout.boxes)
+        values.append(valueOf(box));
+    label.boxes = m_labels.boxes(label.position, values);
     return label;
 }
 

@@ -58,7 +58,12 @@ struct LabelTemplate {
     MasterDataBand masterData1;
     QList<TextBoxTemplate> boxes;  // stored order, which is also the order they ask the feed
     RecordFeedDeclaration dataSet;
+    // A label whose text is cut prints each box at the largest whole size,
+    // down to SmallestShrunkSize, at which its text fits.
+    bool shrinkToFit = false;
 };
+
+constexpr int SmallestShrunkSize = 6;
 
 // A copy of the template of label kind 1 to 4, for the print run to set
 // margins and fonts on; nullopt for any other kind.

@@ -18,9 +18,14 @@ public:
 
     // `box` in units from the paper corner.
     QStringList lines(const QString &text, const QRectF &box) const;
+    // The lines stand inside the text area of `box`: none wider than it and
+    // their pitch, one line after another, no taller.
+    bool fits(const QStringList &lines, const QRectF &box) const;
 
 private:
     QList<qreal> advances(const QString &text) const;
+    qreal width(const QString &line) const;
 
     std::optional<QFontMetricsF> m_metrics;  // none for a size without height
+    int m_pointSize;
 };

@@ -55,11 +55,11 @@ QString TextStylePanel::initialFontName()
     return QStringLiteral("標楷體");
 }
 
-void TextStylePanel::setInitialValues()
+void TextStylePanel::setInitialValues(int size)
 {
     setFontName(initialFontName());
     setColor(WinColor::None);
-    setSize(InitialSize);
+    setSize(size);
 }
 
 void TextStylePanel::setFontName(const QString &name)

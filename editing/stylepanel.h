@@ -34,8 +34,9 @@ public:
     void setColor(int color);
     void setSize(int size);
 
-    // The values of a panel whose kind has no stored style yet.
-    void setInitialValues();
+    // The values of a panel whose kind has no stored style yet, at the
+    // field's initial size.
+    void setInitialValues(int size = InitialSize);
 
     // The font a label uses until the user picks one.
     static QString initialFontName();

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QFontDatabase>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -22,6 +23,7 @@ FontChooser::FontChooser(QWidget *parent)
     , m_preview(new FontPreview(this))
 {
     setEditable(false);
+    setFocusPolicy(Qt::StrongFocus);
     // A list dropping below the field, as on Windows, rather than Fusion's
     // menu over it, which ignores maxVisibleItems and can fill the screen.
     setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
@@ -31,6 +33,15 @@ FontChooser::FontChooser(QWidget *parent)
     setCurrentIndex(-1);
     connect(this, &QComboBox::activated, this, &FontChooser::choose);
     connect(this, &QComboBox::highlighted, this, &FontChooser::previewEntry);
+}
+
+void FontChooser::wheelEvent(QWheelEvent *event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void FontChooser::fillFamilies()

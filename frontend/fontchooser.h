@@ -35,6 +35,10 @@ public:
 Q_SIGNALS:
     void fontChosen(const QString &name);
 
+protected:
+    // A wheel passing over the field while it has no focus changes nothing.
+    void wheelEvent(QWheelEvent *event) override;
+
 private:
     void fillFamilies();
     void choose(int index);

@@ -1,6 +1,7 @@
 #include "frontend/previewwindow.h"
 
 #include "composition/alignmentsheet.h"
+#include "frontend/cutlabelsnote.h"
 #include "composition/pageoutput.h"
 #include "frontend/filedialogs.h"
 #include "frontend/paperdialog.h"
@@ -69,7 +70,12 @@ PreviewWindow::PreviewWindow(Compose compose, const SheetRun::Built &first, QWid
     m_status = new QLabel(statusBar);
     m_status->setObjectName(QStringLiteral("runStatus"));
     statusBar->addWidget(m_status, 1);
+    m_cutLabels = new QLabel(statusBar);
+    m_cutLabels->setObjectName(QStringLiteral("cutLabels"));
+    m_cutLabels->setStyleSheet(QStringLiteral("color: #c00000;"));
+    statusBar->addWidget(m_cutLabels);
     layout->addWidget(statusBar);
+    showCutLabels();
 
     m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
     m_preview->setZoomFactor(1.0);
@@ -170,6 +176,13 @@ int PreviewWindow::currentPage() const
 double PreviewWindow::zoomFactor() const
 {
     return m_preview->zoomFactor();
+}
+
+void PreviewWindow::showCutLabels()
+{
+    const QString note = cutLabelsNote(pages());
+    m_cutLabels->setText(note);
+    m_cutLabels->setVisible(!note.isEmpty());
 }
 
 void PreviewWindow::updatePageControls()
@@ -354,6 +367,7 @@ void PreviewWindow::adopt(const SheetRun::Built &composition)
         return;
     m_run = composition.run;
     updateStatus();
+    showCutLabels();
     m_printer->setPageLayout(fullPageLayout(m_run.paper()));
     m_printer->setFullPage(true);
     m_preview->updatePreview();

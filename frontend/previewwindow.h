@@ -73,6 +73,7 @@ private:
     void composeAgain();
     PrintedPages shownContents() const;
     void updatePageControls();
+    void showCutLabels();
     bool confirmUnprintableBand(const QPrinter &printer);
 
     Compose m_compose;
@@ -90,4 +91,5 @@ private:
     QAction *m_alignmentAction = nullptr;
     QAction *m_marginsAction = nullptr;
     QCheckBox *m_outlines = nullptr;
+    QLabel *m_cutLabels = nullptr;
 };

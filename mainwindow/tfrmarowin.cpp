@@ -16,6 +16,7 @@
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
 #include "frontend/damagedfilenotice.h"
+#include "mainwindow/windowplacement.h"
 #include "frontend/usermessages.h"
 
 #include <QCloseEvent>
@@ -61,6 +62,13 @@ void TFrMarowin::FormActivate()
         FrWelcome->repaint();  // seen while the first page loads
     }
     readdata();
+    WindowPlacement::fitAndCentre(this, StartSize);
+    focusGrid();
+}
+
+void TFrMarowin::focusGrid()
+{
+    // The grid holds the keyboard focus and the current cell.
     pnlgrid->setFocus(Qt::OtherFocusReason);
 }
 
@@ -111,6 +119,7 @@ void TFrMarowin::readdata()
     pnlgrid->setContents(page.cells);
     // A page turn ends the undo history: what was saved is saved.
     m_undo->clear();
+    refreshCutMarks();
     m_changed = false;
     m_pageUnreadable = !page.problem.isEmpty();
     if (m_pageUnreadable)
@@ -212,6 +221,7 @@ bool TFrMarowin::showKindPage(int kind, int page)
     FMode = kind;
     setPage(page);
     readdata();
+    focusGrid();
     return true;
 }
 
@@ -268,6 +278,7 @@ void TFrMarowin::btn1MouseUp(Qt::MouseButton button)
     if (button != Qt::RightButton)
         return;
     PageMarginSetDialog::edit(this, FMode);
+    focusGrid();
 }
 
 void TFrMarowin::btn2Click()
@@ -279,6 +290,7 @@ void TFrMarowin::btn3Click()
 {
     if (FrSupport)
         FrSupport->exec();
+    focusGrid();
 }
 
 void TFrMarowin::mmoClick(int number)

@@ -7,12 +7,18 @@
 
 #include <QWidget>
 
+#include <QPointer>
+
 #include <array>
 #include <memory>
 #include <optional>
 
 class CellGrid;
 class FindBox;
+class GridScrollArea;
+class LabelComposer;
+struct LabelTemplate;
+class QCheckBox;
 class IniDocument;
 class KindThumbnail;
 class QLabel;
@@ -28,6 +34,10 @@ class MemoCell;
 class PageCountField;
 class PreviewWindow;
 
+namespace PrintRun {
+struct Margins;
+}
+
 // The main window FrMarowin. Its 70 cells are the sheet page; it loads and
 // saves pages around page turns and kind changes, and keeps the text styles
 // of the current kind in its style panels.
@@ -37,6 +47,7 @@ class TFrMarowin : public QWidget, public RecordFeed
 
 public:
     explicit TFrMarowin(QWidget *parent = nullptr);
+    ~TFrMarowin() override;
 
     // Start-up step, run once on the first activation.
     void FormActivate();
@@ -56,6 +67,9 @@ public:
     // The preview of the cells on screen as the print run prepares it; null
     // when the kind has no sheet or the margins leave no room (then said).
     std::unique_ptr<PreviewWindow> makePreview();
+    // The current kind's template with the margins and the panels' styles
+    // and "自動縮小" set; empty for a kind without a sheet.
+    std::optional<LabelTemplate> preparedSheet(const PrintRun::Margins &margins) const;
     void btn1MouseUp(Qt::MouseButton button);
     void btn2Click();
     void btn3Click();
@@ -87,6 +101,7 @@ public:
     void fontcbb1Select();
     void spinSizeChange();
     void edt1Change();
+    void chkShrinkClick();
     // Stores the panels of the current kind in its style sections; returns
     // false when sys.ini cannot be written (told once a run).
     bool WriteToIniFont();
@@ -133,6 +148,7 @@ public:
     int page() const { return m_page; }
     bool hasUnsavedChanges() const { return m_changed; }
     CellGrid *grid() const { return pnlgrid; }
+    QCheckBox *autoShrinkBox() const { return chkShrink; }
 
 protected:
     bool event(QEvent *event) override;
@@ -162,6 +178,15 @@ private:
     void pushCellEdit(const QList<LabelFill::Placed> &placed, const QString &action);
     QStringList previousCellLines(int number) const;
     bool applyFill(const LabelFill::Plan &plan, const QString &action);
+    // The inner size on a screen large enough for it.
+    static constexpr QSize StartSize{1018, 851};
+    void addZoomKeys();
+    // Keyboard focus back to the grid cell that had it last, else cell 1.
+    void focusGrid();
+    // The red corner of the cells printing would cut: every cell after a
+    // style or page change, one cell after its edit.
+    void refreshCutMarks();
+    void refreshCutMark(int number);
 
     // Record feed cursor, kind, loading flag, page file stem.
     int FRecNo = 0;
@@ -191,6 +216,9 @@ private:
     QToolButton *btnup = nullptr;
     QToolButton *btndown = nullptr;
     CellGrid *pnlgrid = nullptr;
+    GridScrollArea *m_gridArea = nullptr;
+    QCheckBox *chkShrink = nullptr;
     QPushButton *btn1 = nullptr;
     QUndoStack *m_undo = nullptr;  // edits of the shown page since it was loaded
+    std::unique_ptr<LabelComposer> m_cutCheck;  // the sheet as the marks judge it
 };

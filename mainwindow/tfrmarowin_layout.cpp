@@ -5,7 +5,10 @@
 
 #include "frontend/arrowbuttonpair.h"
 #include "frontend/autorepeat.h"
+#include "composition/labelcomposer.h"
 #include "mainwindow/cellgrid.h"
+#include "mainwindow/gridscrollarea.h"
+#include "mainwindow/windowplacement.h"
 #include "frontend/colorchooser.h"
 #include "frontend/fontchooser.h"
 #include "mainwindow/kindthumbnail.h"
@@ -17,13 +20,18 @@
 #include "frontend/sizespinbox.h"
 #include "editing/stylepanel.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QHBoxLayout>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -78,7 +86,6 @@ TFrMarowin::TFrMarowin(QWidget *parent)
 {
     setObjectName(QStringLiteral("FrMarowin"));
     setWindowTitle(QStringLiteral("岑禾 v3.2"));
-    resize(1018, 851);
 
     auto *pnl3 = new QWidget(this);
     pnl3->setObjectName(QStringLiteral("pnl3"));
@@ -91,25 +98,51 @@ TFrMarowin::TFrMarowin(QWidget *parent)
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(0);
     right->addWidget(buildTopBar());
-    auto *gridArea = new QWidget(pnl11);
-    gridArea->setObjectName(QStringLiteral("gridArea"));
-    pnlgrid = new CellGrid(gridArea);
-    pnlgrid->move(2, -2);
+    pnlgrid = new CellGrid;
+    m_gridArea = new GridScrollArea(pnlgrid, pnl11);
+    connect(m_gridArea, &GridScrollArea::zoomInRequested, this, &TFrMarowin::btnScallUpRightClick);
+    connect(m_gridArea, &GridScrollArea::zoomOutRequested, this, &TFrMarowin::btnScallDownLeftClick);
     setUpEntry();
-    right->addWidget(gridArea, 1);
+    // Pastes, clears and undo change cells without the dialog.
+    connect(m_undo, &QUndoStack::indexChanged, this, &TFrMarowin::refreshCutMarks);
+    right->addWidget(m_gridArea, 1);
     right->addWidget(buildBottomBar());
+    addZoomKeys();
 
     auto *columns = new QHBoxLayout(this);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(0);
     columns->addWidget(pnl3);
     columns->addWidget(pnl11, 1);
+
+    WindowPlacement::fitAndCentre(this, StartSize);
+}
+
+// Ctrl with plus or minus zooms as the arrow pair does; Ctrl+= is plus
+// where plus needs Shift.
+void TFrMarowin::addZoomKeys()
+{
+    const auto add = [this](const QKeySequence &keys, void (TFrMarowin::*step)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, step);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Plus), &TFrMarowin::btnScallUpRightClick);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), &TFrMarowin::btnScallUpRightClick);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Minus), &TFrMarowin::btnScallDownLeftClick);
 }
 
 void TFrMarowin::buildLeftColumn(QWidget *column)
 {
-    auto *thumbnails = new QWidget(column);
-    thumbnails->setFixedHeight(307 + 69 + 8);
+    // On a low screen the thumbnails scroll, so that the style panels below
+    // them stay in sight.
+    auto *thumbnailArea = new QScrollArea(column);
+    thumbnailArea->setObjectName(QStringLiteral("thumbnailArea"));
+    thumbnailArea->setFrameShape(QFrame::NoFrame);
+    thumbnailArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    thumbnailArea->setWidgetResizable(true);
+    thumbnailArea->setFocusPolicy(Qt::NoFocus);
+    auto *thumbnails = new QWidget;
+    thumbnails->setMinimumHeight(307 + 69 + 8);
+    thumbnailArea->setWidget(thumbnails);
     const int tops[] = {24, 118, 213, 307};
     for (int kind = FirstKind; kind <= LastKind; ++kind) {
         auto *thumbnail = new KindThumbnail(kind, thumbnails);
@@ -136,11 +169,16 @@ void TFrMarowin::buildLeftColumn(QWidget *column)
         connect(panel->colorChooser(), &ColorChooser::colorPicked, this, &TFrMarowin::edt1Change);
     }
 
+    chkShrink = new QCheckBox(QStringLiteral("自動縮小"), column);
+    chkShrink->setObjectName(QStringLiteral("chkShrink"));
+    chkShrink->setToolTip(QStringLiteral("文字超出標籤時，列印時把那張標籤的字縮小到放得下（最小 6）"));
+    connect(chkShrink, &QCheckBox::clicked, this, &TFrMarowin::chkShrinkClick);
+
     auto *stack = new QVBoxLayout(column);
     stack->setContentsMargins(2, 0, 2, 0);
     stack->setSpacing(0);
-    stack->addWidget(thumbnails);
-    stack->addStretch(1);
+    stack->addWidget(thumbnailArea, 1);
+    stack->addWidget(chkShrink);
     for (QWidget *panel : {static_cast<QWidget *>(pnl9), static_cast<QWidget *>(pnl10), static_cast<QWidget *>(pnl8)})
         stack->addWidget(panel);
 }

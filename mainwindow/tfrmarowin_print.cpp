@@ -17,6 +17,8 @@
 #include "printing/runpages.h"
 #include "sheet/sysini.h"
 
+#include <QCheckBox>
+
 namespace {
 
 PrintRun::BoxStyle boxStyle(const TextStylePanel *panel)
@@ -30,13 +32,13 @@ void TFrMarowin::btn1Click()
 {
     if (const std::unique_ptr<PreviewWindow> preview = makePreview())
         preview->exec();
+    focusGrid();
 }
 
 std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
 {
     const PrintRun::Margins margins = PrintRun::readMargins(SysIni::fileName());
-    const std::optional<LabelTemplate> prepared = PrintRun::preparedTemplate(
-        FMode, margins, boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
+    const std::optional<LabelTemplate> prepared = preparedSheet(margins);
     if (!prepared)
         return nullptr;
     const int last = PrintRun::lastPageOfRun(m_page, edt6->count());
@@ -80,6 +82,15 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
     preview->setMarginAdjuster(
         [this](QWidget *parent) { return PageMarginSetDialog::edit(parent, FMode); });
     return preview;
+}
+
+std::optional<LabelTemplate> TFrMarowin::preparedSheet(const PrintRun::Margins &margins) const
+{
+    std::optional<LabelTemplate> prepared = PrintRun::preparedTemplate(
+        FMode, margins, boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
+    if (prepared)
+        prepared->shrinkToFit = chkShrink->isChecked();
+    return prepared;
 }
 
 void TFrMarowin::frxsrdtst1First()

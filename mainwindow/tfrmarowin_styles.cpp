@@ -8,6 +8,7 @@
 #include "frontend/damagedfilenotice.h"
 #include "frontend/usermessages.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,12 +30,13 @@ bool TFrMarowin::applyStoredStyles(const IniDocument &settings)
     const LabelKindInfo *kind = labelKind(FMode);
     if (!kind)
         return true;
+    chkShrink->setChecked(SysIni::readAutoShrink(settings, *kind));
     for (const StyleSection &section : kind->sections()) {
         TextStylePanel *panel = panelFor(section.panel);
         const SysIni::StoredStyle stored = SysIni::readStyle(settings, section);
         // A kind used for the first time has no section yet.
         if (!stored.present) {
-            panel->setInitialValues();
+            panel->setInitialValues(section.initialSize);
             continue;
         }
         // Values are taken in order; the first malformed one stops the
@@ -64,6 +66,7 @@ bool TFrMarowin::WriteToIniFont()
         const TextStylePanel *panel = panelFor(section.panel);
         SysIni::setStyle(settings, section, panel->fontName(), panel->color(), panel->size());
     }
+    SysIni::setAutoShrink(settings, *kind, chkShrink->isChecked());
     const IniWriteResult failure = settings.save();
     tellDamagedFileKept(this, settings.path(), settings.damagedCopyPath());
     if (failure) {
@@ -76,12 +79,21 @@ bool TFrMarowin::WriteToIniFont()
 void TFrMarowin::fontcbb1Select()
 {
     WriteToIniFont();
+    refreshCutMarks();
 }
 
 void TFrMarowin::spinSizeChange()
 {
-    if (!FLoading)
-        WriteToIniFont();
+    if (FLoading)
+        return;
+    WriteToIniFont();
+    refreshCutMarks();
+}
+
+void TFrMarowin::chkShrinkClick()
+{
+    WriteToIniFont();
+    refreshCutMarks();
 }
 
 void TFrMarowin::edt1Change()

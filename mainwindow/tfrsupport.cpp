@@ -1,79 +1,142 @@
 #include "mainwindow/tfrsupport.h"
 
 #include "frontend/pictures.h"
-#include "mainwindow/supportinfo.h"
 #include "frontend/urllabel.h"
+#include "sheet/inidocument.h"
+#include "sheet/supportcontacts.h"
+#include "sheet/sysini.h"
 
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
 
-QFont pixelFont(const QStringList &families, int pixels)
+constexpr int TextPixels = 16;
+
+QFont textFont(const QFont &base)
 {
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(pixels);
+    QFont font = base;
+    font.setFamilies({QStringLiteral("標楷體")});
+    font.setPixelSize(TextPixels);
     return font;
 }
 
-QFont kai(int pixels)
+QWidget *header(QWidget *parent)
 {
-    return pixelFont({QStringLiteral("標楷體")}, pixels);
-}
-
-QLabel *fixedLabel(QWidget *panel, const QString &name, const QString &text, const QRect &geometry, int pixels)
-{
-    auto *label = new QLabel(text, panel);
-    label->setObjectName(name);
-    label->setFont(kai(pixels));
-    label->setGeometry(geometry);
-    return label;
-}
-
-UrlLabel *link(QWidget *panel, const QString &name, const char16_t *text, const char16_t *url, QPoint at)
-{
-    auto *label = new UrlLabel(QString::fromUtf16(text), panel);
-    label->setObjectName(name);
-    label->setUrl(QString::fromUtf16(url));
-    QFont font = label->font();
-    font.setPixelSize(16);
-    label->setFont(font);
-    label->move(at);
-    label->adjustSize();
-    return label;
+    auto *row = new QWidget(parent);
+    auto *line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addStretch(1);
+    auto *img1 = new QLabel(row);
+    img1->setObjectName(QStringLiteral("img1"));
+    img1->setPixmap(Pictures::supportIcon());
+    line->addWidget(img1);
+    auto *name = new QLabel(QStringLiteral("岑禾"), row);
+    name->setObjectName(QStringLiteral("lbl3"));
+    QFont font = textFont(name->font());
+    font.setPixelSize(19);
+    name->setFont(font);
+    line->addWidget(name);
+    line->addStretch(1);
+    return row;
 }
 
 } // namespace
 
 TFrSupport::TFrSupport(QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+    , m_rows(new QGridLayout)
+    , m_version(new QLabel(QStringLiteral("岑禾 %1").arg(QStringLiteral(CENHE_VERSION))))
+    , m_folder(new UrlLabel(QString()))
+    , m_phone(new QLabel)
+    , m_fax(new QLabel)
+    , m_remote(new QLabel)
 {
     setObjectName(QStringLiteral("FrSupport"));
     setWindowTitle(QStringLiteral("技術支援"));
-    resize(360, 223);
+    setMinimumWidth(360);
 
-    auto *rzpnl1 = new QWidget(this);
-    rzpnl1->setObjectName(QStringLiteral("rzpnl1"));
-    auto *fill = new QVBoxLayout(this);
-    fill->setContentsMargins(0, 0, 0, 0);
-    fill->addWidget(rzpnl1);
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 4, 8, 10);
+    page->addWidget(header(this));
+    page->addLayout(m_rows);
+    page->addStretch(1);
+    m_rows->setHorizontalSpacing(8);
+    m_rows->setColumnStretch(1, 1);
 
-    auto *img1 = new QLabel(rzpnl1);
-    img1->setObjectName(QStringLiteral("img1"));
-    img1->setGeometry(112, 4, 41, 37);
-    img1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    img1->setPixmap(Pictures::supportIcon());
+    // Plain rows can be selected and copied, to read them out on the phone.
+    for (QLabel *plain : {m_version, m_phone, m_fax, m_remote})
+        plain->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    addRow(QStringLiteral("lblVersion"), QStringLiteral("版本:"), m_version);
+    addRow(QStringLiteral("lblFolder"), QStringLiteral("資料夾:"), m_folder)->setToolTip(QStringLiteral("在檔案管理員中開啟"));
+    addRow(QStringLiteral("lbl4"), QStringLiteral("聯絡電話:"), m_phone);
+    addRow(QStringLiteral("lblFax"), QStringLiteral("傳真:"), m_fax);
+    addRow(QStringLiteral("lbl5"), QStringLiteral("遠端連線:"), m_remote);
+    for (int i = 0; i < SupportContacts::MaxLinks; ++i) {
+        auto *label = new UrlLabel(QString());
+        addRow(QStringLiteral("lblLink%1").arg(i + 1), i == 0 ? QStringLiteral("相關網站:") : QString(), label);
+        m_links.append(label);
+    }
+    refresh();
+}
 
-    using namespace SupportInfo;
-    fixedLabel(rzpnl1, QStringLiteral("lbl3"), QString::fromUtf16(CompanyName), QRect(152, 16, 89, 21), 19);
-    fixedLabel(rzpnl1, QStringLiteral("lbl7"), QStringLiteral("聯絡電話:"), QRect(5, 48, 84, 19), 16);
-    fixedLabel(rzpnl1, QStringLiteral("lbl4"), QString::fromUtf16(PhoneAndFax), QRect(96, 48, 257, 19), 16);
-    fixedLabel(rzpnl1, QStringLiteral("lbl8"), QStringLiteral("遠端連線IP:"), QRect(5, 72, 92, 19), 16);
-    fixedLabel(rzpnl1, QStringLiteral("lbl5"), QString::fromUtf16(RemoteEndpoint1), QRect(96, 73, 257, 19), 16);
-    fixedLabel(rzpnl1, QStringLiteral("lbl6"), QString::fromUtf16(RemoteEndpoint2), QRect(96, 97, 257, 19), 16);
-    fixedLabel(rzpnl1, QStringLiteral("lbl9"), QStringLiteral("技術支援網站:"), QRect(5, 120, 116, 19), 16);
-    lbl2 = link(rzpnl1, QStringLiteral("lbl2"), SiteText, SiteUrl, QPoint(96, 144));
-    fixedLabel(rzpnl1, QStringLiteral("lbl10"), QStringLiteral("更多關於點燈管理系統:"), QRect(5, 173, 180, 19), 16);
-    lbl1 = link(rzpnl1, QStringLiteral("lbl1"), ProductText, ProductUrl, QPoint(96, 192));
+QLabel *TFrSupport::addRow(const QString &name, const QString &caption, QLabel *value)
+{
+    const int row = m_rows->rowCount();
+    auto *title = new QLabel(caption, this);
+    title->setFont(textFont(title->font()));
+    value->setParent(this);
+    value->setObjectName(name);
+    value->setFont(textFont(value->font()));
+    m_rows->addWidget(title, row, 0, Qt::AlignLeft | Qt::AlignTop);
+    m_rows->addWidget(value, row, 1, Qt::AlignLeft | Qt::AlignTop);
+    return value;
+}
+
+// A row shows only with data; its caption goes with it.
+void TFrSupport::setRow(QLabel *value, const QString &text)
+{
+    value->setText(text);
+    const int index = m_rows->indexOf(value);
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    m_rows->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    m_rows->itemAtPosition(row, 0)->widget()->setVisible(!text.isEmpty());
+    value->setVisible(!text.isEmpty());
+}
+
+QList<UrlLabel *> TFrSupport::links() const
+{
+    QList<UrlLabel *> shown;
+    for (UrlLabel *label : m_links) {
+        if (!label->text().isEmpty())
+            shown.append(label);
+    }
+    return shown;
+}
+
+void TFrSupport::refresh()
+{
+    const QString folder = QDir::currentPath();
+    m_folder->setUrl(folder);
+    setRow(m_folder, QDir::toNativeSeparators(folder));
+    const SupportContacts::Contacts contacts = SupportContacts::read(IniDocument::load(SysIni::fileName()));
+    setRow(m_phone, contacts.phone);
+    setRow(m_fax, contacts.fax);
+    setRow(m_remote, contacts.remote);
+    for (int i = 0; i < m_links.size(); ++i) {
+        const SupportContacts::Link link = contacts.links.value(i);
+        m_links[i]->setUrl(link.target);
+        setRow(m_links[i], link.text);
+    }
+    adjustSize();
+}
+
+void TFrSupport::showEvent(QShowEvent *event)
+{
+    refresh();
+    QDialog::showEvent(event);
 }

@@ -18,6 +18,10 @@ enum class StylePanel {
 struct StyleSection {
     const char16_t *name;  // section in sys.ini
     StylePanel panel;
+    // Points until the user picks: 20, or less where a typical value of the
+    // field would not fit its box on one line at 20 or would run into the
+    // text of an overlapping box.
+    int initialSize;
 };
 
 struct LabelKindInfo {

@@ -45,4 +45,25 @@ void setStyle(IniDocument &doc, const StyleSection &section, const QString &font
     doc.setValue(name, sizeKey(), QString::number(size));
 }
 
+namespace {
+
+QString firstSectionOf(const LabelKindInfo &kind)
+{
+    return QString::fromUtf16(kind.sections().front().name);
+}
+
+} // namespace
+
+bool readAutoShrink(const IniDocument &doc, const LabelKindInfo &kind)
+{
+    return doc.value(firstSectionOf(kind), autoShrinkKey()).trimmed() == QLatin1String("1");
+}
+
+void setAutoShrink(IniDocument &doc, const LabelKindInfo &kind, bool on)
+{
+    const QString section = firstSectionOf(kind);
+    if (on || doc.contains(section, autoShrinkKey()))
+        doc.setValue(section, autoShrinkKey(), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 } // namespace SysIni

@@ -42,4 +42,12 @@ struct StoredStyle {
 StoredStyle readStyle(const IniDocument &doc, const StyleSection &section);
 void setStyle(IniDocument &doc, const StyleSection &section, const QString &font, int color, int size);
 
+// "自動縮小" of a kind, kept in its first style section: "1" is on, anything
+// else or a missing key (every file from before the key) is off.
+inline QString autoShrinkKey() { return QStringLiteral("autoshrink"); }
+bool readAutoShrink(const IniDocument &doc, const LabelKindInfo &kind);
+// Writes the key only where it is on or already stored, so that files of
+// users who never turn it on stay as they were.
+void setAutoShrink(IniDocument &doc, const LabelKindInfo &kind, bool on);
+
 } // namespace SysIni

@@ -6,8 +6,18 @@
 #include "frontend/urllabel.h"
 #include "tests/mainwindow/workdir.h"
 
+#include <QDir>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+// A temple helper's contacts; the second link has no text of its own.
+const QByteArray SupportSection = "[支援]\r\n電話=02-2345-6789\r\n連結1=岑禾使用說明\r\n網址1=https://example.org/cenhe\r\n"
+                                  "網址2=https://example.org/faq\r\n";
+
+} // namespace
 
 class TestWelcomeSupport : public QObject
 {
@@ -80,18 +90,76 @@ private Q_SLOTS:
 
     void visitedLinkStaysPurpleAcrossOpenings()
     {
+        WorkDir dir;
+        dir.write(QStringLiteral("sys.ini"), SupportSection);
         DesktopOpener::setOpener([](const QString &) { return true; });
         TFrSupport support;
         support.show();
-        support.siteLink()->open();
+        QCOMPARE(support.links().size(), 2);
+        support.links()[0]->open();
         support.hide();
         support.show();
         DesktopOpener::setOpener([](const QString &) { return false; });
-        support.siteLink()->open();
+        support.links()[0]->open();
         DesktopOpener::setOpener({});
-        QVERIFY(support.siteLink()->visited());
-        QVERIFY(!support.productLink()->visited());
-        QCOMPARE(support.siteLink()->palette().color(QPalette::WindowText), QColor(0x80, 0x00, 0x80));
+        QVERIFY(support.links()[0]->visited());
+        QVERIFY(!support.links()[1]->visited());
+        QCOMPARE(support.links()[0]->palette().color(QPalette::WindowText), QColor(0x80, 0x00, 0x80));
+    }
+
+    void supportShowsStoredContactsAndHidesEmptyRows_data()
+    {
+        QTest::addColumn<QByteArray>("sysIni");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("hidden");
+        const QStringList always{"lblVersion", "lblFolder"};
+        QTest::newRow("no sys.ini") << QByteArray() << always
+                                    << QStringList{"lbl4", "lblFax", "lbl5", "lblLink1", "lblLink2"};
+        QTest::newRow("phone and two links") << SupportSection << always + QStringList{"lbl4", "lblLink1", "lblLink2"}
+                                             << QStringList{"lblFax", "lbl5", "lblLink3"};
+    }
+
+    void supportShowsStoredContactsAndHidesEmptyRows()
+    {
+        QFETCH(QByteArray, sysIni);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, hidden);
+        WorkDir dir;
+        if (!sysIni.isEmpty())
+            dir.write(QStringLiteral("sys.ini"), sysIni);
+        TFrSupport support;
+        support.show();
+        for (const QString &name : shown)
+            QVERIFY2(support.findChild<QLabel *>(name)->isVisible(), qPrintable(name));
+        for (const QString &name : hidden)
+            QVERIFY2(!support.findChild<QLabel *>(name)->isVisible(), qPrintable(name));
+        // Nothing made up: no placeholder, no example address.
+        for (const QLabel *label : support.findChildren<QLabel *>()) {
+            QVERIFY2(!label->text().contains(QStringLiteral("請填入")), qPrintable(label->text()));
+            QVERIFY2(!sysIni.isEmpty() || !label->text().contains(QStringLiteral("example")), qPrintable(label->text()));
+        }
+        QCOMPARE(support.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("岑禾 3.2"));
+    }
+
+    void supportOpensTheDataFolderAndStoredLinks()
+    {
+        WorkDir dir;
+        dir.write(QStringLiteral("sys.ini"), SupportSection);
+        QStringList opened;
+        DesktopOpener::setOpener([&](const QString &address) {
+            opened.append(address);
+            return true;
+        });
+        TFrSupport support;
+        support.show();
+        QCOMPARE(support.findChild<QLabel *>(QStringLiteral("lbl4"))->text(), QStringLiteral("02-2345-6789"));
+        QCOMPARE(support.links()[0]->text(), QStringLiteral("岑禾使用說明"));
+        QCOMPARE(support.folderLink()->text(), QDir::toNativeSeparators(QDir::currentPath()));
+        QTest::mouseClick(support.folderLink(), Qt::LeftButton);
+        QTest::mouseClick(support.links()[0], Qt::LeftButton);
+        QTest::mouseClick(support.links()[1], Qt::LeftButton);
+        DesktopOpener::setOpener({});
+        QCOMPARE(opened, (QStringList{QDir::currentPath(), "https://example.org/cenhe", "https://example.org/faq"}));
     }
 };
 

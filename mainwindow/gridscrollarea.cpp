@@ -1,0 +1,75 @@
+#include "mainwindow/gridscrollarea.h"
+
+#include "mainwindow/cellgrid.h"
+
+#include <QAbstractScrollArea>
+#include <QWheelEvent>
+
+namespace {
+
+// The grid stands 2 pixels right of its area's edge and 2 above it, hiding
+// its top frame line as the window always did.
+constexpr QPoint GridOffset(2, -2);
+
+// One notch of a common mouse wheel.
+constexpr int NotchAngle = 120;
+
+} // namespace
+
+GridScrollArea::GridScrollArea(CellGrid *grid, QWidget *parent)
+    : QScrollArea(parent)
+    , m_grid(grid)
+{
+    setObjectName(QStringLiteral("gridArea"));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::NoFocus);
+    auto *holder = new QWidget;
+    holder->setObjectName(QStringLiteral("gridHolder"));
+    grid->setParent(holder);
+    grid->move(GridOffset);
+    setWidget(holder);
+    followGrid();
+    grid->installEventFilter(this);
+    for (QAbstractScrollArea *cell : grid->findChildren<QAbstractScrollArea *>())
+        cell->viewport()->installEventFilter(this);
+}
+
+void GridScrollArea::followGrid()
+{
+    widget()->resize(m_grid->size() + QSize(GridOffset.x(), GridOffset.y()));
+}
+
+bool GridScrollArea::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid && event->type() == QEvent::Resize)
+        followGrid();
+    // A cell would scroll or zoom its own text.
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::Wheel && widget && m_grid->isAncestorOf(widget)) {
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void GridScrollArea::wheelEvent(QWheelEvent *event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        zoomByWheel(event);
+        return;
+    }
+    m_wheelAngle = 0;
+    QScrollArea::wheelEvent(event);
+}
+
+void GridScrollArea::zoomByWheel(QWheelEvent *event)
+{
+    event->accept();
+    m_wheelAngle += event->angleDelta().y();
+    for (; m_wheelAngle >= NotchAngle; m_wheelAngle -= NotchAngle)
+        Q_EMIT zoomInRequested();
+    for (; m_wheelAngle <= -NotchAngle; m_wheelAngle += NotchAngle)
+        Q_EMIT zoomOutRequested();
+}

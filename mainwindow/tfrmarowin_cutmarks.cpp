@@ -1,0 +1,62 @@
+// The cells whose text printing would cut, judged as the print run composes
+// them with the current styles and margins.
+#include "mainwindow/tfrmarowin.h"
+
+#include "composition/labelcomposer.h"
+#include "mainwindow/cellgrid.h"
+#include "mainwindow/cutmark.h"
+#include "mainwindow/memocell.h"
+#include "printing/cellsfeed.h"
+#include "printing/printrun.h"
+#include "sheet/sysini.h"
+
+#include <QUndoStack>
+
+// Here, where the composer of the marks is a complete type. The undo stack,
+// a child, clears itself as it goes and must not reach this half-destroyed
+// window then.
+TFrMarowin::~TFrMarowin()
+{
+    m_undo->disconnect(this);
+}
+
+namespace {
+
+// What the judge of the marks depends on; a page turn keeps it, and with it
+// the measured fonts.
+QString sheetKey(const LabelTemplate &sheet)
+{
+    QStringList parts{QString::number(sheet.page1.topMarginMm), QString::number(sheet.page1.leftMarginMm),
+                      QString::number(sheet.shrinkToFit)};
+    for (const TextBoxTemplate &box : sheet.boxes)
+        parts << box.font.family << QString::number(box.font.pointSize);
+    return parts.join(QChar(u'\n'));
+}
+
+} // namespace
+
+void TFrMarowin::refreshCutMarks()
+{
+    const std::optional<LabelTemplate> prepared = preparedSheet(PrintRun::readMargins(SysIni::fileName()));
+    if (!prepared)
+        m_cutCheck.reset();
+    else if (!m_cutCheck || sheetKey(m_cutCheck->layout()) != sheetKey(*prepared))
+        m_cutCheck = std::make_unique<LabelComposer>(*prepared);
+    for (int number = 1; number <= SheetPage::CellCount; ++number)
+        refreshCutMark(number);
+}
+
+void TFrMarowin::refreshCutMark(int number)
+{
+    MemoCell *memo = pnlgrid->cell(number);
+    if (!memo)
+        return;
+    if (!m_cutCheck) {
+        CutMark::set(memo, false);
+        return;
+    }
+    QStringList values;
+    for (const TextBoxTemplate &box : m_cutCheck->layout().boxes)
+        values.append(memo->line(cellLineOfField(box.field).value_or(-1)));
+    CutMark::set(memo, m_cutCheck->label(number, values).isCut());
+}
