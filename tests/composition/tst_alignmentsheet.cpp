@@ -54,7 +54,7 @@ private Q_SLOTS:
         QFETCH(double, left);
         QFETCH(int, labels);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+            QFAIL("pdftotext is missing: scripts/setup.sh installs poppler-utils");
         const LabelTemplate layout = LabelFixtures::prepared(kind, top, left);
         const Composition sheet = composeAlignmentSheet(layout);
         QCOMPARE(sheet.status, CompositionStatus::Composed);

@@ -67,7 +67,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+            QFAIL("pdftotext is missing: scripts/setup.sh installs poppler-utils");
         LabelFonts::installKaiSubstitution();
         m_layout = LabelFixtures::kind2Sheet();
         MemoryFeed feed(m_records);

@@ -184,7 +184,7 @@ private Q_SLOTS:
         // its box, 5 + 0.38 + 37.27 / 2 mm from the paper's left edge.
         const QList<PdfWord> words = pdfWords(out);
         if (words.isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+            QFAIL("pdftotext is missing: scripts/setup.sh installs poppler-utils");
         const QString firstName = LabelFixtures::kind2Records(1).first().first();
         const auto name = std::find_if(words.cbegin(), words.cend(), [&](const PdfWord &w) { return w.text == firstName; });
         QVERIFY(name != words.cend());
@@ -209,7 +209,7 @@ private Q_SLOTS:
         QVERIFY(m_shown.isEmpty());
         const QList<PdfWord> words = pdfWords(out);
         if (words.isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+            QFAIL("pdftotext is missing: scripts/setup.sh installs poppler-utils");
         const auto onPage = [&](int page) {
             return std::count_if(words.cbegin(), words.cend(), [&](const PdfWord &word) {
                 return word.text.startsWith(QStringLiteral("第%1頁").arg(page));

@@ -76,7 +76,7 @@ private Q_SLOTS:
                  4); // nothing added: no lock, no backup
         const QList<PdfWord> words = pdfWords(pdf());
         if (words.isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+            QFAIL("pdftotext is missing: scripts/setup.sh installs poppler-utils");
         QStringList order;
         for (const PdfWord &word : words)
             order.append(word.text);

@@ -134,8 +134,12 @@ private Q_SLOTS:
     void fullDiskOpensForViewing()
     {
         SmallDisk disk;
-        if (!disk.mounted())
-            QSKIP("a small file system cannot be mounted here");
+        if (!disk.mounted()) {
+            // CI runs as root, where the mount must work: not running is a failure there.
+            if (qEnvironmentVariableIsSet("CI"))
+                QFAIL("a small file system could not be mounted");
+            QSKIP("a small file system cannot be mounted here (needs root)");
+        }
         writeAll(QStringLiteral("姓名1.ini"), "[1]\r\n0=林志明\r\n");
         disk.fill();
         MessageLog messages;

@@ -17,8 +17,12 @@ private Q_SLOTS:
     void pageSaveOnAFullDisk()
     {
         SmallDisk disk;
-        if (!disk.mounted())
-            QSKIP("a small file system cannot be mounted here");
+        if (!disk.mounted()) {
+            // CI runs as root, where the mount must work: not running is a failure there.
+            if (qEnvironmentVariableIsSet("CI"))
+                QFAIL("a small file system could not be mounted");
+            QSKIP("a small file system cannot be mounted here (needs root)");
+        }
         QStringList shown;
         UserMessages::setAnswerer([&](const UserMessages::Shown &message) {
             shown.append(message.text);
