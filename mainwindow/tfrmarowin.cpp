@@ -27,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -117,8 +118,12 @@ void TFrMarowin::readdata()
     checkMode();
     const SheetPage::PageRead page = SheetPage::readPageReporting(pageFilePath());
     pnlgrid->setContents(page.cells);
-    // A page turn ends the undo history: what was saved is saved.
-    m_undo->clear();
+    // A page turn ends the undo history: what was saved is saved. Quietly,
+    // so that the cut marks are judged once for the new page, just below.
+    {
+        const QSignalBlocker quiet(m_undo);
+        m_undo->clear();
+    }
     refreshCutMarks();
     m_changed = false;
     m_pageUnreadable = !page.problem.isEmpty();
