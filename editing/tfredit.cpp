@@ -4,6 +4,7 @@
 #include "editing/seatnumberfield.h"
 #include "editing/storablefield.h"
 #include "frontend/pictures.h"
+#include "frontend/typeaheaddialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,7 @@ SeatNumberField *numberField(QWidget *page, const QString &name, int x, int y)
 
 TFrEdit::TFrEdit(QWidget *parent)
     : QDialog(parent)
+    , m_typeAhead(new TypeAheadDialog(*this))
     , rzpg1(new QStackedWidget(this))
 {
     setObjectName(QStringLiteral("FrEdit"));
@@ -167,6 +169,11 @@ void TFrEdit::startWith(const QString &typed)
         first->setText(typed);
         m_keepCaret = true;
     }
+}
+
+int TFrEdit::exec()
+{
+    return m_typeAhead->exec();
 }
 
 void TFrEdit::setVisible(bool visible)

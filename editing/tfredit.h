@@ -7,6 +7,7 @@
 class QLineEdit;
 class QStackedWidget;
 class SeatNumberField;
+class TypeAheadDialog;
 
 // The label editing dialog FrEdit, created once and reused for every cell.
 // One page of fields per label kind, without tabs; the main window makes
@@ -27,6 +28,9 @@ public:
     void setFields(int kind, const LabelFields &fields);
     LabelFields fields(int kind) const;
 
+    // Shows the dialog over the main window until it is closed, keeping the
+    // keys typed while it opens and closes (see TypeAheadDialog).
+    int exec() override;
     // The close box and Escape give the cancel result, like 取消.
     void reject() override;
     void setVisible(bool visible) override;
@@ -48,6 +52,7 @@ private:
     QWidget *buildButtonBar();
     void copyFieldFromPrevious();
 
+    TypeAheadDialog *m_typeAhead;
     QStackedWidget *rzpg1;
     QLineEdit *edtname = nullptr;
     QLineEdit *edt1 = nullptr;

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -73,7 +74,7 @@ struct Session {
     }
 };
 
-// Runs `answer` inside the modal dialog once it is open and active; the
+// Runs `answer` inside the dialog once it is open and active; the
 // dialog is closed (rejected) if the answer left it open. Gives up after a
 // few seconds, leaving `ran` false.
 class DialogAnswer
@@ -85,7 +86,11 @@ public:
         QObject::connect(&m_poll, &QTimer::timeout, [this, answer] {
             if (++m_polls > 500)
                 m_poll.stop();
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            // The editing dialog blocks the main window itself, not as a
+            // Qt modal window (see TypeAheadDialog).
+            QWidget *top = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                             : QApplication::activeWindow();
+            auto *dialog = qobject_cast<QDialog *>(top);
             if (!dialog || !dialog->isActiveWindow())
                 return;
             m_poll.stop();
@@ -209,6 +214,48 @@ private Q_SLOTS:
         QVERIFY(saved.contains("[70]\r\n0=陳美玲\r\n"));
         QCOMPARE(session.name(70), QString());
         QVERIFY(!session.window.hasUnsavedChanges());
+        QVERIFY(session.messages.shown.isEmpty());
+    }
+
+    // A window manager hands the keyboard to a new dialog a moment after it
+    // is shown and back to the main window a moment after it closes; keys
+    // typed meanwhile still arrive at the window that had it. These keys are
+    // sent the way the platform sends them, to the window, not to a widget.
+    void keysTypedWhileTheDialogOpensAndClosesAreKept()
+    {
+        Session session(1);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QWindow *main = session.window.windowHandle();
+        const auto typeInto = [](QWindow *window, const QString &text) {
+            for (const QChar c : text)
+                QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        };
+        int cellClicks = 0;
+        connect(session.grid(), &CellGrid::cellClicked, this, [&] { ++cellClicks; });
+        bool opened = false;
+        QTimer::singleShot(0, &session.editor, [&] {
+            opened = session.editor.isVisible();
+            // Still the main window's keys: the rest of the name, then Enter.
+            typeInto(main, QStringLiteral("小華"));
+            // A click on the main window waits until the dialog is closed.
+            MemoCell *other = session.grid()->cell(9);
+            QTest::mouseClick(main, Qt::LeftButton, {}, other->mapTo(&session.window, other->rect().center()));
+            QTest::sendKeyEvent(QTest::Click, main, Qt::Key_Return, QString(), Qt::NoModifier);
+            // Lost keys would leave the dialog open: close it to fail, not hang.
+            QTimer::singleShot(2000, &session.editor, [&] { session.editor.reject(); });
+        });
+        typeInto(main, QStringLiteral("林"));
+        QVERIFY(opened);
+        QCOMPARE(session.name(1), QStringLiteral("林小華"));
+        QCOMPARE(cellClicks, 0);
+        QCOMPARE(session.grid()->currentCell(), 2);
+
+        // The next name typed before the keyboard is back reaches the
+        // closed dialog's window: it starts cell 2 as typing on the grid does.
+        DialogAnswer next(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("大明")); });
+        typeInto(session.editor.windowHandle(), QStringLiteral("王"));
+        QVERIFY(next.ran);
+        QCOMPARE(session.name(2), QStringLiteral("王大明"));
         QVERIFY(session.messages.shown.isEmpty());
     }
 
