@@ -261,6 +261,20 @@ QString IniDocument::textAsStored(IniEncoding encoding) const
     return ::textAsStored(text(), encoding);
 }
 
+bool IniDocument::hasDamagedName() const
+{
+    const auto damaged = [](QStringView name) { return name.contains(QChar::ReplacementCharacter); };
+    for (const Section &section : m_sections) {
+        for (const Line &line : section.lines) {
+            if (const auto name = IniParse::sectionName(line.text); name && damaged(*name))
+                return true;
+            if (const auto entry = IniParse::entry(line.text); entry && damaged(entry->key))
+                return true;
+        }
+    }
+    return false;
+}
+
 IniDocument::Encoded IniDocument::encode() const
 {
     if (!m_edited && !m_damaged)
@@ -274,10 +288,14 @@ IniDocument::Encoded IniDocument::encode() const
             text += line.text + line.eol;
         return text;
     };
-    Encoded kept{encodeLines(m_encoding, true), {}};
-    kept.decoded = decodeIniBytes(kept.bytes);
-    if (!kept.decoded.damaged && joined(kept.decoded) == textAsStored(m_encoding))
-        return kept;
+    // Big5 writes a damaged character as "?", which is harmless in a value
+    // but could turn a damaged name into another one spelled with a "?".
+    if (m_encoding != IniEncoding::LegacyBig5 || !hasDamagedName()) {
+        Encoded kept{encodeLines(m_encoding, true), {}};
+        kept.decoded = decodeIniBytes(kept.bytes);
+        if (!kept.decoded.damaged && joined(kept.decoded) == textAsStored(m_encoding))
+            return kept;
+    }
     Encoded wide{encodeLines(IniEncoding::Utf16LE, false), {}};
     wide.decoded = decodeIniBytes(wide.bytes);
     return wide;

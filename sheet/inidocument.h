@@ -21,7 +21,9 @@ class IniStore;
 // lines take the file's most frequent line end.
 //
 // A file with damaged bytes (see decodeIniBytes) is flagged; the save that
-// first writes over it keeps its original bytes in a copy beside it.
+// first writes over it keeps its original bytes in a copy beside it. Big5
+// writes a damaged character as "?"; where one is in a section or key name,
+// the file is written as UTF-16LE instead, so that no name can become another.
 class IniDocument
 {
 public:
@@ -93,6 +95,7 @@ private:
     Encoded encode() const;
     QByteArray encodeLines(IniEncoding encoding, bool keepBytes) const;
     QString textAsStored(IniEncoding encoding) const;
+    bool hasDamagedName() const;
     Section *findSection(QStringView name);
     const Section *findSection(QStringView name) const;
     const Line *findLine(QStringView section, QStringView key) const;

@@ -19,6 +19,11 @@ private Q_SLOTS:
         QTest::newRow("big5 ending mid-character") << QByteArray::fromBase64(
             "WzE7IGMqWzBdCjA9ZHVjClsxXQo1PWR1cF0KMD3YswpcCjE9IHggCjsgYwpb0aoKMD0KpA==");
         QTest::newRow("big5 that is also utf-8") << QByteArray("[1]\n0=\xD8\xB3\xFA\n");
+        QTest::newRow("damaged section name like another") << QByteArray::fromBase64(
+            "WzH9CjA9ZOcA4GAAAFwKMT0gKWMKW1wKMT0gKWMKWzBdCmMKWzE/XQowPWR1cAo=");
+        QTest::newRow("damaged names and binary") << QByteArray::fromBase64(
+            "XL8KWzF2XQqaXwpjCl0KWyuaXwpjCl0KW/0KWyApYyljAAAAAAAAAAAAClsyAQBg4ACCTCgNCls3gCApYwpbbw1NXWRl"
+            "Cj0yDQpbPw0KPS7///9oAF0KWwr6CiQpYwpbMQJbICljClsxMApb/v/9/yljCts9ZHVvIQ==");
     }
 
     void roundTrip()
