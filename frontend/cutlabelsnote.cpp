@@ -2,17 +2,19 @@
 
 #include <QStringList>
 
-QString cutLabelsNote(const QList<ComposedPage> &pages)
+QString cutLabelsNote(const SheetRun &run)
 {
     int count = 0;
+    int number = 0;
     QStringList sheets;
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        const int cut = pages[i].cutLabelCount();
-        if (cut == 0)
-            continue;
-        count += cut;
-        sheets.append(QString::number(i + 1));
-    }
+    run.forEachSheet(1, run.sheetCount(), [&](const ComposedPage &sheet) {
+        ++number;
+        if (const int cut = sheet.cutLabelCount(); cut > 0) {
+            count += cut;
+            sheets.append(QString::number(number));
+        }
+        return true;
+    });
     if (count == 0)
         return {};
     return QStringLiteral("%1 張標籤的文字超出標籤，列印時會被截斷（第 %2 頁）")

@@ -8,6 +8,7 @@
 #include "frontend/pictures.h"
 #include "frontend/printeraccess.h"
 #include "frontend/runprogress.h"
+#include "frontend/sheetview.h"
 #include "frontend/unprintablebands.h"
 #include "frontend/usermessages.h"
 
@@ -15,11 +16,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGraphicsView>
 #include <QLabel>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -45,20 +43,14 @@ PreviewWindow::PreviewWindow(Compose compose, const SheetRun::Built &first, QWid
     : QDialog(parent, Qt::Window)
     , m_compose(std::move(compose))
     , m_run(first.run)
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_layout(fullPageLayout(m_run.paper()))
 {
     setObjectName(QStringLiteral("PreviewWindow"));
     setWindowTitle(QStringLiteral("預覽"));
     setWindowState(Qt::WindowMaximized);
-    // The origin at the paper's corner: labels are placed by their true
-    // distances from it, whatever the printer cannot reach.
-    m_printer->setPageLayout(fullPageLayout(m_run.paper()));
-    m_printer->setFullPage(true);
-
-    m_preview = new QPrintPreviewWidget(m_printer.get(), this);
+    m_preview = new SheetView(this);
     m_preview->setObjectName(QStringLiteral("preview"));
-    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &PreviewWindow::paintPages);
-    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &PreviewWindow::updatePageControls);
+    connect(m_preview, &SheetView::currentSheetChanged, this, &PreviewWindow::updatePageControls);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -76,10 +68,7 @@ PreviewWindow::PreviewWindow(Compose compose, const SheetRun::Built &first, QWid
     statusBar->addWidget(m_cutLabels);
     layout->addWidget(statusBar);
     showCutLabels();
-
-    m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
-    m_preview->setZoomFactor(1.0);
-    m_preview->updatePreview();
+    showRun();
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -102,10 +91,8 @@ void PreviewWindow::buildToolBar()
     bar->addSeparator();
     add(standard(QStyle::SP_ArrowUp), QStringLiteral("放大"), QKeySequence::ZoomIn, [this] { m_preview->zoomIn(); });
     add(standard(QStyle::SP_ArrowDown), QStringLiteral("縮小"), QKeySequence::ZoomOut, [this] { m_preview->zoomOut(); });
-    add(standard(QStyle::SP_FileIcon), QStringLiteral("實際大小"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] {
-        m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
-        m_preview->setZoomFactor(1.0);
-    });
+    add(standard(QStyle::SP_FileIcon), QStringLiteral("實際大小"), QKeySequence(Qt::CTRL | Qt::Key_0),
+        [this] { m_preview->setZoomFactor(1.0); });
     add(standard(QStyle::SP_TitleBarMaxButton), QStringLiteral("符合寬度"), QKeySequence(),
         [this] { m_preview->fitToWidth(); });
     add(standard(QStyle::SP_TitleBarNormalButton), QStringLiteral("整頁"), QKeySequence(),
@@ -160,7 +147,11 @@ QString PreviewWindow::statusText() const
 
 void PreviewWindow::updateStatus()
 {
-    m_status->setText(m_describe ? m_describe(pageCount()) : QString());
+    // The run's pages are not on the alignment sheet: say what is.
+    if (m_showsAlignmentSheet)
+        m_status->setText(QStringLiteral("對位測試頁：只有標籤框、編號與刻度，共 %1 張").arg(pageCount()));
+    else
+        m_status->setText(m_describe ? m_describe(pageCount()) : QString());
 }
 
 int PreviewWindow::pageCount() const
@@ -170,7 +161,7 @@ int PreviewWindow::pageCount() const
 
 int PreviewWindow::currentPage() const
 {
-    return m_preview->currentPage();
+    return m_preview->currentSheet();
 }
 
 double PreviewWindow::zoomFactor() const
@@ -180,7 +171,7 @@ double PreviewWindow::zoomFactor() const
 
 void PreviewWindow::showCutLabels()
 {
-    const QString note = cutLabelsNote(pages());
+    const QString note = cutLabelsNote(m_run);
     m_cutLabels->setText(note);
     m_cutLabels->setVisible(!note.isEmpty());
 }
@@ -195,20 +186,28 @@ void PreviewWindow::updatePageControls()
 
 void PreviewWindow::showPage(int page)
 {
-    m_preview->setCurrentPage(std::clamp(page, 1, std::max(1, pageCount())));
+    m_preview->showSheet(page);
     updatePageControls();
 }
 
-void PreviewWindow::paintPages(QPrinter *printer)
+void PreviewWindow::showRun()
 {
-    if (!m_outlines->isChecked() || m_showsAlignmentSheet) {
-        drawSheets(*printer, m_run, 1, pageCount());
-        return;
-    }
-    QList<ComposedPage> outlined = m_run.sheets();
-    for (ComposedPage &sheet : outlined)
-        sheet.marks = labelOutlines(sheet, OutlineColour);
-    drawSheets(*printer, SheetRun(outlined), 1, pageCount());
+    const ReportPage paper = m_run.paper();
+    m_preview->setSheets(pageCount(), QSizeF(paper.paperWidthMm, paper.paperHeightMm),
+                         [this](int number) { return shownSheet(number); });
+    updatePageControls();
+}
+
+ComposedPage PreviewWindow::shownSheet(int number) const
+{
+    ComposedPage shown;
+    m_run.forEachSheet(number, number, [&shown](const ComposedPage &sheet) {
+        shown = sheet;
+        return false;
+    });
+    if (m_outlines->isChecked() && !m_showsAlignmentSheet)
+        shown.marks = labelOutlines(shown, OutlineColour);
+    return shown;
 }
 
 void PreviewWindow::exportPdf()
@@ -256,7 +255,9 @@ void PreviewWindow::print()
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(m_printer->pageLayout());
+    // The origin at the paper's corner: labels are placed by their true
+    // distances from it, whatever the printer cannot reach.
+    printer.setPageLayout(m_layout);
     printer.setFullPage(true);
     printer.setDocName(OutputNames::title(shownContents()));
     if (!PrinterAccess::choosePrinter(this, printer, pageCount()))
@@ -281,7 +282,7 @@ void PreviewWindow::print()
 void PreviewWindow::pageSetup()
 {
     const ReportPage paper = m_run.paper();
-    PaperDialog dialog(m_printer->pageLayout().pageSize(), paper.topMarginMm, paper.leftMarginMm,
+    PaperDialog dialog(m_layout.pageSize(), paper.topMarginMm, paper.leftMarginMm,
                        this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -295,7 +296,7 @@ void PreviewWindow::changePaper(const QPageSize &paper)
 
 void PreviewWindow::composeAgain()
 {
-    changePaper(m_printer->pageLayout().pageSize());
+    changePaper(m_layout.pageSize());
 }
 
 void PreviewWindow::setPrintedPages(const PrintedPages &pages)
@@ -347,7 +348,7 @@ void PreviewWindow::showOutlines(bool shown)
         const QSignalBlocker quiet(m_outlines);
         m_outlines->setChecked(shown);
     }
-    m_preview->updatePreview();
+    m_preview->redraw();
 }
 
 void PreviewWindow::adjustMargins()
@@ -368,11 +369,7 @@ void PreviewWindow::adopt(const SheetRun::Built &composition)
     m_run = composition.run;
     updateStatus();
     showCutLabels();
-    m_printer->setPageLayout(fullPageLayout(m_run.paper()));
-    m_printer->setFullPage(true);
-    m_preview->updatePreview();
+    m_layout = fullPageLayout(m_run.paper());
     // New contents start at the top of the first sheet.
-    showPage(1);
-    if (auto *view = m_preview->findChild<QGraphicsView *>())
-        view->verticalScrollBar()->setValue(0);
+    showRun();
 }

@@ -4,6 +4,7 @@
 #include "frontend/outputnames.h"
 
 #include <QDialog>
+#include <QPageLayout>
 #include <QPageSize>
 
 #include <functional>
@@ -12,9 +13,9 @@
 class QAction;
 class QCheckBox;
 class QLabel;
-class QPrintPreviewWidget;
 class QPrinter;
 class QSpinBox;
+class SheetView;
 
 // The preview and print window: shows composed label pages at their true
 // size, prints them through the print dialog with every label at its
@@ -67,8 +68,9 @@ public:
 
 private:
     void buildToolBar();
-    void paintPages(QPrinter *printer);
+    ComposedPage shownSheet(int number) const;
     void adopt(const SheetRun::Built &composition);
+    void showRun();
     void updateStatus();
     void composeAgain();
     PrintedPages shownContents() const;
@@ -83,8 +85,8 @@ private:
     std::function<bool(QWidget *)> m_adjustMargins;
     PrintedPages m_printedPages;
     bool m_showsAlignmentSheet = false;
-    std::unique_ptr<QPrinter> m_printer;
-    QPrintPreviewWidget *m_preview;
+    QPageLayout m_layout;
+    SheetView *m_preview;
     QSpinBox *m_pageField = nullptr;
     QLabel *m_pageTotal = nullptr;
     QLabel *m_status = nullptr;

@@ -16,7 +16,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QGraphicsView>
+#include "frontend/sheetview.h"
 #include <QLabel>
 #include <QPrinter>
 #include <QScrollBar>
@@ -277,7 +277,7 @@ private Q_SLOTS:
         else if (way == QLatin1String("End"))
             QTest::keyClick(&preview, Qt::Key_End);
         else if (way == QLatin1String("scroll")) {
-            QScrollBar *bar = preview.findChild<QGraphicsView *>()->verticalScrollBar();
+            QScrollBar *bar = preview.findChild<SheetView *>()->verticalScrollBar();
             bar->setValue(bar->maximum());
         } else if (way == QLatin1String("field")) {
             field->selectAll();
@@ -291,6 +291,37 @@ private Q_SLOTS:
         // And back to the first sheet by its button.
         QTest::mouseClick(toolButton(preview, QStringLiteral("第一頁")), Qt::LeftButton);
         QTRY_COMPARE(field->value(), 1);
+    }
+
+    // A long run is composed once to count its sheets and once for the
+    // status line; after that the preview composes only the sheets it draws.
+    void longRunComposesOnlyTheSheetsInView()
+    {
+        int composed = 0;
+        QList<SheetRun::ComposePage> pages;
+        for (int page = 1; page <= 200; ++page) {
+            pages.append([&composed] {
+                ++composed;
+                MemoryFeed feed(LabelFixtures::kind2Records());
+                return composeLabelPages(LabelFixtures::kind2Sheet(), feed);
+            });
+        }
+        const SheetRun::Built run = SheetRun::compose(pages);
+        PreviewWindow preview([&run](const QPageSize &) { return run; }, run);
+        QCOMPARE(preview.pageCount(), 200);
+        const int beforeShown = composed;
+        QCOMPARE(beforeShown, 400);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QTRY_VERIFY(composed > beforeShown);
+        QTest::qWait(50);
+        QVERIFY2(composed - beforeShown <= 2, qPrintable(QString::number(composed - beforeShown)));
+        const int beforeTurn = composed;
+        QTest::mouseClick(toolButton(preview, QStringLiteral("最後頁")), Qt::LeftButton);
+        QTRY_COMPARE(preview.currentPage(), 200);
+        QTRY_VERIFY(composed > beforeTurn);
+        QTest::qWait(50);
+        QVERIFY2(composed - beforeTurn <= 2, qPrintable(QString::number(composed - beforeTurn)));
     }
 
     void exportProposesWhatTheFileHolds_data()
@@ -368,14 +399,17 @@ private Q_SLOTS:
         preview.setAlignmentSheet(
             [](const QPageSize &) { return composeAlignmentSheet(LabelFixtures::kind2Sheet()); });
         QVERIFY(toolAction(preview, QStringLiteral("對位測試頁"))->isVisible());
+        preview.setDescription([](int sheets) { return QStringLiteral("第 3–12 頁，共 %1 張").arg(sheets); });
         QToolButton *button = toolButton(preview, QStringLiteral("對位測試頁"));
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(preview.showsAlignmentSheet());
+        QCOMPARE(preview.statusText(), QStringLiteral("對位測試頁：只有標籤框、編號與刻度，共 1 張"));
         QCOMPARE(preview.pageCount(), 1);
         QCOMPARE(preview.pages().first().marks.outlines.size(), 70);
         QVERIFY(preview.windowTitle().contains(QStringLiteral("對位測試頁")));
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(!preview.showsAlignmentSheet());
+        QCOMPARE(preview.statusText(), QStringLiteral("第 3–12 頁，共 1 張"));
         QVERIFY(preview.pages().first().marks.isEmpty());
         QCOMPARE(preview.pages().first().labels.first().boxes.size(), 3);
     }
