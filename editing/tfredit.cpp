@@ -3,6 +3,7 @@
 #include "editing/birthfieldwriter.h"
 #include "editing/seatnumberfield.h"
 #include "editing/storablefield.h"
+#include "frontend/formfont.h"
 #include "frontend/pictures.h"
 #include "frontend/typeaheaddialog.h"
 
@@ -17,14 +18,6 @@ namespace {
 
 constexpr int FieldHeight = 32;
 
-QFont pixelFont(const QString &family, int pixels, const QFont &base)
-{
-    QFont font = base;
-    font.setFamilies({family, base.family()});
-    font.setPixelSize(pixels);
-    return font;
-}
-
 QWidget *newPage(const QString &name)
 {
     auto *page = new QWidget;
@@ -35,7 +28,7 @@ QWidget *newPage(const QString &name)
 void caption(QWidget *page, const QString &text, int x, int y)
 {
     auto *label = new QLabel(text, page);
-    label->setFont(pixelFont(QStringLiteral("標楷體"), 19, label->font()));
+    label->setFont(formFont(QStringLiteral("標楷體"), 19, label->font()));
     label->move(x, y);
 }
 
@@ -43,7 +36,7 @@ QLineEdit *textField(QWidget *page, const QString &name, int x, int y, int width
 {
     auto *field = new QLineEdit(page);
     field->setObjectName(name);
-    field->setFont(pixelFont(field->font().family(), 19, field->font()));
+    field->setFont(formFont(field->font().family(), 19, field->font()));
     field->setGeometry(x, y, width, FieldHeight);
     StorableField::attach(field);
     return field;
@@ -53,7 +46,7 @@ SeatNumberField *numberField(QWidget *page, const QString &name, int x, int y)
 {
     auto *field = new SeatNumberField(page);
     field->setObjectName(name);
-    field->setFont(pixelFont(field->font().family(), 19, field->font()));
+    field->setFont(formFont(field->font().family(), 19, field->font()));
     field->setGeometry(x, y, 65, FieldHeight);
     return field;
 }
@@ -102,7 +95,7 @@ QWidget *TFrEdit::buildBirthPage()
     // The written form of typed digits, in the gap under the field.
     auto *lblbirth = new QLabel(page);
     lblbirth->setObjectName(QStringLiteral("lblbirth"));
-    lblbirth->setFont(pixelFont(lblbirth->font().family(), 12, lblbirth->font()));
+    lblbirth->setFont(formFont(lblbirth->font().family(), 12, lblbirth->font()));
     lblbirth->setGeometry(82, 84, 310, 12);
     auto *birth = new BirthFieldWriter(edt2, lblbirth);
     connect(this, &QDialog::finished, birth, [birth](int result) {

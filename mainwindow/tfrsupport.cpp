@@ -1,5 +1,6 @@
 #include "mainwindow/tfrsupport.h"
 
+#include "frontend/formfont.h"
 #include "frontend/pictures.h"
 #include "frontend/urllabel.h"
 #include "sheet/inidocument.h"
@@ -19,10 +20,7 @@ constexpr int TextPixels = 16;
 
 QFont textFont(const QFont &base)
 {
-    QFont font = base;
-    font.setFamilies({QStringLiteral("標楷體")});
-    font.setPixelSize(TextPixels);
-    return font;
+    return formFont(QStringLiteral("標楷體"), TextPixels, base);
 }
 
 QWidget *header(QWidget *parent)
@@ -37,9 +35,7 @@ QWidget *header(QWidget *parent)
     line->addWidget(img1);
     auto *name = new QLabel(QStringLiteral("岑禾"), row);
     name->setObjectName(QStringLiteral("lbl3"));
-    QFont font = textFont(name->font());
-    font.setPixelSize(19);
-    name->setFont(font);
+    name->setFont(formFont(QStringLiteral("標楷體"), 19, name->font()));
     line->addWidget(name);
     line->addStretch(1);
     return row;

@@ -7,6 +7,7 @@
 #include "sheet/iniutil.h"
 #include "sheet/sysini.h"
 #include "frontend/damagedfilenotice.h"
+#include "frontend/formfont.h"
 #include "frontend/usermessages.h"
 
 #include <QCursor>
@@ -18,8 +19,6 @@
 #include <QScreen>
 
 namespace PageMarginSetDialog {
-
-QString MarginSection;
 
 QPoint placeAtCursor(const QPoint &cursor, const QSize &outer, const QRect &screen)
 {
@@ -41,7 +40,6 @@ bool edit(QWidget *parent, int kind)
 {
     TPageMarginSetDlg dialog(parent, kind);
     dialog.setWindowTitle(QStringLiteral("設定上左邊界-單位為毫米(mm)"));
-    MarginSection = SysIni::marginSection();
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -49,17 +47,10 @@ bool edit(QWidget *parent, int kind)
 
 namespace {
 
-QFont pixelFont(const QString &family, int pixels, QFont font)
-{
-    font.setFamilies({family, font.family()});
-    font.setPixelSize(pixels);
-    return font;
-}
-
 QLabel *caption(const QString &text, QWidget *parent, int x, int y)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(pixelFont(QStringLiteral("新細明體"), 15, label->font()));
+    label->setFont(formFont(QStringLiteral("新細明體"), 15, label->font()));
     label->setGeometry(x, y, 45, 17);
     return label;
 }
@@ -68,7 +59,7 @@ QLineEdit *marginEdit(const QString &name, QWidget *parent, int x, int y)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    edit->setFont(pixelFont(QStringLiteral("Arial"), 13, edit->font()));
+    edit->setFont(formFont(QStringLiteral("Arial"), 13, edit->font()));
     edit->setGeometry(x, y, 44, 24);
     return edit;
 }
@@ -90,7 +81,7 @@ TPageMarginSetDlg::TPageMarginSetDlg(QWidget *parent, int kind)
 {
     setObjectName(QStringLiteral("PageMarginSetDlg"));
     setFixedSize(273, 120);
-    setFont(pixelFont(QStringLiteral("新細明體"), 15, font()));
+    setFont(formFont(QStringLiteral("新細明體"), 15, font()));
 
     auto *Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -105,7 +96,7 @@ TPageMarginSetDlg::TPageMarginSetDlg(QWidget *parent, int kind)
     auto *direction = new QLabel(
         QStringLiteral("數字加大，印出的標籤往右（左邊界）\n或往下（上邊界）移動。"), this);
     direction->setObjectName(QStringLiteral("DirectionLbl"));
-    direction->setFont(pixelFont(QStringLiteral("新細明體"), 13, direction->font()));
+    direction->setFont(formFont(QStringLiteral("新細明體"), 13, direction->font()));
     direction->setGeometry(16, 45, 250, 36);
 
     auto *OkBtn = button(QStringLiteral("OkBtn"), QStringLiteral("確定"), this, 12, 62);
@@ -139,12 +130,9 @@ void TPageMarginSetDlg::showEvent(QShowEvent *event)
 
 void TPageMarginSetDlg::FormActivate()
 {
-    const IniDocument settings = IniDocument::load(settingsPath());
-    using PageMarginSetDialog::MarginSection;
-    TopMarginEd->setText(PageMarginSetDialog::shownMargin(
-        settings.value(MarginSection, SysIni::topMarginKey()), PrintRun::DefaultTopMargin));
-    LeftMarginEd->setText(PageMarginSetDialog::shownMargin(
-        settings.value(MarginSection, SysIni::leftMarginKey()), PrintRun::DefaultLeftMargin));
+    const SysIni::StoredMargins stored = SysIni::readMargins(IniDocument::load(settingsPath()));
+    TopMarginEd->setText(PageMarginSetDialog::shownMargin(stored.top, PrintRun::DefaultTopMargin));
+    LeftMarginEd->setText(PageMarginSetDialog::shownMargin(stored.left, PrintRun::DefaultLeftMargin));
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect screenArea = screen ? screen->geometry() : QRect();
     move(PageMarginSetDialog::placeAtCursor(QCursor::pos(), frameGeometry().size(), screenArea));
@@ -153,8 +141,7 @@ void TPageMarginSetDlg::FormActivate()
 void TPageMarginSetDlg::OkBtnClick()
 {
     IniDocument settings = IniDocument::load(settingsPath());
-    settings.setValue(PageMarginSetDialog::MarginSection, SysIni::topMarginKey(), TopMarginEd->text());
-    settings.setValue(PageMarginSetDialog::MarginSection, SysIni::leftMarginKey(), LeftMarginEd->text());
+    SysIni::setMargins(settings, {TopMarginEd->text(), LeftMarginEd->text()});
     const IniWriteResult failure = settings.save();
     tellDamagedFileKept(this, settings.path(), settings.damagedCopyPath());
     if (failure)

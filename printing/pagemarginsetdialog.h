@@ -6,10 +6,6 @@ class QLineEdit;
 
 namespace PageMarginSetDialog {
 
-// The sys.ini section the dialog reads and writes; the caller sets it
-// before each showing.
-extern QString MarginSection;
-
 // Where the dialog goes: its top left corner at the mouse cursor, moved left
 // or up so that it ends 10 pixels short of the screen's right or bottom edge
 // when it would reach past it. The preview button sits at the bottom of the

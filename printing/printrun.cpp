@@ -23,9 +23,8 @@ int wholePoints(double size)
 
 Margins readMargins(const QString &settingsPath)
 {
-    const double top = IniUtil::IniReadFloat(settingsPath, SysIni::marginSection(), SysIni::topMarginKey());
-    const double left = IniUtil::IniReadFloat(settingsPath, SysIni::marginSection(), SysIni::leftMarginKey());
-    return Margins{positiveOr(top, DefaultTopMargin), positiveOr(left, DefaultLeftMargin)};
+    const SysIni::StoredMargins stored = SysIni::readMargins(IniDocument::load(settingsPath));
+    return marginsFromText(stored.top, stored.left);
 }
 
 Margins marginsFromText(const QString &top, const QString &left)

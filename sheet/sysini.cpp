@@ -26,6 +26,18 @@ IniWriteResult writeMode(const QString &path, int kind)
     return IniUtil::IniWriteString(path, infoSection(), modeKey(), QString::number(kind));
 }
 
+StoredMargins readMargins(const IniDocument &settings)
+{
+    return {settings.value(marginSection(), topMarginKey()),
+            settings.value(marginSection(), leftMarginKey())};
+}
+
+void setMargins(IniDocument &settings, const StoredMargins &margins)
+{
+    settings.setValue(marginSection(), topMarginKey(), margins.top);
+    settings.setValue(marginSection(), leftMarginKey(), margins.left);
+}
+
 StoredStyle readStyle(const IniDocument &doc, const StyleSection &section)
 {
     const QString name = QString::fromUtf16(section.name);

@@ -19,6 +19,15 @@ inline QString modeKey() { return QStringLiteral("Mode"); }
 inline QString marginSection() { return QStringLiteral("標籤"); }
 inline QString topMarginKey() { return QStringLiteral("TOPMARGIN"); }
 inline QString leftMarginKey() { return QStringLiteral("LEFTMARGIN"); }
+// The top and left print margins in millimetres, as stored: the text typed
+// into the margin dialog, unchecked (a reader treats one that is not a
+// number above 0 as absent).
+struct StoredMargins {
+    QString top;
+    QString left;
+};
+StoredMargins readMargins(const IniDocument &settings);
+void setMargins(IniDocument &settings, const StoredMargins &margins);
 
 inline QString fontKey() { return QStringLiteral("font"); }
 inline QString colorKey() { return QStringLiteral("color"); }

@@ -48,8 +48,6 @@ class TestMarginSetDialog : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { PageMarginSetDialog::MarginSection = QStringLiteral("標籤"); }
-
     void shows_data()
     {
         QTest::addColumn<QByteArray>("stored");
