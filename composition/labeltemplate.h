@@ -65,6 +65,11 @@ struct LabelTemplate {
 
 constexpr int SmallestShrunkSize = 6;
 
+// The paper and the label band every kind's template shares: A4 with its
+// stored margins, 5 columns of labels 20.9 mm high.
+const ReportPage &sheetPaper();
+const MasterDataBand &labelBand();
+
 // A copy of the template of label kind 1 to 4, for the print run to set
 // margins and fonts on; nullopt for any other kind.
 std::optional<LabelTemplate> labelTemplate(int kind);

@@ -67,6 +67,16 @@ QList<BoxGeometry> boxesOfKind(int kind)
 
 } // namespace
 
+const ReportPage &sheetPaper()
+{
+    return A4Page1;
+}
+
+const MasterDataBand &labelBand()
+{
+    return LabelBand;
+}
+
 std::optional<LabelTemplate> labelTemplate(int kind)
 {
     const LabelKindInfo *info = labelKind(kind);

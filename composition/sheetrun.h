@@ -30,7 +30,7 @@ public:
     int sheetCount() const;
     int pageCount() const { return int(m_pages.size()); }
     int sheetsOfPage(int index) const { return m_pages[index].sheets; }
-    // The paper of the first sheet; A4 when there is none.
+    // The paper of the first sheet; the templates' paper when there is none.
     ReportPage paper() const { return m_paper; }
 
     // Hands sheets `first`..`last` (1 upward, clamped to the run) to `visit`
@@ -46,7 +46,7 @@ private:
         int sheets = 0;
     };
     QList<Page> m_pages;
-    ReportPage m_paper{210, 297, 9, 0, 0, 0, 0};
+    ReportPage m_paper = sheetPaper();
 };
 
 struct SheetRun::Built {

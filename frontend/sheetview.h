@@ -65,7 +65,7 @@ private:
     const ComposedPage &composed(int number);
 
     int m_count = 0;
-    QSizeF m_paperMm{210, 297};
+    QSizeF m_paperMm;
     SheetAt m_sheetAt;
     double m_zoom = 1.0;
     Fit m_fit = Fit::None;

@@ -30,7 +30,7 @@ QPoint placeAtCursor(const QPoint &cursor, const QSize &outer, const QRect &scre
     return place;
 }
 
-QString shownMargin(const QString &stored, int defaultMargin)
+QString shownMargin(const QString &stored, double defaultMargin)
 {
     const double value = IniUtil::parseIniFloat(stored, 0.0);
     return QString::number(value > 0 ? value : defaultMargin, 'g', 15);
@@ -131,8 +131,9 @@ void TPageMarginSetDlg::showEvent(QShowEvent *event)
 void TPageMarginSetDlg::FormActivate()
 {
     const SysIni::StoredMargins stored = SysIni::readMargins(IniDocument::load(settingsPath()));
-    TopMarginEd->setText(PageMarginSetDialog::shownMargin(stored.top, PrintRun::DefaultTopMargin));
-    LeftMarginEd->setText(PageMarginSetDialog::shownMargin(stored.left, PrintRun::DefaultLeftMargin));
+    const PrintRun::Margins defaults;
+    TopMarginEd->setText(PageMarginSetDialog::shownMargin(stored.top, defaults.top));
+    LeftMarginEd->setText(PageMarginSetDialog::shownMargin(stored.left, defaults.left));
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect screenArea = screen ? screen->geometry() : QRect();
     move(PageMarginSetDialog::placeAtCursor(QCursor::pos(), frameGeometry().size(), screenArea));

@@ -15,7 +15,7 @@ QPoint placeAtCursor(const QPoint &cursor, const QSize &outer, const QRect &scre
 // The stored margin as the dialog shows it: its shortest decimal text, or
 // the default that prints for a missing value, one that is not a number or
 // one not above 0.
-QString shownMargin(const QString &stored, int defaultMargin);
+QString shownMargin(const QString &stored, double defaultMargin);
 
 // Opens the dialog for label kind `kind` (its alignment sheet) with its
 // caption and section; true when the margins were stored.

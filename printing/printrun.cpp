@@ -1,5 +1,6 @@
 #include "printing/printrun.h"
 
+#include "composition/reportunits.h"
 #include "sheet/iniutil.h"
 #include "sheet/sysini.h"
 
@@ -29,8 +30,9 @@ Margins readMargins(const QString &settingsPath)
 
 Margins marginsFromText(const QString &top, const QString &left)
 {
-    return Margins{positiveOr(IniUtil::parseIniFloat(top, -1.0), DefaultTopMargin),
-                   positiveOr(IniUtil::parseIniFloat(left, -1.0), DefaultLeftMargin)};
+    const Margins defaults;
+    return Margins{positiveOr(IniUtil::parseIniFloat(top, -1.0), defaults.top),
+                   positiveOr(IniUtil::parseIniFloat(left, -1.0), defaults.left)};
 }
 
 std::optional<LabelTemplate> preparedTemplate(int kind, const Margins &margins, const BoxStyle &name,
@@ -62,10 +64,14 @@ void setPaper(LabelTemplate &prepared, const QPageSize &paper)
 
 QString noRowFitsMessage(const Margins &margins)
 {
+    const auto mm = [](double value) { return QString::number(value, 'g', 15); };
+    const ReportPage &paper = sheetPaper();
     return QStringLiteral("邊界太大，頁面上放不下任何一列標籤。\n\n"
-                          "目前上邊界為 %1 毫米、左邊界為 %2 毫米；每列標籤高 20.9 毫米，下邊界 1 毫米，"
-                          "A4 紙高 297 毫米。\n請在「預覽列印」按鈕上按滑鼠右鍵，把上邊界改小。")
-        .arg(QString::number(margins.top, 'g', 15), QString::number(margins.left, 'g', 15));
+                          "目前上邊界為 %1 毫米、左邊界為 %2 毫米；每列標籤高 %3 毫米，下邊界 %4 毫米，"
+                          "A4 紙高 %5 毫米。\n請在「預覽列印」按鈕上按滑鼠右鍵，把上邊界改小。")
+        .arg(mm(margins.top), mm(margins.left),
+             QString::number(ReportUnits::toMm(labelBand().height), 'f', 1), mm(paper.bottomMarginMm),
+             mm(paper.paperHeightMm));
 }
 
 } // namespace PrintRun

@@ -11,12 +11,10 @@
 // of the kind with those margins and the style panels' fonts.
 namespace PrintRun {
 
-constexpr int DefaultTopMargin = 2;   // mm, as the templates store
-constexpr int DefaultLeftMargin = 5;  // mm
-
+// In mm; the defaults are the margins the templates store.
 struct Margins {
-    double top = DefaultTopMargin;
-    double left = DefaultLeftMargin;
+    double top = sheetPaper().topMarginMm;
+    double left = sheetPaper().leftMarginMm;
 };
 
 // A stored margin that is missing, not a number, 0 or negative gives the

@@ -90,6 +90,8 @@ private Q_SLOTS:
         const QString message = PrintRun::noRowFitsMessage({280.5, 6});
         QVERIFY(message.contains(QStringLiteral("280.5")));
         QVERIFY(message.contains(QStringLiteral("6")));
+        // The sheet's own figures, taken from the templates.
+        QVERIFY(message.contains(QStringLiteral("每列標籤高 20.9 毫米，下邊界 1 毫米，A4 紙高 297 毫米")));
     }
 };
 
