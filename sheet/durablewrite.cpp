@@ -46,15 +46,16 @@ bool keepOwnerAndMode(QFileDevice &newFile, const QString &original)
 #endif
 }
 
-bool folderTakesNewFiles(const QFileInfo &folder)
+bool acceptsWrites(const QFileInfo &entry)
 {
 #ifdef Q_OS_WIN
-    return folder.isWritable();
-#else
+    if (entry.isDir())
+        return entry.isWritable();
+#endif
+    // The mode bits only: the "user" bit tells what this process may do.
     constexpr QFileDevice::Permissions anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return (folder.permissions() & anyWrite) && folder.isWritable();
-#endif
+    return (entry.permissions() & anyWrite) && entry.isWritable();
 }
 
 } // namespace DurableWrite

@@ -18,10 +18,11 @@ bool syncToDisk(QFileDevice &file);
 // a user's file over. False when the mode could not be set.
 bool keepOwnerAndMode(QFileDevice &newFile, const QString &original);
 
-// Whether files may be created in this folder. On Unix a folder with no
-// write bits counts as read-only even for an administrator; Windows ignores
-// the read-only attribute of folders (it marks customised folders), so
+// Whether a file may be replaced, or files created in a folder. An entry
+// with no write bits counts as read-only even for an administrator, whom
+// the system would let write it; but Windows ignores the read-only
+// attribute of folders (it marks customised folders), so for a folder
 // there only the system's own answer counts.
-bool folderTakesNewFiles(const QFileInfo &folder);
+bool acceptsWrites(const QFileInfo &entry);
 
 } // namespace DurableWrite

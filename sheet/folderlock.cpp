@@ -41,7 +41,7 @@ FolderLock::Outcome FolderLock::tryLock()
 {
     // An administrator may create files in a folder with no write bits; the
     // program treats such a folder as read-only all the same.
-    if (!DurableWrite::folderTakesNewFiles(QFileInfo(m_folder)))
+    if (!DurableWrite::acceptsWrites(QFileInfo(m_folder)))
         return Outcome::CannotLock;
     if (m_lock->tryLock(0))
         return Outcome::Locked;

@@ -8,18 +8,6 @@
 
 namespace {
 
-// The mode bits only: the "user" bit tells what this process may do, and an
-// administrator may write anything.
-constexpr QFileDevice::Permissions AnyWrite =
-    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-
-// A file whose write bits are all off is read-only for us even when the
-// system would let an administrator write it, as on Windows.
-bool readOnly(const QFileInfo &info)
-{
-    return !(info.permissions() & AnyWrite) || !info.isWritable();
-}
-
 QString writeFailure(const QFileDevice &file)
 {
     return file.error() != QFileDevice::NoError ? file.errorString()
@@ -35,13 +23,13 @@ public:
         if (file.exists()) {
             if (file.isDir())
                 return QStringLiteral("這是資料夾，不是檔案");
-            if (readOnly(file))
+            if (!DurableWrite::acceptsWrites(file))
                 return QStringLiteral("檔案唯讀");
         }
         const QFileInfo folder(file.absolutePath());
         if (!folder.isDir())
             return QStringLiteral("資料夾不存在");
-        if (!DurableWrite::folderTakesNewFiles(folder))
+        if (!DurableWrite::acceptsWrites(folder))
             return QStringLiteral("資料夾唯讀");
         return {};
     }
