@@ -17,15 +17,10 @@ constexpr double FigureClearanceMm = 1.2; // from a tick's end to its figure's c
 class BlankRecords : public RecordFeed
 {
 public:
-    void frxsrdtst1First() override { m_record = 1; }
-    void frxsrdtst1Next() override { ++m_record; }
-    void frxsrdtst1Prior() override { --m_record; }
-    void frxsrdtst1CheckEOF(bool &eof) override
-    {
-        if (m_record > SheetPage::CellCount)
-            eof = true;
-    }
-    void frxsrdtst1GetValue(const QString &, std::optional<QString> &) override { }
+    void first() override { m_record = 1; }
+    void next() override { ++m_record; }
+    bool atEnd() const override { return m_record > SheetPage::CellCount; }
+    std::optional<QString> value(const QString &) const override { return std::nullopt; }
 
 private:
     int m_record = 1;

@@ -26,9 +26,7 @@ public:
     QList<ComposedPage> run();
 
 private:
-    bool atEnd();
     PlacedLabel composeLabel();
-    QString valueOf(const TextBoxTemplate &box);
     void columnStep();
     void setColumn(int column);
     void moveRowToNewPage();
@@ -65,16 +63,16 @@ PageComposer::PageComposer(const LabelTemplate &layout, RecordFeed &feed)
 QList<ComposedPage> PageComposer::run()
 {
     startPage();
-    m_feed.frxsrdtst1First();
+    m_feed.first();
     setColumn(1);
-    while (!atEnd()) {
+    while (!m_feed.atEnd()) {
         if (m_curColumn == 1)
             m_rowMark = currentPage().labels.size();
         m_rowTop = m_curY;
         currentPage().labels.append(composeLabel());
         m_curY += m_band.height;
         columnStep();
-        m_feed.frxsrdtst1Next();
+        m_feed.next();
     }
     // Closes a last row of fewer labels than columns, checked like a full one.
     m_curColumn = m_band.columns;
@@ -82,33 +80,14 @@ QList<ComposedPage> PageComposer::run()
     return m_pages;
 }
 
-bool PageComposer::atEnd()
-{
-    bool eof = false;
-    m_feed.frxsrdtst1CheckEOF(eof);
-    return eof;
-}
-
 PlacedLabel PageComposer::composeLabel()
 {
     PlacedLabel label{++m_record, m_curColumn, QPointF((m_curColumn - 1) * m_band.columnPitch() + m_curX, m_curY), {}};
     QStringList values;
     for (const TextBoxTemplate &box : m_layout.boxes)
-        values.append(valueOf(box));
+        values.append(m_feed.value(box.field).value_or(QString()));
     label.boxes = m_labels.boxes(label.position, values);
     return label;
-}
-
-// A box bound to a data field asks for the value and again for its display
-// text; the display text is shown. An unset value shows as empty text.
-QString PageComposer::valueOf(const TextBoxTemplate &box)
-{
-    std::optional<QString> value;
-    for (int ask = box.storesDataField ? 2 : 1; ask > 0; --ask) {
-        value.reset();
-        m_feed.frxsrdtst1GetValue(box.field, value);
-    }
-    return value.value_or(QString());
 }
 
 void PageComposer::columnStep()

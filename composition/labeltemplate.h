@@ -21,7 +21,6 @@ enum class StretchMode {
 struct TextBoxTemplate {
     QString name;               // Memo1 to Memo3
     QString field;              // n1 to n3, the record field the box shows
-    bool storesDataField = false;  // also bound as data field: asks the feed twice
     QRectF rect;                // from the top left corner of its label
     TextStyle font;
     Qt::Alignment alignment;

@@ -34,7 +34,6 @@ const TextStyle StoredFont{QStringLiteral("標楷體"), 22, 0};
 struct BoxGeometry {
     const char *name;
     const char *field;
-    bool storesDataField;
     double left;
     double top;
     double height;
@@ -43,7 +42,7 @@ struct BoxGeometry {
 
 TextBoxTemplate textBox(const BoxGeometry &box)
 {
-    return {QString::fromLatin1(box.name), QString::fromLatin1(box.field), box.storesDataField,
+    return {QString::fromLatin1(box.name), QString::fromLatin1(box.field),
             QRectF(box.left, box.top, BoxWidth, box.height), StoredFont, Qt::AlignCenter, box.stretchMode};
 }
 
@@ -51,17 +50,17 @@ QList<BoxGeometry> boxesOfKind(int kind)
 {
     switch (kind) {
     case 1:
-        return {{"Memo1", "n1", false, 0, 1.24520714, 74.32622143}};
+        return {{"Memo1", "n1", 0, 1.24520714, 74.32622143}};
     case 2:
-        return {{"Memo1", "n1", false, 1.44094, 10.76376, 29.11812},
-                {"Memo2", "n2", true, 0, 32.23624, 14.0},
-                {"Memo3", "n3", true, 0, 43.13389, 14.0}};
+        return {{"Memo1", "n1", 1.44094, 10.76376, 29.11812},
+                {"Memo2", "n2", 0, 32.23624, 14.0},
+                {"Memo3", "n3", 0, 43.13389, 14.0}};
     case 3:
-        return {{"Memo1", "n1", false, 0, 8.76376, 36.67718},
-                {"Memo2", "n2", true, 0, 39.7953, 21.55906}};
+        return {{"Memo1", "n1", 0, 8.76376, 36.67718},
+                {"Memo2", "n2", 0, 39.7953, 21.55906}};
     default:
-        return {{"Memo1", "n1", false, 1.44094, 24.44094, 32.89765},
-                {"Memo2", "n2", true, 0, 9.55906, 29.11812, StretchMode::ActualHeight}};
+        return {{"Memo1", "n1", 1.44094, 24.44094, 32.89765},
+                {"Memo2", "n2", 0, 9.55906, 29.11812, StretchMode::ActualHeight}};
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "composition/composer.h"
 #include "composition/pagedrawing.h"
+#include "printing/cellsfeed.h"
 
 #include <QImage>
 #include <QPainter>
@@ -16,15 +17,14 @@ class SampleFeed : public RecordFeed
 {
 public:
     explicit SampleFeed(QStringList lines) : m_lines(std::move(lines)) {}
-    void frxsrdtst1First() override { m_record = 1; }
-    void frxsrdtst1Next() override { ++m_record; }
-    void frxsrdtst1Prior() override { --m_record; }
-    void frxsrdtst1CheckEOF(bool &eof) override { eof = eof || m_record > 1; }
-    void frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value) override
+    void first() override { m_record = 1; }
+    void next() override { ++m_record; }
+    bool atEnd() const override { return m_record > 1; }
+    std::optional<QString> value(const QString &field) const override
     {
-        const int line = varName.mid(1).toInt() - 1;
-        if (line >= 0 && line < 3)
-            value = m_lines.value(line);
+        if (const std::optional<int> line = cellLineOfField(field))
+            return m_lines.value(*line);
+        return std::nullopt;
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "sheet/labelkinds.h"
 #include "composition/recordfeed.h"
 #include "editing/labelfill.h"
+#include "sheet/sheetpage.h"
 
 #include <QWidget>
 
@@ -106,14 +107,23 @@ public:
     // false when sys.ini cannot be written (told once a run).
     bool WriteToIniFont();
 
-    // The record feed of the print run: record n is cell n, fields n1, n2
+    // The shown page as a record feed: record n is cell n, fields n1, n2
     // and n3 its lines 0, 1 and 2.
-    void frxsrdtst1First() override;
-    void frxsrdtst1Next() override;
-    void frxsrdtst1Prior() override;
-    void frxsrdtst1CheckEOF(bool &eof) override;
-    void frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value) override;
+    void first() override { FRecNo = 1; }
+    void next() override { ++FRecNo; }
+    bool atEnd() const override { return FRecNo > SheetPage::CellCount; }
+    std::optional<QString> value(const QString &field) const override;
     int recordNumber() const { return FRecNo; }
+    // The same feed under the report's handler names.
+    void frxsrdtst1First() { first(); }
+    void frxsrdtst1Next() { next(); }
+    void frxsrdtst1Prior() { --FRecNo; }
+    void frxsrdtst1CheckEOF(bool &eof) { eof = eof || atEnd(); }
+    void frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value)
+    {
+        if (const std::optional<QString> found = this->value(varName))
+            value = found;
+    }
 
     // Writes the shown page under the kind and page it was loaded as, then
     // the kind's text styles. Shows one message and returns false when the

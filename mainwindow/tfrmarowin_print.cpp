@@ -93,32 +93,12 @@ std::optional<LabelTemplate> TFrMarowin::preparedSheet(const PrintRun::Margins &
     return prepared;
 }
 
-void TFrMarowin::frxsrdtst1First()
-{
-    FRecNo = 1;
-}
-
-void TFrMarowin::frxsrdtst1Next()
-{
-    ++FRecNo;
-}
-
-void TFrMarowin::frxsrdtst1Prior()
-{
-    --FRecNo;
-}
-
-void TFrMarowin::frxsrdtst1CheckEOF(bool &eof)
-{
-    if (FRecNo > SheetPage::CellCount)
-        eof = true;
-}
-
-void TFrMarowin::frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value)
+std::optional<QString> TFrMarowin::value(const QString &field) const
 {
     // n4, n5 and anything else stay unanswered.
-    if (const std::optional<int> line = cellLineOfField(varName)) {
-        const MemoCell *memo = pnlgrid->cell(FRecNo);
-        value = memo ? memo->line(*line) : QString();
-    }
+    const std::optional<int> line = cellLineOfField(field);
+    if (!line)
+        return std::nullopt;
+    const MemoCell *memo = pnlgrid->cell(FRecNo);
+    return memo ? memo->line(*line) : QString();
 }

@@ -11,18 +11,12 @@ std::optional<int> cellLineOfField(const QString &varName)
     return std::nullopt;
 }
 
-void CellsFeed::frxsrdtst1CheckEOF(bool &eof)
+std::optional<QString> CellsFeed::value(const QString &field) const
 {
-    if (m_record > SheetPage::CellCount)
-        eof = true;
-}
-
-void CellsFeed::frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value)
-{
-    const std::optional<int> line = cellLineOfField(varName);
+    const std::optional<int> line = cellLineOfField(field);
     if (!line)
-        return;
-    value = m_record >= 1 && m_record <= SheetPage::CellCount
+        return std::nullopt;
+    return m_record >= 1 && m_record <= SheetPage::CellCount
         ? SheetPage::lineOf(m_cells[m_record - 1], *line)
         : QString();
 }

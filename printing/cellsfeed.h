@@ -17,11 +17,10 @@ public:
         : m_cells(cells)
     { }
 
-    void frxsrdtst1First() override { m_record = 1; }
-    void frxsrdtst1Next() override { ++m_record; }
-    void frxsrdtst1Prior() override { --m_record; }
-    void frxsrdtst1CheckEOF(bool &eof) override;
-    void frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value) override;
+    void first() override { m_record = 1; }
+    void next() override { ++m_record; }
+    bool atEnd() const override { return m_record > SheetPage::CellCount; }
+    std::optional<QString> value(const QString &field) const override;
 
 private:
     const SheetPage::Cells &m_cells;

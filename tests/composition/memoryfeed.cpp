@@ -5,36 +5,30 @@ MemoryFeed::MemoryFeed(QList<QStringList> records)
 {
 }
 
-void MemoryFeed::frxsrdtst1First()
+void MemoryFeed::first()
 {
     calls.append(QStringLiteral("First"));
     m_recNo = 1;
 }
 
-void MemoryFeed::frxsrdtst1Next()
+void MemoryFeed::next()
 {
     calls.append(QStringLiteral("Next"));
     ++m_recNo;
 }
 
-void MemoryFeed::frxsrdtst1Prior()
+bool MemoryFeed::atEnd() const
 {
-    calls.append(QStringLiteral("Prior"));
-    --m_recNo;
+    calls.append(QStringLiteral("AtEnd"));
+    return m_recNo > m_records.size();
 }
 
-void MemoryFeed::frxsrdtst1CheckEOF(bool &eof)
+std::optional<QString> MemoryFeed::value(const QString &field) const
 {
-    calls.append(QStringLiteral("CheckEOF"));
-    if (m_recNo > m_records.size())
-        eof = true;
-}
-
-void MemoryFeed::frxsrdtst1GetValue(const QString &varName, std::optional<QString> &value)
-{
-    calls.append(QStringLiteral("GetValue ") + varName);
+    calls.append(QStringLiteral("Value ") + field);
     static const QStringList Fields{QStringLiteral("n1"), QStringLiteral("n2"), QStringLiteral("n3")};
-    const qsizetype line = Fields.indexOf(varName, Qt::CaseInsensitive);
-    if (line >= 0)
-        value = m_records.value(m_recNo - 1).value(line);
+    const qsizetype line = Fields.indexOf(field, Qt::CaseInsensitive);
+    if (line < 0)
+        return std::nullopt;
+    return m_records.value(m_recNo - 1).value(line);
 }
