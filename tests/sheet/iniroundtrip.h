@@ -90,6 +90,18 @@ inline QPair<QString, QString> folded(const QPair<QString, QString> &key)
     return {key.first.trimmed().toCaseFolded(), key.second.trimmed().toCaseFolded()};
 }
 
+// A value as a reader finds it: names match whatever their case, and a write
+// into an existing key keeps the spelling the file already had.
+inline QString lookUp(const Values &values, const QPair<QString, QString> &key)
+{
+    const QPair<QString, QString> wanted = folded(key);
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        if (folded(it.key()) == wanted)
+            return it.value();
+    }
+    return {};
+}
+
 // The values the fuzzer writes in: Big5 with backslash bytes, Big5 bytes
 // that are also UTF-8 (聽), a character only UTF-16 holds (堃), blanks and
 // quotes that need quoting, an equals sign, empty, and the longest value.
@@ -163,8 +175,8 @@ inline QString check(const QByteArray &bytes, unsigned seed = 0)
     const Values last = allValues(IniDocument::fromBytes(path, store.files.value(path)));
     for (auto it = added.cbegin(); it != added.cend(); ++it) {
         if (writable(it.key().first, it.key().second, it.value())
-            && last.value(it.key()) != it.value())
-            return describe(it.key(), it.value(), last.value(it.key()));
+            && lookUp(last, it.key()) != it.value())
+            return describe(it.key(), it.value(), lookUp(last, it.key()));
     }
     QSet<QPair<QString, QString>> overwritten;
     for (auto it = added.cbegin(); it != added.cend(); ++it)

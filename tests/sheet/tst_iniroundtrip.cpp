@@ -24,6 +24,9 @@ private Q_SLOTS:
         QTest::newRow("damaged names and binary") << QByteArray::fromBase64(
             "XL8KWzF2XQqaXwpjCl0KWyuaXwpjCl0KW/0KWyApYyljAAAAAAAAAAAAClsyAQBg4ACCTCgNCls3gCApYwpbbw1NXWRl"
             "Cj0yDQpbPw0KPS7///9oAF0KWwr6CiQpYwpbMQJbICljClsxMApb/v/9/yljCts9ZHVvIQ==");
+        QTest::newRow("big5 with a stray byte and a key in two cases") << QByteArray::fromBase64(
+            "WzFdCkswPbMssAoKMCA5OyBjilsxCjA9");
+        QTest::newRow("carriage returns around a damaged name") << QByteArray::fromBase64("WwANwfINDQ1LMD0=");
     }
 
     void roundTrip()
