@@ -1,6 +1,7 @@
 #pragma once
 
 #include "composition/textstyle.h"
+#include "sheet/labelkinds.h"
 
 #include <QList>
 #include <QRectF>
@@ -21,6 +22,8 @@ enum class StretchMode {
 struct TextBoxTemplate {
     QString name;               // Memo1 to Memo3
     QString field;              // n1 to n3, the record field the box shows
+    int line = 0;               // the cell line that field is, 0 to 2
+    StylePanel panel = StylePanel::Name;  // the style panel that sets its font
     QRectF rect;                // from the top left corner of its label
     TextStyle font;
     Qt::Alignment alignment;

@@ -31,9 +31,9 @@ constexpr double BoxWidth = 140.85838;
 // Every print run sets its own size before composing.
 const TextStyle StoredFont{QStringLiteral("標楷體"), 22, 0};
 
+// Box n (Memo1 to Memo3) shows field n (n1 to n3), cell line n - 1.
 struct BoxGeometry {
-    const char *name;
-    const char *field;
+    int line;
     double left;
     double top;
     double height;
@@ -42,7 +42,11 @@ struct BoxGeometry {
 
 TextBoxTemplate textBox(const BoxGeometry &box)
 {
-    return {QString::fromLatin1(box.name), QString::fromLatin1(box.field),
+    // Each line has its own style panel.
+    static constexpr StylePanel PanelOfLine[] = {StylePanel::Name, StylePanel::ThirdField,
+                                                 StylePanel::Address};
+    const QString number = QString::number(box.line + 1);
+    return {QStringLiteral("Memo") + number, QStringLiteral("n") + number, box.line, PanelOfLine[box.line],
             QRectF(box.left, box.top, BoxWidth, box.height), StoredFont, Qt::AlignCenter, box.stretchMode};
 }
 
@@ -50,17 +54,17 @@ QList<BoxGeometry> boxesOfKind(int kind)
 {
     switch (kind) {
     case 1:
-        return {{"Memo1", "n1", 0, 1.24520714, 74.32622143}};
+        return {{0, 0, 1.24520714, 74.32622143}};
     case 2:
-        return {{"Memo1", "n1", 1.44094, 10.76376, 29.11812},
-                {"Memo2", "n2", 0, 32.23624, 14.0},
-                {"Memo3", "n3", 0, 43.13389, 14.0}};
+        return {{0, 1.44094, 10.76376, 29.11812},
+                {1, 0, 32.23624, 14.0},
+                {2, 0, 43.13389, 14.0}};
     case 3:
-        return {{"Memo1", "n1", 0, 8.76376, 36.67718},
-                {"Memo2", "n2", 0, 39.7953, 21.55906}};
+        return {{0, 0, 8.76376, 36.67718},
+                {1, 0, 39.7953, 21.55906}};
     default:
-        return {{"Memo1", "n1", 1.44094, 24.44094, 32.89765},
-                {"Memo2", "n2", 0, 9.55906, 29.11812, StretchMode::ActualHeight}};
+        return {{0, 1.44094, 24.44094, 32.89765},
+                {1, 0, 9.55906, 29.11812, StretchMode::ActualHeight}};
     }
 }
 

@@ -34,7 +34,7 @@ private:
 
 struct Sample {
     QStringList lines;         // lines 0 to 2 of the cell
-    int sizes[3];              // points of Memo1 to Memo3
+    int sizes[3];              // points of the boxes of lines 0 to 2
 };
 
 Sample sampleOf(int kind)
@@ -63,7 +63,7 @@ QImage drawnLabel(int kind)
     sheet->page1.leftMarginMm = 0;
     const Sample sample = sampleOf(kind);
     for (TextBoxTemplate &box : sheet->boxes)
-        box.font.pointSize = sample.sizes[box.name.back().digitValue() - 1];
+        box.font.pointSize = sample.sizes[box.line];
     SampleFeed feed(sample.lines);
     const Composition composition = composeLabelPages(*sheet, feed);
 

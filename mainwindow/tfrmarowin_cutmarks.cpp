@@ -6,7 +6,6 @@
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/cutmark.h"
 #include "mainwindow/memocell.h"
-#include "printing/cellsfeed.h"
 #include "printing/printrun.h"
 #include "sheet/sysini.h"
 
@@ -57,6 +56,6 @@ void TFrMarowin::refreshCutMark(int number)
     }
     QStringList values;
     for (const TextBoxTemplate &box : m_cutCheck->layout().boxes)
-        values.append(memo->line(cellLineOfField(box.field).value_or(-1)));
+        values.append(memo->line(box.line));
     CutMark::set(memo, m_cutCheck->label(number, values).isCut());
 }

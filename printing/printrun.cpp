@@ -44,9 +44,9 @@ std::optional<LabelTemplate> preparedTemplate(int kind, const Margins &margins, 
     prepared->page1.topMarginMm = margins.top;
     prepared->page1.leftMarginMm = margins.left;
     for (TextBoxTemplate &box : prepared->boxes) {
-        const BoxStyle &style = box.name.compare(QLatin1String("memo1"), Qt::CaseInsensitive) == 0 ? name
-            : box.name.compare(QLatin1String("memo2"), Qt::CaseInsensitive) == 0                ? third
-                                                                                                 : address;
+        const BoxStyle &style = box.panel == StylePanel::Name         ? name
+                                : box.panel == StylePanel::ThirdField ? third
+                                                                      : address;
         box.font.family = style.family;
         box.font.pointSize = wholePoints(style.size);
         box.font.color = style.color;
