@@ -3,7 +3,25 @@
 #include "editing/seattext.h"
 #include "sheet/sheetpage.h"
 
+#include <array>
+
 using SheetPage::lineOf;
+
+std::span<const DialogField> dialogFields(int kind)
+{
+    static const DialogField Name{&LabelFields::name, u"姓名"};
+    static const std::array<DialogField, 1> names{Name};
+    static const std::array<DialogField, 3> births{
+        Name, DialogField{&LabelFields::birth, u"生辰"}, DialogField{&LabelFields::address, u"地址"}};
+    static const std::array<DialogField, 4> seats{Name, DialogField{&LabelFields::zone, u"區"},
+                                                 DialogField{&LabelFields::row, u"排"},
+                                                 DialogField{&LabelFields::number, u"號"}};
+    static const std::array<DialogField, 2> exams{Name, DialogField{&LabelFields::exam, u"考試名稱"}};
+    static const std::array<std::span<const DialogField>, 4> byKind{names, births, seats, exams};
+    if (kind < 1 || kind > int(byKind.size()))
+        return {};
+    return byKind[size_t(kind - 1)];
+}
 
 LabelFields fieldsFromCell(int kind, const QStringList &lines)
 {

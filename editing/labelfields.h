@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+
 // The editing dialog's fields as plain data, and how they map to and from a
 // cell's lines for each label kind.
 struct LabelFields {
@@ -16,6 +18,18 @@ struct LabelFields {
 
     bool operator==(const LabelFields &) const = default;
 };
+
+// One field of the editing dialog: where it is kept and the caption beside it.
+struct DialogField {
+    QString LabelFields::*member;
+    const char16_t *caption;
+
+    QString captionText() const { return QString::fromUtf16(caption); }
+};
+
+// The dialog's fields of a kind, top to bottom: the order of a copied line,
+// of pasted and imported columns and of the dialog's edits. Empty outside 1..4.
+std::span<const DialogField> dialogFields(int kind);
 
 // The fields a cell opens as. A kind outside 1..4 fills nothing.
 LabelFields fieldsFromCell(int kind, const QStringList &lines);

@@ -5,36 +5,11 @@
 
 #include <QRegularExpression>
 
-#include <array>
 #include <span>
 
 namespace LabelFill {
 
 namespace {
-
-using Field = QString LabelFields::*;
-
-// The dialog's fields of each kind, top to bottom.
-std::span<const Field> fieldOrder(int kind)
-{
-    static const std::array<Field, 1> names{&LabelFields::name};
-    static const std::array<Field, 3> births{&LabelFields::name, &LabelFields::birth, &LabelFields::address};
-    static const std::array<Field, 4> seats{&LabelFields::name, &LabelFields::zone, &LabelFields::row,
-                                           &LabelFields::number};
-    static const std::array<Field, 2> exams{&LabelFields::name, &LabelFields::exam};
-    switch (kind) {
-    case 1:
-        return names;
-    case 2:
-        return births;
-    case 3:
-        return seats;
-    case 4:
-        return exams;
-    default:
-        return {};
-    }
-}
 
 bool hasText(const QStringList &lines)
 {
@@ -120,9 +95,9 @@ std::variant<LabelFields, QString> fieldsFromValues(int kind, QStringList values
     for (QString &value : values)
         value = cleanValue(value);
     LabelFields fields;
-    const std::span<const Field> order = fieldOrder(kind);
+    const std::span<const DialogField> order = dialogFields(kind);
     for (size_t i = 0; i < order.size() && i < size_t(values.size()); ++i)
-        fields.*order[i] = values[qsizetype(i)];
+        fields.*order[i].member = values[qsizetype(i)];
     if (kind == 3 && fields != LabelFields{})
         return seatFields(fields, values);
     return fields;
@@ -170,8 +145,8 @@ QString tabLine(int kind, const QStringList &cellLines)
 {
     const LabelFields fields = fieldsFromCell(kind, cellLines);
     QStringList values;
-    for (const Field field : fieldOrder(kind))
-        values.append(fields.*field);
+    for (const DialogField &field : dialogFields(kind))
+        values.append(fields.*field.member);
     return values.join(u'\t');
 }
 

@@ -6,6 +6,7 @@
 #include "frontend/formfont.h"
 #include "frontend/pictures.h"
 #include "frontend/typeaheaddialog.h"
+#include "sheet/labelkinds.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +52,22 @@ SeatNumberField *numberField(QWidget *page, const QString &name, int x, int y)
     return field;
 }
 
+// The dialog's edits are line edits, and spin boxes for the seat numbers.
+QString fieldText(const QWidget *edit)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(edit))
+        return line->text();
+    return static_cast<const SeatNumberField *>(edit)->text();
+}
+
+void setFieldText(QWidget *edit, const QString &text)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(edit))
+        line->setText(text);
+    else
+        static_cast<SeatNumberField *>(edit)->setText(text);
+}
+
 } // namespace
 
 TFrEdit::TFrEdit(QWidget *parent)
@@ -72,6 +89,7 @@ TFrEdit::TFrEdit(QWidget *parent)
     pnl1->setSpacing(0);
     pnl1->addWidget(rzpg1, 1);
     pnl1->addWidget(buildButtonBar());
+    m_fieldEdits = {{{edtname}, {edt1, edt2, edt3}, {edt4, edt5, edt6, edt7}, {edt8, edt9}}};
 
     auto *sameAsAbove = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
     connect(sameAsAbove, &QShortcut::activated, this, &TFrEdit::copyFieldFromPrevious);
@@ -186,19 +204,16 @@ void TFrEdit::setVisible(bool visible)
 void TFrEdit::copyFieldFromPrevious()
 {
     QWidget *focused = focusWidget();
-    const auto from = [&](QWidget *field, const QString &value) {
-        if (field != focused && !field->isAncestorOf(focused))
-            return false;
-        if (auto *line = qobject_cast<QLineEdit *>(field))
-            line->setText(value);
-        else
-            static_cast<SeatNumberField *>(field)->setText(value);
-        return true;
-    };
-    from(edtname, m_previous.name) || from(edt1, m_previous.name) || from(edt2, m_previous.birth)
-        || from(edt3, m_previous.address) || from(edt4, m_previous.name) || from(edt5, m_previous.zone)
-        || from(edt6, m_previous.row) || from(edt7, m_previous.number) || from(edt8, m_previous.name)
-        || from(edt9, m_previous.exam);
+    for (int kind = FirstKind; kind <= LastKind; ++kind) {
+        const std::span<const DialogField> order = dialogFields(kind);
+        const QList<QWidget *> &edits = m_fieldEdits[size_t(kind - 1)];
+        for (size_t i = 0; i < order.size(); ++i) {
+            if (edits[qsizetype(i)] == focused || edits[qsizetype(i)]->isAncestorOf(focused)) {
+                setFieldText(edits[qsizetype(i)], m_previous.*order[i].member);
+                return;
+            }
+        }
+    }
 }
 
 void TFrEdit::setActivePage(int index)
@@ -213,55 +228,17 @@ int TFrEdit::activePage() const
 
 void TFrEdit::setFields(int kind, const LabelFields &fields)
 {
-    switch (kind) {
-    case 1:
-        edtname->setText(fields.name);
-        break;
-    case 2:
-        edt1->setText(fields.name);
-        edt2->setText(fields.birth);
-        edt3->setText(fields.address);
-        break;
-    case 3:
-        edt4->setText(fields.name);
-        edt5->setText(fields.zone);
-        edt6->setText(fields.row);
-        edt7->setText(fields.number);
-        break;
-    case 4:
-        edt8->setText(fields.name);
-        edt9->setText(fields.exam);
-        break;
-    default:
-        break;
-    }
+    const std::span<const DialogField> order = dialogFields(kind);
+    for (size_t i = 0; i < order.size(); ++i)
+        setFieldText(m_fieldEdits[size_t(kind - 1)][qsizetype(i)], fields.*order[i].member);
 }
 
 LabelFields TFrEdit::fields(int kind) const
 {
     LabelFields fields;
-    switch (kind) {
-    case 1:
-        fields.name = edtname->text();
-        break;
-    case 2:
-        fields.name = edt1->text();
-        fields.birth = edt2->text();
-        fields.address = edt3->text();
-        break;
-    case 3:
-        fields.name = edt4->text();
-        fields.zone = edt5->text();
-        fields.row = edt6->text();
-        fields.number = edt7->text();
-        break;
-    case 4:
-        fields.name = edt8->text();
-        fields.exam = edt9->text();
-        break;
-    default:
-        break;
-    }
+    const std::span<const DialogField> order = dialogFields(kind);
+    for (size_t i = 0; i < order.size(); ++i)
+        fields.*order[i].member = fieldText(m_fieldEdits[size_t(kind - 1)][qsizetype(i)]);
     return fields;
 }
 

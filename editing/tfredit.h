@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QLineEdit;
 class QStackedWidget;
 class SeatNumberField;
@@ -64,6 +66,8 @@ private:
     SeatNumberField *edt7 = nullptr;
     QLineEdit *edt8 = nullptr;
     QLineEdit *edt9 = nullptr;
+    // Each kind's edits, in the order of its dialogFields().
+    std::array<QList<QWidget *>, 4> m_fieldEdits;
     LabelFields m_previous;
     bool m_keepCaret = false;
 };

@@ -1,5 +1,7 @@
 #include "mainwindow/listimportdialog.h"
 
+#include "editing/labelfields.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -20,19 +22,12 @@ constexpr int SeatField = 1;  // kind 3: the whole seat text
 // takes the seat as one text.
 QStringList fieldCaptions(int kind)
 {
-    switch (kind) {
-    case 1:
-        return {QStringLiteral("姓名")};
-    case 2:
-        return {QStringLiteral("姓名"), QStringLiteral("生辰"), QStringLiteral("地址")};
-    case 3:
-        return {QStringLiteral("姓名"), QStringLiteral("座位"), QStringLiteral("區"), QStringLiteral("排"),
-                QStringLiteral("號")};
-    case 4:
-        return {QStringLiteral("姓名"), QStringLiteral("考試名稱")};
-    default:
-        return {};
-    }
+    QStringList captions;
+    for (const DialogField &field : dialogFields(kind))
+        captions.append(field.captionText());
+    if (kind == 3)
+        captions.insert(SeatField, QStringLiteral("座位"));
+    return captions;
 }
 
 // Column by column unless kind 3 has just two columns: name and seat text.
