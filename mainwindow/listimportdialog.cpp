@@ -43,6 +43,17 @@ int defaultColumn(int kind, int field, int columns)
     return column < columns ? column : -1;
 }
 
+// A first row naming one of the fields ("姓名", "地址") is a header: no
+// devotee is called that, and spreadsheets kept for registration have one.
+bool looksLikeHeader(const QList<ListRow> &rows, const QStringList &captions)
+{
+    if (rows.isEmpty())
+        return false;
+    const QStringList &first = rows.first().fields;
+    return std::any_of(first.begin(), first.end(),
+                       [&](const QString &value) { return captions.contains(value.trimmed()); });
+}
+
 } // namespace
 
 ListImportDialog::ListImportDialog(int kind, const QList<ListRow> &rows, QWidget *parent)
@@ -61,10 +72,11 @@ ListImportDialog::ListImportDialog(int kind, const QList<ListRow> &rows, QWidget
     m_preview->horizontalHeader()->setStretchLastSection(true);
     m_header = new QCheckBox(QStringLiteral("第一列是標題"), this);
     m_header->setObjectName(QStringLiteral("chkHeader"));
+    const QStringList captions = fieldCaptions(kind);
+    m_header->setChecked(looksLikeHeader(rows, captions));
     connect(m_header, &QCheckBox::toggled, this, &ListImportDialog::showColumns);
 
     auto *mapping = new QFormLayout;
-    const QStringList captions = fieldCaptions(kind);
     for (int field = 0; field < captions.size(); ++field) {
         auto *choice = new QComboBox(this);
         choice->setObjectName(QStringLiteral("cbbField%1").arg(field));

@@ -3,6 +3,7 @@
 // clipboard and the undo history, all through key events and the real focus.
 #include "editing/tfredit.h"
 #include "mainwindow/cellgrid.h"
+#include "mainwindow/listimportdialog.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 #include "frontend/filedialogs.h"
@@ -526,7 +527,7 @@ private Q_SLOTS:
         });
         DialogAnswer mapping([](QDialog *dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("匯入名單"));
-            dialog->findChild<QCheckBox *>(QStringLiteral("chkHeader"))->click();
+            QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("chkHeader"))->isChecked());
             dialog->findChild<QPushButton *>(QStringLiteral("btnok"))->click();
         });
         session.key(Qt::Key_O, Qt::ControlModifier);
@@ -541,6 +542,26 @@ private Q_SLOTS:
         QCOMPARE(session.messages.shown[0].text, QStringLiteral("已匯入 3 筆，第 1 頁到第 1 頁"));
         session.key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(session.name(1), QString());
+    }
+
+    void aFirstRowNamingAFieldIsTakenAsTheHeader_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("firstRow");
+        QTest::addColumn<bool>("header");
+        QTest::newRow("names") << 2 << QStringList{"許功蓋", "甲子年", "台南市"} << false;
+        QTest::newRow("field names") << 2 << QStringList{"編號", " 姓名 ", "住址"} << true;
+        QTest::newRow("seat as one text") << 3 << QStringList{"名字", "座位"} << true;
+        QTest::newRow("another kind's field") << 1 << QStringList{"地址"} << false;
+    }
+
+    void aFirstRowNamingAFieldIsTakenAsTheHeader()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, firstRow);
+        QFETCH(bool, header);
+        const ListImportDialog dialog(kind, {{1, firstRow}, {2, {QStringLiteral("陳美玲")}}});
+        QCOMPARE(dialog.findChild<QCheckBox *>(QStringLiteral("chkHeader"))->isChecked(), header);
     }
 
     void barButtonsHaveTheirKeysInTheirTips_data()
