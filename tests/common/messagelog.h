@@ -3,6 +3,7 @@
 #include "frontend/usermessages.h"
 
 #include <QList>
+#include <QStringList>
 
 // Records the messages shown and gives the answer a test has set.
 struct MessageLog {
@@ -16,4 +17,14 @@ struct MessageLog {
         });
     }
     ~MessageLog() { UserMessages::setAnswerer({}); }
+    MessageLog(const MessageLog &) = delete;
+    MessageLog &operator=(const MessageLog &) = delete;
+
+    QStringList texts() const
+    {
+        QStringList texts;
+        for (const UserMessages::Shown &message : shown)
+            texts.append(message.text);
+        return texts;
+    }
 };

@@ -1,5 +1,6 @@
 #include "frontend/filedialogs.h"
 #include "frontend/usermessages.h"
+#include "tests/common/seamguards.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,28 +13,21 @@ class TestFileDialogs : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
     void passesTheRequestAndReturnsTheChoice();
     void existingFileAsksBeforeReplacing_data();
     void existingFileAsksBeforeReplacing();
 };
-
-void TestFileDialogs::cleanup()
-{
-    FileDialogs::setAnswerer({});
-    UserMessages::setAnswerer({});
-}
 
 void TestFileDialogs::passesTheRequestAndReturnsTheChoice()
 {
     QTemporaryDir dir;
     const QString chosen = dir.filePath(QStringLiteral("標籤.pdf"));
     FileDialogs::SaveRequest seen;
-    FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &request) {
+    const FileDialogAnswer dialogs([&](const FileDialogs::SaveRequest &request) {
         seen = request;
         return chosen;
     });
-    UserMessages::setAnswerer([](const UserMessages::Shown &) {
+    const MessageAnswer messages([](const UserMessages::Shown &) {
         return Answer::Cancel;
     });
     const QString path = FileDialogs::saveFileName(nullptr, QStringLiteral("匯出 PDF"),
@@ -76,12 +70,12 @@ void TestFileDialogs::existingFileAsksBeforeReplacing()
     };
 
     QStringList suggested;
-    FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &request) {
+    const FileDialogAnswer dialogs([&](const FileDialogs::SaveRequest &request) {
         suggested << request.suggestedPath;
         return offered.isEmpty() ? QString() : inDir(offered.takeFirst());
     });
     QStringList questions;
-    UserMessages::setAnswerer([&](const UserMessages::Shown &shown) {
+    const MessageAnswer messages([&](const UserMessages::Shown &shown) {
         questions << shown.text;
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     });

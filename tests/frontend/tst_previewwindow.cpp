@@ -8,6 +8,7 @@
 #include "frontend/printeraccess.h"
 #include "frontend/usermessages.h"
 #include "tests/common/pdfwords.h"
+#include "tests/common/seamguards.h"
 #include "tests/composition/labelfixtures.h"
 #include "tests/composition/memoryfeed.h"
 
@@ -86,30 +87,27 @@ class TestPreviewWindow : public QObject
 
     void printWith(bool installed, const std::function<bool(QPrinter &)> &choose)
     {
-        PrinterAccess::setHooks({[installed] { return installed; }, choose});
+        const PrinterHooks printers({[installed] { return installed; }, choose});
         PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
         preview.setPrintedPages({QStringLiteral("姓名"), 3, 3});
         preview.print();
-        PrinterAccess::setHooks({});
     }
 
     static void exportTo(PreviewWindow &preview, const QString &path)
     {
-        FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &) { return path; });
+        const FileDialogAnswer answer([&](const FileDialogs::SaveRequest &) { return path; });
         preview.exportPdf();
-        FileDialogs::setAnswerer({});
     }
 
     // The path 匯出 PDF proposes; the export itself is answered with `chosen`.
     QString proposedPath(PreviewWindow &preview, const QString &chosen = QString())
     {
         QString proposed;
-        FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &request) {
+        const FileDialogAnswer answer([&](const FileDialogs::SaveRequest &request) {
             proposed = request.suggestedPath;
             return chosen;
         });
         preview.exportPdf();
-        FileDialogs::setAnswerer({});
         return proposed;
     }
 
@@ -195,17 +193,16 @@ private Q_SLOTS:
     void pageRangePrintsTheChosenSheetsOnly()
     {
         const QString out = m_dir.filePath(QStringLiteral("range.pdf"));
-        PrinterAccess::setHooks({[] { return true; }, [&](QPrinter &printer) {
-                                     printer.setOutputFormat(QPrinter::PdfFormat);
-                                     printer.setOutputFileName(out);
-                                     printer.setPrintRange(QPrinter::PageRange);
-                                     printer.setFromTo(2, 3);
-                                     return true;
-                                 }});
+        const PrinterHooks printers({[] { return true; }, [&](QPrinter &printer) {
+                                         printer.setOutputFormat(QPrinter::PdfFormat);
+                                         printer.setOutputFileName(out);
+                                         printer.setPrintRange(QPrinter::PageRange);
+                                         printer.setFromTo(2, 3);
+                                         return true;
+                                     }});
         PreviewWindow preview([](const QPageSize &) { return threePages(); }, threePages());
         QCOMPARE(preview.pageCount(), 3);
         preview.print();
-        PrinterAccess::setHooks({});
         QVERIFY(m_shown.isEmpty());
         const QList<PdfWord> words = pdfWords(out);
         if (words.isEmpty())

@@ -12,7 +12,7 @@
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 #include "sheet/iniutil.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QCheckBox>
 #include <QLabel>

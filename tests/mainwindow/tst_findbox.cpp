@@ -2,13 +2,13 @@
 // full-width input, includes unsaved text on the shown page, and choosing a
 // hit saves the shown page and shows the hit's kind, page and cell.
 #include "editing/tfredit.h"
-#include "frontend/usermessages.h"
+#include "tests/common/messagelog.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/findbox.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 #include "sheet/sheetpage.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -20,18 +20,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-struct MessageLog {
-    QList<UserMessages::Shown> shown;
-    MessageLog()
-    {
-        UserMessages::setAnswerer([this](const UserMessages::Shown &message) {
-            shown.append(message);
-            return UserMessages::Answer::Ok;
-        });
-    }
-    ~MessageLog() { UserMessages::setAnswerer({}); }
-};
 
 // Text as an input method (注音, 倉頡, full-width mode) commits it.
 void commitText(QWidget *widget, const QString &text)

@@ -10,7 +10,7 @@
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 #include "mainwindow/tfrsupport.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

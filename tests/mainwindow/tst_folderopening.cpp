@@ -8,7 +8,7 @@
 #include "tests/mainwindow/celledit.h"
 #include "tests/common/messagelog.h"
 #include "tests/mainwindow/smalldisk.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "tests/common/filefixture.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
-#include "frontend/usermessages.h"
+#include "tests/common/messagelog.h"
 #include "tests/mainwindow/smalldisk.h"
 
 #include <QFile>
@@ -23,11 +23,7 @@ private Q_SLOTS:
                 QFAIL("a small file system could not be mounted");
             QSKIP("a small file system cannot be mounted here (needs root)");
         }
-        QStringList shown;
-        UserMessages::setAnswerer([&](const UserMessages::Shown &message) {
-            shown.append(message.text);
-            return UserMessages::Answer::Ok;
-        });
+        MessageLog messages;
         TFrMarowin window;
         window.FormActivate();
         window.grid()->cell(1)->setLines({QStringLiteral("陳美玲")});
@@ -39,8 +35,8 @@ private Q_SLOTS:
         for (int n = 1; n <= 70; ++n)
             window.grid()->cell(n)->setLines({QStringLiteral("林志明%1").arg(n), QStringLiteral("民國六十年三月五日")});
         window.btnupClick();
-        UserMessages::setAnswerer({});
 
+        const QStringList shown = messages.texts();
         QCOMPARE(shown.size(), 1);
         QVERIFY(shown[0].startsWith(QStringLiteral("寫入錯誤")));
         QVERIFY(shown[0].contains(QStringLiteral("姓名1.ini")));

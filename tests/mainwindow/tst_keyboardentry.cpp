@@ -9,8 +9,9 @@
 #include "frontend/filedialogs.h"
 #include "lists/listrows.h"
 #include "tests/common/messagelog.h"
+#include "tests/common/seamguards.h"
 #include "tests/lists/xlsxfixture.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -522,7 +523,7 @@ private Q_SLOTS:
         QStringEncoder big5("CP950");
         session.dir.write(QStringLiteral("名單big5.csv"), big5.encode(csv));
         QVERIFY(XlsxFixture::writeWorkbook(session.dir.path(QStringLiteral("名單.xlsx")), cells));
-        FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &request) {
+        const FileDialogAnswer answer([&](const FileDialogs::SaveRequest &request) {
             return request.opening ? session.dir.path(file) : QString();
         });
         DialogAnswer mapping([](QDialog *dialog) {
@@ -532,7 +533,6 @@ private Q_SLOTS:
         });
         session.key(Qt::Key_O, Qt::ControlModifier);
         QTRY_VERIFY(mapping.ran);
-        FileDialogs::setAnswerer({});
 
         QCOMPARE(session.lines(1), (QStringList{QStringLiteral("許功蓋"), QStringLiteral("甲子年"), QStringLiteral("台北市中山區, 三樓")}));
         QCOMPARE(session.lines(2), (QStringList{QStringLiteral("王\"小明\""), QStringLiteral("乙丑年"), QStringLiteral("高雄市 前鎮區")}));

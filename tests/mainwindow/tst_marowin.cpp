@@ -9,7 +9,7 @@
 #include "frontend/usermessages.h"
 #include "tests/common/messagelog.h"
 #include "sheet/iniutil.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QLabel>
 #include <QLineEdit>

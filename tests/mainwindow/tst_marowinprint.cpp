@@ -7,11 +7,12 @@
 #include "mainwindow/memocell.h"
 #include "printing/pagemarginsetdialog.h"
 #include "tests/common/pdfwords.h"
+#include "tests/common/seamguards.h"
 #include "frontend/previewwindow.h"
 #include "frontend/sizespinbox.h"
 #include "mainwindow/tfrmarowin.h"
 #include "frontend/usermessages.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -292,14 +293,13 @@ private Q_SLOTS:
             modal->findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
         });
         const QString pdf = dir.path(QStringLiteral("標籤.pdf"));
-        FileDialogs::setAnswerer([&](const FileDialogs::SaveRequest &) { return pdf; });
+        const FileDialogAnswer answer([&](const FileDialogs::SaveRequest &) { return pdf; });
         onModal([&] { QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("btn1")), Qt::LeftButton); },
                 [](QWidget *modal) {
                     auto *preview = qobject_cast<PreviewWindow *>(modal);
                     preview->exportPdf();
                     preview->reject();
                 });
-        FileDialogs::setAnswerer({});
         // Only the word of where the file went.
         QCOMPARE(m_shown.size(), 1);
         QCOMPARE(m_shown[0].kind, UserMessages::Kind::Information);

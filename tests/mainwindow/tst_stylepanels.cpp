@@ -7,25 +7,13 @@
 #include "frontend/sizespinbox.h"
 #include "editing/stylepanel.h"
 #include "mainwindow/tfrmarowin.h"
-#include "frontend/usermessages.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/messagelog.h"
+#include "tests/common/workdir.h"
 
 #include <QLabel>
 #include <QTest>
 
 namespace {
-
-struct MessageLog {
-    QStringList shown;
-    MessageLog()
-    {
-        UserMessages::setAnswerer([this](const UserMessages::Shown &message) {
-            shown.append(message.text);
-            return UserMessages::Answer::Ok;
-        });
-    }
-    ~MessageLog() { UserMessages::setAnswerer({}); }
-};
 
 QString stored(const QString &section, const QString &key)
 {
@@ -171,7 +159,7 @@ private Q_SLOTS:
         dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=3\r\n" + settings);
         TFrMarowin window;
         window.FormActivate();
-        QCOMPARE(messages.shown, QStringList{QStringLiteral("載入參數失敗")});
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("載入參數失敗")});
         QCOMPARE(window.stylePanel(StylePanel::Name)->color(), nameColor);
         QCOMPARE(window.stylePanel(StylePanel::Name)->size(), nameSize);
         // The load goes on: the kind is set up and the page shown.

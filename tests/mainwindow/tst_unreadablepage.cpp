@@ -6,7 +6,7 @@
 #include "mainwindow/tfrmarowin.h"
 #include "tests/mainwindow/celledit.h"
 #include "tests/common/messagelog.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QCoreApplication>
 #include <QProcess>

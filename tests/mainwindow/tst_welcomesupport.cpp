@@ -4,7 +4,7 @@
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
 #include "frontend/urllabel.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QDir>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
-#include "tests/mainwindow/workdir.h"
+#include "tests/common/workdir.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -2,38 +2,25 @@
 #include "printing/pagemarginsetdialog.h"
 
 #include "frontend/previewwindow.h"
-#include "frontend/usermessages.h"
+#include "tests/common/messagelog.h"
+#include "tests/common/workdir.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
 
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct InDir {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-    InDir() { QDir::setCurrent(dir.path()); }
-    ~InDir() { QDir::setCurrent(previous); }
-    QString sysIni() const { return dir.filePath(QStringLiteral("sys.ini")); }
-    QByteArray read() const
-    {
-        QFile file(sysIni());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void write(const QByteArray &bytes) const
-    {
-        QFile file(sysIni());
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write fixture");
-    }
+// A working folder of its own, with its sys.ini.
+struct InDir : WorkDir {
+    QString sysIni() const { return path(QStringLiteral("sys.ini")); }
+    QByteArray read() const { return WorkDir::read(QStringLiteral("sys.ini")); }
+    void write(const QByteArray &bytes) const { WorkDir::write(QStringLiteral("sys.ini"), bytes); }
 };
 
 QLineEdit *edit(TPageMarginSetDlg &dialog, const char *name)
@@ -154,19 +141,14 @@ private Q_SLOTS:
         InDir dir;
         dir.write("[標籤]\nTOPMARGIN=3\n");
         QFile::setPermissions(dir.sysIni(), QFile::ReadOwner);
-        QStringList shown;
-        UserMessages::setAnswerer([&](const UserMessages::Shown &message) {
-            shown.append(message.text);
-            return UserMessages::Answer::Ok;
-        });
+        MessageLog messages;
         TPageMarginSetDlg dialog;
         dialog.FormActivate();
         edit(dialog, "TopMarginEd")->setText(QStringLiteral("5"));
         dialog.findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
-        UserMessages::setAnswerer({});
         QFile::setPermissions(dir.sysIni(), QFile::ReadOwner | QFile::WriteOwner);
-        QCOMPARE(shown.size(), 1);
-        QVERIFY(shown[0].startsWith(QStringLiteral("Unable to write to ") + dir.sysIni()));
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("Unable to write to ") + dir.sysIni()));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dir.read(), QByteArray("[標籤]\nTOPMARGIN=3\n"));
     }
