@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/inidocument.h"
+#include "sheet/iniparse.h"
 #include "sheet/inistore.h"
 
 #include <QHash>
@@ -85,9 +86,11 @@ inline bool intact(Values::const_iterator entry)
     return clean(entry.key().first) && clean(entry.key().second) && clean(entry.value());
 }
 
+// Names as a lookup compares them: case folded, only spaces and tabs
+// trimmed (a vertical tab is part of the name).
 inline QPair<QString, QString> folded(const QPair<QString, QString> &key)
 {
-    return {key.first.trimmed().toCaseFolded(), key.second.trimmed().toCaseFolded()};
+    return {IniParse::foldName(key.first), IniParse::foldName(key.second)};
 }
 
 // A value as a reader finds it: names match whatever their case, and a write

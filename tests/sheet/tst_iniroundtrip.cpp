@@ -27,6 +27,7 @@ private Q_SLOTS:
         QTest::newRow("big5 with a stray byte and a key in two cases") << QByteArray::fromBase64(
             "WzFdCkswPbMssAoKMCA5OyBjilsxCjA9");
         QTest::newRow("carriage returns around a damaged name") << QByteArray::fromBase64("WwANwfINDQ1LMD0=");
+        QTest::newRow("key name starting with a vertical tab") << QByteArray::fromBase64("WwBADQ0NDQtLMD0=");
     }
 
     void roundTrip()
