@@ -42,11 +42,8 @@ struct BoxGeometry {
 
 TextBoxTemplate textBox(const BoxGeometry &box)
 {
-    // Each line has its own style panel.
-    static constexpr StylePanel PanelOfLine[] = {StylePanel::Name, StylePanel::ThirdField,
-                                                 StylePanel::Address};
     const QString number = QString::number(box.line + 1);
-    return {QStringLiteral("Memo") + number, QStringLiteral("n") + number, box.line, PanelOfLine[box.line],
+    return {QStringLiteral("Memo") + number, QStringLiteral("n") + number, box.line, panelOfLine(box.line),
             QRectF(box.left, box.top, BoxWidth, box.height), StoredFont, Qt::AlignCenter, box.stretchMode};
 }
 

@@ -16,6 +16,14 @@ constexpr std::array<LabelKindInfo, 4> Kinds = {{
 
 } // namespace
 
+StylePanel panelOfLine(int line)
+{
+    static constexpr StylePanel Panels[] = {StylePanel::Name, StylePanel::ThirdField,
+                                            StylePanel::Address};
+    Q_ASSERT(line >= 0 && line < 3);
+    return Panels[line];
+}
+
 bool LabelKindInfo::showsPanel(StylePanel panel) const
 {
     for (const StyleSection &section : sections()) {

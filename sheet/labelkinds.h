@@ -15,6 +15,9 @@ enum class StylePanel {
     ThirdField,  // pnl10, styles Memo2 (line 1)
 };
 
+// The panel that styles cell line 0, 1 or 2 wherever it prints.
+StylePanel panelOfLine(int line);
+
 struct StyleSection {
     const char16_t *name;  // section in sys.ini
     StylePanel panel;
