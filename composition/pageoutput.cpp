@@ -8,9 +8,9 @@
 
 namespace {
 
-OutputResult failed(const QString &problem)
+OutputResult failed(const QString &reason, const QString &path = {})
 {
-    return {OutputResult::Status::Failed, problem};
+    return {OutputResult::Status::Failed, {path, reason}};
 }
 
 } // namespace
@@ -75,13 +75,14 @@ OutputResult writeSheetsPdf(const QString &path, const SheetRun &sheets,
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
-    const OutputResult result = writeSheetsPdf(file, sheets, document, progress);
+        return failed(file.errorString(), path);
+    OutputResult result = writeSheetsPdf(file, sheets, document, progress);
     if (!result.done()) {
         file.cancelWriting();
+        result.failure.path = path;
         return result;
     }
     if (!file.commit())
-        return failed(file.errorString());
+        return failed(file.errorString(), path);
     return result;
 }

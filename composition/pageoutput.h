@@ -1,6 +1,7 @@
 #pragma once
 
 #include "composition/sheetrun.h"
+#include "sheet/filefailure.h"
 
 #include <QPageLayout>
 #include <QString>
@@ -21,7 +22,9 @@ using OutputProgress = std::function<bool(int done, int total)>;
 struct OutputResult {
     enum class Status { Done, Cancelled, Failed };
     Status status = Status::Done;
-    QString problem; // why, when Failed
+    // When Failed: why. Its path is the PDF file's, and empty for a device
+    // whose name only the caller knows (a printer).
+    FileFailure failure;
 
     bool done() const { return status == Status::Done; }
 };

@@ -161,7 +161,7 @@ LabelFields followingSeat(const LabelFields &previous)
     return next;
 }
 
-IniWriteResult writeIntoPageFile(const QString &path, const QList<Placed> &placed)
+FileResult writeIntoPageFile(const QString &path, const QList<Placed> &placed)
 {
     SheetPage::Cells cells = SheetPage::readPage(path);
     for (const Placed &one : placed)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/labelfields.h"
-#include "sheet/inifailure.h"
+#include "sheet/filefailure.h"
 #include "sheet/sheetpage.h"
 
 #include <QList>
@@ -67,6 +67,6 @@ QString tabLine(int kind, const QStringList &cellLines);
 LabelFields followingSeat(const LabelFields &previous);
 
 // Writes the placements of one page into its file (other cells kept).
-[[nodiscard]] IniWriteResult writeIntoPageFile(const QString &path, const QList<Placed> &placed);
+[[nodiscard]] FileResult writeIntoPageFile(const QString &path, const QList<Placed> &placed);
 
 } // namespace LabelFill

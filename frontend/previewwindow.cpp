@@ -222,8 +222,7 @@ void PreviewWindow::exportPdf()
     const OutputResult written = writeSheetsPdf(path, m_run, {OutputNames::title(shownContents())},
                                                 progress.stage(QStringLiteral("正在匯出 PDF…")));
     if (written.status == OutputResult::Status::Failed)
-        UserMessages::showError(this, QStringLiteral("無法寫入 PDF 檔：%1\n原因：%2")
-                                          .arg(QDir::toNativeSeparators(path), written.problem));
+        UserMessages::showFailure(this, written.failure);
     if (!written.done())
         return;
     exportFolder() = QFileInfo(path).absolutePath();

@@ -96,6 +96,11 @@ void showError(QWidget *parent, const QString &text)
     present(parent, {Kind::Error, text});
 }
 
+void showFailure(QWidget *parent, const FileFailure &failure)
+{
+    showError(parent, failure.heading() + QStringLiteral("\n\n") + failure.text());
+}
+
 Answer askYesNoCancel(QWidget *parent, const QString &text)
 {
     return present(parent, {Kind::YesNoCancel, text});

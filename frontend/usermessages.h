@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/filefailure.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +35,9 @@ struct Shown {
 void inform(QWidget *parent, const QString &text);
 // An error the user must see, with an OK button.
 void showError(QWidget *parent, const QString &text);
+// A file that could not be read or written, or a print that failed, in the
+// one wording the program uses for it: heading, path and reason.
+void showFailure(QWidget *parent, const FileFailure &failure);
 // 是 / 否 / 取消; the close box counts as 取消.
 Answer askYesNoCancel(QWidget *parent, const QString &text);
 // 是 / 否 with 否 the default; the close box counts as 否.

@@ -31,6 +31,9 @@ struct Failure {
     QString message;
 };
 
+// Each error is one line on standard error.
+constexpr QStringView OneLine = u"；";
+
 struct Request {
     QString pdf; // empty when printing
     std::optional<QString> printer; // set when printing; empty name: the default
@@ -177,7 +180,8 @@ std::optional<Failure> sendToPrinter(const SheetRun &sheets, const QString &name
     printer.setFullPage(true);
     const OutputResult printed = drawSheets(printer, sheets, 1, sheets.sheetCount());
     if (!printed.done())
-        return Failure{Failed, QStringLiteral("無法在「%1」列印：%2").arg(chosen, printed.problem)};
+        return Failure{Failed,
+                       FileFailure{chosen, printed.failure.reason, FileFailure::Action::Print}.text(OneLine)};
     return std::nullopt;
 }
 
@@ -188,9 +192,7 @@ std::optional<Failure> output(const Request &request, const Run &run)
         return sendToPrinter(run.sheets, *request.printer, title);
     const OutputResult written = writeSheetsPdf(request.pdf, run.sheets, {title});
     if (!written.done())
-        return Failure{Failed,
-                       QStringLiteral("無法寫入 %1：%2")
-                           .arg(QDir::toNativeSeparators(request.pdf), written.problem)};
+        return Failure{Failed, written.failure.text(OneLine)};
     return std::nullopt;
 }
 

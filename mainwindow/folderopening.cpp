@@ -12,11 +12,11 @@ QString folderShown()
     return QDir::toNativeSeparators(QDir::currentPath());
 }
 
-FolderAccess readOnlyTold(QWidget *parent, const QString &why)
+FolderAccess readOnlyTold(QWidget *parent, const FileResult &why)
 {
     UserMessages::inform(parent,
                          QStringLiteral("此資料夾無法寫入：可以檢視與列印，但無法存檔\n\n%1%2")
-                             .arg(folderShown(), why));
+                             .arg(folderShown(), why ? QStringLiteral("\n\n") + why->text() : QString()));
     return FolderAccess::ReadOnly;
 }
 
@@ -41,16 +41,15 @@ FolderAccess openDataFolder(FolderLock &lock, QWidget *parent)
         UserMessages::showError(parent, lock.liveCopyMessage());
         return FolderAccess::Refused;
     case FolderLock::Outcome::CannotLock:
-        return readOnlyTold(parent, QString());
+        return readOnlyTold(parent, lock.whyNotLocked());
     case FolderLock::Outcome::Unverifiable:
         break;
     }
     switch (UserMessages::askLockChoice(parent, lockQuestion(lock))) {
     case UserMessages::Answer::TakeOver:
-        if (lock.takeOver())
-            return FolderAccess::Writable;
-        return readOnlyTold(
-            parent, QStringLiteral("\n\n鎖定檔「%1」無法移除。").arg(FolderLock::lockFileName()));
+        if (const FileResult failure = lock.takeOver())
+            return readOnlyTold(parent, failure);
+        return FolderAccess::Writable;
     case UserMessages::Answer::ReadOnly:
         return FolderAccess::ReadOnly;
     default:

@@ -78,29 +78,23 @@ QString TFrMarowin::pageFilePath() const
     return SheetPage::pageFileName(FModeName, m_page);
 }
 
-void TFrMarowin::showWriteError(const IniFailure &failure)
-{
-    showFileProblem(QStringLiteral("寫入錯誤\n\n無法寫入檔案"), failure.path, failure.reason);
-}
-
-void TFrMarowin::showFileProblem(const QString &what, const QString &path, const QString &reason)
+void TFrMarowin::showFailure(const FileFailure &failure)
 {
     // A held page button would go on turning under the message.
     btnup->setDown(false);
     btndown->setDown(false);
-    UserMessages::showError(this, QStringLiteral("%1：%2\n原因：%3")
-                                      .arg(what, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
+    UserMessages::showFailure(this, failure);
 }
 
 bool TFrMarowin::savedata()
 {
     QString damagedCopy;
-    const IniWriteResult failure = m_readOnly
-        ? IniFailure{pageFilePath(), QStringLiteral("資料夾以唯讀方式開啟")}
+    const FileResult failure = m_readOnly
+        ? FileFailure{pageFilePath(), QStringLiteral("資料夾以唯讀方式開啟")}
         : SheetPage::writePage(pageFilePath(), pnlgrid->contents(), &damagedCopy);
     tellDamagedFileKept(this, pageFilePath(), damagedCopy);
     if (failure) {
-        showWriteError(*failure);
+        showFailure(*failure);
         return false;
     }
     m_changed = false;
@@ -126,18 +120,18 @@ void TFrMarowin::readdata()
     }
     refreshCutMarks();
     m_changed = false;
-    m_pageUnreadable = !page.problem.isEmpty();
+    m_pageUnreadable = page.unreadable.has_value();
     if (m_pageUnreadable)
-        showFileProblem(QStringLiteral("讀取錯誤\n\n無法讀取檔案"), pageFilePath(), page.problem);
+        showFailure(*page.unreadable);
 }
 
 void TFrMarowin::readMode()
 {
     const IniDocument settings = IniDocument::load(sysIniPath());
-    if (!settings.readProblem().isEmpty() && !m_settingsReported) {
+    if (FileResult unreadable = settings.unreadable(); unreadable && !m_settingsReported) {
         m_settingsReported = true;
-        showFileProblem(QStringLiteral("讀取錯誤\n\n無法讀取檔案"), sysIniPath(),
-                        settings.readProblem() + QStringLiteral("\n\n將以預設的種類與字型執行，這些設定不會儲存。"));
+        unreadable->reason += QStringLiteral("\n\n將以預設的種類與字型執行，這些設定不會儲存。");
+        showFailure(*unreadable);
     }
     // A first start has no "Mode" yet: that is kind 1, not an error.
     FMode = m_viewedKind.value_or(SysIni::readMode(settings).value_or(FirstKind));
@@ -219,7 +213,7 @@ bool TFrMarowin::showKindPage(int kind, int page)
     // and FModeName always agree; a read-only folder keeps it in memory.
     if (m_readOnly) {
         m_viewedKind = kind;
-    } else if (const IniWriteResult failure = SysIni::writeMode(sysIniPath(), kind)) {
+    } else if (const FileResult failure = SysIni::writeMode(sysIniPath(), kind)) {
         reportSettingsFailure(*failure);
         return false;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/inifailure.h"
+#include "sheet/filefailure.h"
 #include "sheet/labelkinds.h"
 #include "composition/recordfeed.h"
 #include "editing/labelfill.h"
@@ -176,10 +176,9 @@ private:
     void edtpageCommit();
     bool typedPageTaken();
     bool leavePage();
-    void reportSettingsFailure(const IniFailure &failure);
+    void reportSettingsFailure(const FileFailure &failure);
     QString pageFilePath() const;
-    void showWriteError(const IniFailure &failure);
-    void showFileProblem(const QString &what, const QString &path, const QString &reason);
+    void showFailure(const FileFailure &failure);
     MemoCell *cellNamed(const QString &number) const;
     TextStylePanel *panelFor(StylePanel panel) const;
     bool applyStoredStyles(const IniDocument &settings);

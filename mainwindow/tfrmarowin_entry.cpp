@@ -177,7 +177,7 @@ void TFrMarowin::btnImportClick()
         return;
     const ListRead read = readListFile(path);
     if (!read.ok()) {
-        showFileProblem(QStringLiteral("讀取錯誤\n\n無法讀取檔案"), path, read.problem);
+        showFailure({path, read.problem, FileFailure::Action::Read});
         return;
     }
     ListImportDialog dialog(FMode, read.rows, this);
@@ -215,8 +215,8 @@ bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
                 return false;
             }
             const QString path = SheetPage::pageFileName(FModeName, page);
-            if (const IniWriteResult failure = LabelFill::writeIntoPageFile(path, plan.onPage(page))) {
-                showWriteError(*failure);
+            if (const FileResult failure = LabelFill::writeIntoPageFile(path, plan.onPage(page))) {
+                showFailure(*failure);
                 return false;
             }
         }

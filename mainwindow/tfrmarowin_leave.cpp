@@ -44,11 +44,11 @@ bool TFrMarowin::typedPageTaken()
     return another;
 }
 
-void TFrMarowin::reportSettingsFailure(const IniFailure &failure)
+void TFrMarowin::reportSettingsFailure(const FileFailure &failure)
 {
     // Styles are stored on every change and every save: one message a run.
     if (m_settingsReported)
         return;
     m_settingsReported = true;
-    showWriteError(failure);
+    showFailure(failure);
 }

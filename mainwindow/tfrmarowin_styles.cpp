@@ -67,7 +67,7 @@ bool TFrMarowin::WriteToIniFont()
         SysIni::setStyle(settings, section, panel->fontName(), panel->color(), panel->size());
     }
     SysIni::setAutoShrink(settings, *kind, chkShrink->isChecked());
-    const IniWriteResult failure = settings.save();
+    const FileResult failure = settings.save();
     tellDamagedFileKept(this, settings.path(), settings.damagedCopyPath());
     if (failure) {
         reportSettingsFailure(*failure);

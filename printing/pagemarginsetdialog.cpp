@@ -73,6 +73,13 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent, i
     return pushButton;
 }
 
+// This dialog has always reported a refused store in the words of the
+// Windows profile functions; users and their notes know it by them.
+QString profileWriteText(const FileFailure &failure)
+{
+    return QStringLiteral("Unable to write to %1\n%2").arg(failure.path, failure.reason);
+}
+
 } // namespace
 
 TPageMarginSetDlg::TPageMarginSetDlg(QWidget *parent, int kind)
@@ -143,10 +150,10 @@ void TPageMarginSetDlg::OkBtnClick()
 {
     IniDocument settings = IniDocument::load(settingsPath());
     SysIni::setMargins(settings, {TopMarginEd->text(), LeftMarginEd->text()});
-    const IniWriteResult failure = settings.save();
+    const FileResult failure = settings.save();
     tellDamagedFileKept(this, settings.path(), settings.damagedCopyPath());
     if (failure)
-        UserMessages::showError(this, failure->message() + QLatin1Char('\n') + failure->reason);
+        UserMessages::showError(this, profileWriteText(*failure));
 }
 
 void TPageMarginSetDlg::TestSheetBtnClick()

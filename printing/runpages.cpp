@@ -56,8 +56,8 @@ std::optional<RunPages> collectPages(const QString &folder, const QString &stem,
         } else {
             const SheetPage::PageRead read =
                 SheetPage::readPageReporting(dir.filePath(SheetPage::pageFileName(stem, number)));
-            if (!read.problem.isEmpty())
-                run.unreadable.append({number, read.problem});
+            if (read.unreadable)
+                run.unreadable.append({number, read.unreadable->reason});
             else if (hasText(read.cells))
                 run.pages.append({number, read.cells});
             else

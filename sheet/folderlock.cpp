@@ -41,13 +41,16 @@ FolderLock::Outcome FolderLock::tryLock()
 {
     // An administrator may create files in a folder with no write bits; the
     // program treats such a folder as read-only all the same.
+    m_failure.reset();
     if (!DurableWrite::acceptsWrites(QFileInfo(m_folder)))
-        return Outcome::CannotLock;
+        return cannotLock(QStringLiteral("資料夾是唯讀的"));
     if (m_lock->tryLock(0))
         return Outcome::Locked;
     // Anything but an existing lock (no right to create, a full disk).
+    if (m_lock->error() == QLockFile::PermissionError)
+        return cannotLock(QStringLiteral("沒有在這個資料夾建立檔案的權限"));
     if (m_lock->error() != QLockFile::LockFailedError)
-        return Outcome::CannotLock;
+        return cannotLock(QStringLiteral("無法建立鎖定檔（磁碟可能已滿）"));
     qint64 pid = 0;
     QString host;
     QString application;
@@ -58,9 +61,24 @@ FolderLock::Outcome FolderLock::tryLock()
     return ours ? Outcome::HeldByLiveCopy : Outcome::Unverifiable;
 }
 
-bool FolderLock::takeOver()
+FolderLock::Outcome FolderLock::cannotLock(const QString &reason)
 {
-    return m_lock->removeStaleLockFile() && tryLock() == Outcome::Locked;
+    m_failure = FileFailure{lockPath(), reason};
+    return Outcome::CannotLock;
+}
+
+FileResult FolderLock::takeOver()
+{
+    if (!m_lock->removeStaleLockFile())
+        return FileFailure{lockPath(), QStringLiteral("舊的鎖定檔無法移除")};
+    switch (tryLock()) {
+    case Outcome::Locked:
+        return std::nullopt;
+    case Outcome::CannotLock:
+        return m_failure;
+    default:
+        return FileFailure{lockPath(), QStringLiteral("另一個岑禾剛剛開啟了這個資料夾")};
+    }
 }
 
 QString FolderLock::holder() const

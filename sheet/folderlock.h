@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/filefailure.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -25,10 +27,13 @@ public:
     explicit FolderLock(const QString &folder);
     ~FolderLock();
 
+    // CannotLock records why in whyNotLocked().
     Outcome tryLock();
-    // Removes an unverifiable lock and takes the folder; false when the old
+    // Removes an unverifiable lock and takes the folder; fails when the old
     // lock cannot be removed or another copy got in first.
-    bool takeOver();
+    FileResult takeOver();
+    // Why the last tryLock() gave CannotLock; empty after any other outcome.
+    const FileResult &whyNotLocked() const { return m_failure; }
 
     // The refusal when a running copy on this machine has the folder.
     QString liveCopyMessage() const;
@@ -40,7 +45,9 @@ public:
 
 private:
     QString lockPath() const;
+    Outcome cannotLock(const QString &reason);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
+    FileResult m_failure;
 };

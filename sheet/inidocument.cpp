@@ -301,14 +301,21 @@ IniDocument::Encoded IniDocument::encode() const
     return wide;
 }
 
-IniWriteResult IniDocument::save()
+FileResult IniDocument::unreadable() const
+{
+    if (m_refusal.isEmpty())
+        return std::nullopt;
+    return FileFailure{m_path, m_refusal, FileFailure::Action::Read};
+}
+
+FileResult IniDocument::save()
 {
     return saveTo(fileStore());
 }
 
-IniWriteResult IniDocument::saveTo(IniStore &store)
+FileResult IniDocument::saveTo(IniStore &store)
 {
-    const auto failure = [this](const QString &reason) { return IniFailure{m_path, reason}; };
+    const auto failure = [this](const QString &reason) { return FileFailure{m_path, reason}; };
     m_damagedCopy.clear();
     if (!m_invalid.isEmpty())
         return failure(m_invalid);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/inifailure.h"
+#include "sheet/filefailure.h"
 #include "sheet/initextcodec.h"
 
 class IniStore;
@@ -39,9 +39,10 @@ public:
     static IniDocument fromBytes(const QString &path, const QByteArray &bytes);
 
     const QString &path() const { return m_path; }
-    // Why an existing file could not be read (it then reads as empty and
-    // refuses to be saved over); empty when it was read or does not exist.
-    const QString &readProblem() const { return m_refusal; }
+    // Why an existing file could not be read; empty when it was read or does
+    // not exist. load() records it and every later save() returns it, so the
+    // file is never written over with the empty document it read as.
+    FileResult unreadable() const;
     IniEncoding encoding() const { return m_encoding; }
     // Some bytes fitted no character: they read as U+FFFD.
     bool isDamaged() const { return m_damaged; }
@@ -65,9 +66,9 @@ public:
     // Replaces the file atomically (temporary file in the same folder,
     // flushed, renamed over it), keeping its owner and mode. On failure the
     // file is left as it was. Afterwards the document is that of the new file.
-    [[nodiscard]] IniWriteResult save();
+    [[nodiscard]] FileResult save();
     // The same save into another store.
-    [[nodiscard]] IniWriteResult saveTo(IniStore &store);
+    [[nodiscard]] FileResult saveTo(IniStore &store);
 
     // The file as it would be written, before encoding.
     QString text() const;

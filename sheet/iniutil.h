@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/inifailure.h"
+#include "sheet/filefailure.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ QString IniReadString(const QString &path, const QString &section, const QString
 double IniReadFloat(const QString &path, const QString &section, const QString &key);
 
 // Stores the value, creating file, section and key as needed.
-[[nodiscard]] IniWriteResult IniWriteString(const QString &path, const QString &section, const QString &key,
+[[nodiscard]] FileResult IniWriteString(const QString &path, const QString &section, const QString &key,
                                             const QString &value);
 
 // The conversion IniReadFloat applies, for values already read.

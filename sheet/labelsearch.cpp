@@ -69,7 +69,7 @@ PageFound searchJob(const PageJob &job, const QString &needle)
         return found;
     }
     const SheetPage::PageRead read = SheetPage::readPageReporting(job.path);
-    if (!read.problem.isEmpty())
+    if (read.unreadable)
         found.unreadableFile = job.path;
     searchPage(read.cells, job.kind, job.page, needle, found.hits);
     return found;

@@ -18,7 +18,7 @@ PageRead readPageReporting(const QString &path)
 {
     const IniDocument doc = IniDocument::load(path);
     PageRead read;
-    read.problem = doc.readProblem();
+    read.unreadable = doc.unreadable();
     Cells &cells = read.cells;
     for (int cell = 1; cell <= CellCount; ++cell) {
         const QString section = QString::number(cell);
@@ -38,7 +38,7 @@ bool sameStoredLines(const QStringList &one, const QStringList &other)
     return true;
 }
 
-IniWriteResult writePage(const QString &path, const Cells &cells, QString *damagedCopy)
+FileResult writePage(const QString &path, const Cells &cells, QString *damagedCopy)
 {
     IniDocument doc = IniDocument::load(path);
     int unstorable = 0;  // the first cell whose text a page file cannot hold
@@ -49,7 +49,7 @@ IniWriteResult writePage(const QString &path, const Cells &cells, QString *damag
                 unstorable = cell;
         }
     }
-    IniWriteResult failure = doc.save();
+    FileResult failure = doc.save();
     if (damagedCopy)
         *damagedCopy = doc.damagedCopyPath();
     if (failure && unstorable)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/inifailure.h"
+#include "sheet/filefailure.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,10 +32,10 @@ QString pageFileName(const QString &stem, int page);
 
 // Every cell gets exactly four lines; a missing file, section or key gives
 // empty lines and creates nothing. A file that exists but cannot be read
-// gives empty cells and says why in `problem`.
+// gives empty cells and says why in `unreadable`; saving over it then fails.
 struct PageRead {
     Cells cells;
-    QString problem;
+    FileResult unreadable;
 };
 PageRead readPageReporting(const QString &path);
 inline Cells readPage(const QString &path) { return readPageReporting(path).cells; }
@@ -44,6 +44,6 @@ inline Cells readPage(const QString &path) { return readPageReporting(path).cell
 // stored. On failure the file is left as it was; a cell whose text a page
 // file cannot hold is named in the reason ("第 12 格"). When the file was
 // damaged and this save kept a copy of it, `damagedCopy` gets the copy's path.
-[[nodiscard]] IniWriteResult writePage(const QString &path, const Cells &cells, QString *damagedCopy = nullptr);
+[[nodiscard]] FileResult writePage(const QString &path, const Cells &cells, QString *damagedCopy = nullptr);
 
 } // namespace SheetPage

@@ -21,7 +21,7 @@ std::optional<int> readMode(const IniDocument &settings)
     return strictInt(settings.value(infoSection(), modeKey()));
 }
 
-IniWriteResult writeMode(const QString &path, int kind)
+FileResult writeMode(const QString &path, int kind)
 {
     return IniUtil::IniWriteString(path, infoSection(), modeKey(), QString::number(kind));
 }

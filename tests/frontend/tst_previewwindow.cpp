@@ -229,7 +229,9 @@ private Q_SLOTS:
         m_shown.clear();
         exportTo(preview, QStringLiteral("/nonexistent-folder/x.pdf"));
         QCOMPARE(m_shown.size(), 1);
-        QVERIFY(m_shown[0].contains(QStringLiteral("/nonexistent-folder/x.pdf")));
+        // The words of every failed write in the program.
+        QVERIFY(m_shown[0].startsWith(QStringLiteral("寫入錯誤\n\n無法寫入檔案：")));
+        QVERIFY(m_shown[0].contains(QStringLiteral("/nonexistent-folder/x.pdf\n原因：")));
     }
 
     void pageSetupComposesAgain()

@@ -124,6 +124,7 @@ private Q_SLOTS:
         QCOMPARE(second, QStringLiteral("林志明"));
         QCOMPARE(messages.shown.size(), 2);
         QVERIFY(messages.shown[0].text.contains(ReadOnlyText));
+        QVERIFY(messages.shown[0].text.contains(QStringLiteral("原因：資料夾是唯讀的")));
         QVERIFY(messages.shown[1].text.startsWith(QStringLiteral("寫入錯誤")));
         QVERIFY(messages.shown[1].text.contains(QStringLiteral("姓名2.ini")));
         QCOMPARE(after, before);
@@ -147,6 +148,8 @@ private Q_SLOTS:
         QCOMPARE(openDataFolder(lock), FolderAccess::ReadOnly);
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY(messages.shown[0].text.contains(ReadOnlyText));
+        QVERIFY2(messages.shown[0].text.contains(FolderLock::lockFileName() + QStringLiteral("\n原因：")),
+                 qPrintable(messages.shown[0].text));
         TFrMarowin window;
         CellEdit edit(window);
         window.setReadOnly();

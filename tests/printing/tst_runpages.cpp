@@ -152,7 +152,8 @@ private Q_SLOTS:
         const OutputResult failed =
             writeSheetsPdf(QStringLiteral("/nonexistent-folder/x.pdf"), run, {});
         QCOMPARE(failed.status, OutputResult::Status::Failed);
-        QVERIFY(!failed.problem.isEmpty());
+        QCOMPARE(failed.failure.path, QStringLiteral("/nonexistent-folder/x.pdf"));
+        QVERIFY(!failed.failure.reason.isEmpty());
     }
 
     void cancelledReadingGivesNothing()

@@ -130,7 +130,7 @@ inline QString check(const QByteArray &bytes, unsigned seed = 0)
     MemoryStore store;
     store.files.insert(path, bytes);
     IniDocument doc = IniDocument::fromBytes(path, bytes);
-    if (!doc.readProblem().isEmpty())
+    if (doc.unreadable())
         return {}; // refused: never written
     const bool damaged = doc.isDamaged();
     const Values before = allValues(doc);
@@ -138,7 +138,7 @@ inline QString check(const QByteArray &bytes, unsigned seed = 0)
         if (writable(it.key().first, it.key().second, it.value()))
             doc.setValue(it.key().first, it.key().second, it.value());
     }
-    if (const IniWriteResult failure = doc.saveTo(store))
+    if (const FileResult failure = doc.saveTo(store))
         return QStringLiteral("save failed: ") + failure->reason;
     const QByteArray saved = store.files.value(path);
     if (damaged) {
@@ -172,7 +172,7 @@ inline QString check(const QByteArray &bytes, unsigned seed = 0)
         if (!writable(it.key().first, it.key().second, it.value()))
             continue;
         reread.setValue(it.key().first, it.key().second, it.value());
-        if (const IniWriteResult failure = reread.saveTo(store))
+        if (const FileResult failure = reread.saveTo(store))
             return QStringLiteral("save of a new value failed: ") + failure->reason;
     }
     const Values last = allValues(IniDocument::fromBytes(path, store.files.value(path)));

@@ -50,7 +50,7 @@ int measurePageTurn(const QString &path)
     const Usage before = usage();
     const SheetPage::PageRead page = SheetPage::readPageReporting(path);
     const Usage loaded = usage();
-    const IniWriteResult failure = SheetPage::writePage(path, page.cells);
+    const FileResult failure = SheetPage::writePage(path, page.cells);
     SheetPage::readPage(path);
     const Usage after = usage();
     QTextStream(stdout) << (loaded.cpuMs - before.cpuMs) << ' ' << (after.cpuMs - before.cpuMs) << ' '
@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
 #endif
     const SheetPage::Cells pages[2] = {pageOf(QStringLiteral("甲")), pageOf(QStringLiteral("乙"))};
     if (argc > 2 && qstrcmp(argv[2], "--once") == 0) {
-        const IniWriteResult failure = SheetPage::writePage(path, pages[0]);
+        const FileResult failure = SheetPage::writePage(path, pages[0]);
         if (failure)
             std::puts(failure->reason.toUtf8().constData());
         return failure ? 1 : 0;

@@ -95,7 +95,7 @@ private Q_SLOTS:
         QVERIFY2(lock.holder().contains(holder), qPrintable(lock.holder()));
         if (!folder)
             QCOMPARE(readAll(path), contents); // asking touches nothing
-        QCOMPARE(lock.takeOver(), takenOver);
+        QCOMPARE(!lock.takeOver(), takenOver);
         if (takenOver) {
             QVERIFY(readAll(path).startsWith(QByteArray::number(QCoreApplication::applicationPid())
                                              + '\n'));
@@ -128,6 +128,8 @@ private Q_SLOTS:
         const Outcome outcome = lock.tryLock();
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(outcome, Outcome::CannotLock);
+        QVERIFY(lock.whyNotLocked());
+        QCOMPARE(lock.whyNotLocked()->path, dir.filePath(FolderLock::lockFileName()));
         QVERIFY(!QFile::exists(dir.filePath(FolderLock::lockFileName())));
     }
 };

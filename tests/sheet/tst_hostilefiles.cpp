@@ -76,7 +76,7 @@ private Q_SLOTS:
         const QString file = path(QStringLiteral("姓名1.ini"));
         writeAll(file, bytes);
         const SheetPage::PageRead page = SheetPage::readPageReporting(file);
-        QCOMPARE(page.problem, QString());
+        QVERIFY(!page.unreadable);
         QCOMPARE(page.cells[0].value(0), cell1);
         for (const QStringList &cell : page.cells)
             QCOMPARE(cell.size(), SheetPage::StoredLines);
@@ -89,9 +89,10 @@ private Q_SLOTS:
         const QByteArray bytes = smallSections(50 << 20);
         writeAll(file, bytes);
         const SheetPage::PageRead page = SheetPage::readPageReporting(file);
-        QVERIFY2(page.problem.contains(QStringLiteral("不是頁面檔")), qPrintable(page.problem));
+        QVERIFY(page.unreadable);
+        QVERIFY2(page.unreadable->reason.contains(QStringLiteral("不是頁面檔")), qPrintable(page.unreadable->reason));
         QCOMPARE(page.cells[0], QStringList(4, QString()));
-        const IniWriteResult failure = SheetPage::writePage(file, page.cells);
+        const FileResult failure = SheetPage::writePage(file, page.cells);
         QVERIFY(failure);
         QVERIFY(failure->reason.contains(QStringLiteral("不是頁面檔")));
         QVERIFY(readAll(file) == bytes);
@@ -152,9 +153,9 @@ private Q_SLOTS:
         const QString folder = path(QStringLiteral("座位1.ini"));
         QVERIFY(QDir().mkpath(folder + QStringLiteral("/inside")));
         const SheetPage::PageRead page = SheetPage::readPageReporting(folder);
-        QVERIFY(!page.problem.isEmpty());
+        QVERIFY(page.unreadable);
         QCOMPARE(page.cells[0], QStringList(4, QString()));
-        const IniWriteResult failure = SheetPage::writePage(folder, page.cells);
+        const FileResult failure = SheetPage::writePage(folder, page.cells);
         QVERIFY(failure);
         QVERIFY(QFileInfo(folder + QStringLiteral("/inside")).isDir());
     }
@@ -172,7 +173,7 @@ private Q_SLOTS:
             QSKIP("this user can read files without read permission");
         }
         const SheetPage::PageRead page = SheetPage::readPageReporting(file);
-        QVERIFY(!page.problem.isEmpty());
+        QVERIFY(page.unreadable);
         QVERIFY(SheetPage::writePage(file, page.cells));
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(readAll(file), QByteArray("[1]\n0=王\n"));
@@ -185,7 +186,7 @@ private Q_SLOTS:
         const QString pipe = path(QStringLiteral("姓名8.ini"));
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
         const SheetPage::PageRead page = SheetPage::readPageReporting(pipe);
-        QVERIFY(!page.problem.isEmpty());
+        QVERIFY(page.unreadable);
         QVERIFY(SheetPage::writePage(pipe, page.cells));
     }
 #endif

@@ -135,9 +135,10 @@ private Q_SLOTS:
             path = dir.path();
         }
 
-        const IniWriteResult result = IniWriteString(path, QStringLiteral("info"), QStringLiteral("Mode"), QStringLiteral("3"));
+        const FileResult result = IniWriteString(path, QStringLiteral("info"), QStringLiteral("Mode"), QStringLiteral("3"));
         QVERIFY(result);
-        QCOMPARE(result->message(), QStringLiteral("Unable to write to ") + path);
+        QCOMPARE(result->path, path);
+        QCOMPARE(result->action, FileFailure::Action::Write);
         QVERIFY(!result->reason.isEmpty());
         if (what != QLatin1String("missing") && what != QLatin1String("isdir"))
             QCOMPARE(readAll(path), original);
@@ -150,7 +151,7 @@ private Q_SLOTS:
     {
         const QString path = m_dir.filePath(QStringLiteral("inject.ini"));
         writeAll(path, "[a]\nk=v\n");
-        const IniWriteResult result = IniWriteString(path, QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("x\r\n[b]\ny=1"));
+        const FileResult result = IniWriteString(path, QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("x\r\n[b]\ny=1"));
         QVERIFY(result);
         QCOMPARE(readAll(path), QByteArray("[a]\nk=v\n"));
     }

@@ -74,7 +74,7 @@ private Q_SLOTS:
         Cells cells;
         cells[0] = QStringList{QStringLiteral("林志明")};
         cells[11] = QStringList{QStringLiteral("王\n小明")};
-        const IniWriteResult failure = writePage(path, cells);
+        const FileResult failure = writePage(path, cells);
         QVERIFY(failure);
         QVERIFY2(failure->reason.contains(QStringLiteral("第 12 格")), qPrintable(failure->reason));
         QVERIFY(!QFile::exists(path));
@@ -179,7 +179,7 @@ private Q_SLOTS:
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         Cells cells;
         cells[0] = {QStringLiteral("新")};
-        const IniWriteResult result = writePage(path, cells);
+        const FileResult result = writePage(path, cells);
         QFile::setPermissions(dir.path(), saved);
         QVERIFY(result);
         QCOMPARE(result->path, path);
