@@ -10,8 +10,8 @@
 struct FileFailure {
     enum class Action { Read, Write, Print };
 
-    QString path;    // as the caller gave it; the printer's name for Print
-    QString reason;  // what the system said, for the user and for logs
+    QString path; // as the caller gave it; the printer's name for Print
+    QString reason; // what the system said, for the user and for logs
     Action action = Action::Write;
 
     // "無法寫入檔案：<full path>" and "原因：<reason>", the same words in

@@ -2,16 +2,17 @@
 // keys, the editing loop across a page end, clear, copy, cut, paste from the
 // clipboard and the undo history, all through key events and the real focus.
 #include "editing/tfredit.h"
+#include "frontend/filedialogs.h"
+#include "lists/listrows.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/listimportdialog.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
-#include "frontend/filedialogs.h"
-#include "lists/listrows.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/seamguards.h"
-#include "tests/lists/xlsxfixture.h"
+#include "tests/common/startedwindow.h"
 #include "tests/common/workdir.h"
+#include "tests/lists/xlsxfixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,22 +27,12 @@
 
 namespace {
 
-// A shown main window with its editing dialog, in a fresh folder whose
-// sys.ini selects `kind`; extra files are written before the first load.
-struct Session {
-    WorkDir dir;
-    MessageLog messages;
-    TFrMarowin window;
-    TFrEdit editor{&window};
-
-    explicit Session(int kind, const QList<std::pair<QString, QByteArray>> &files = {})
-    {
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=" + QByteArray::number(kind) + "\r\n");
-        for (const auto &[name, bytes] : files)
-            dir.write(name, bytes);
-        window.setEditor(&editor);
-        window.show();
-    }
+// The started window in a folder whose sys.ini selects `kind`, driven by
+// keys as a user drives it.
+struct Session : StartedWindow {
+    explicit Session(int kind, const WorkDir::Files &files = {})
+        : StartedWindow(WorkDir::Files{StartedWindow::kind(kind)} + files)
+    { }
     CellGrid *grid() const { return window.grid(); }
     QStringList lines(int cell) const { return grid()->cell(cell)->lines(); }
     QString name(int cell) const { return grid()->cell(cell)->line(0); }

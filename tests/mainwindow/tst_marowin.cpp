@@ -6,9 +6,9 @@
 #include "mainwindow/kindthumbnail.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
-#include "frontend/usermessages.h"
-#include "tests/common/messagelog.h"
 #include "sheet/iniutil.h"
+#include "tests/common/messagelog.h"
+#include "tests/common/startedwindow.h"
 #include "tests/common/workdir.h"
 
 #include <QLabel>
@@ -42,25 +42,22 @@ class TestMarowin : public QObject
 private Q_SLOTS:
     void startsInStoredKind()
     {
-        WorkDir dir;
-        MessageLog messages;
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=3\r\n");
-        dir.write(QStringLiteral("座位1.ini"), pageWithName(1, "林志明"));
-        TFrMarowin window;
-        window.FormActivate();
+        StartedWindow s(
+            {StartedWindow::kind(3), {QStringLiteral("座位1.ini"), pageWithName(1, "林志明")}});
 
-        QCOMPARE(window.mode(), 3);
-        QCOMPARE(window.modeName(), QStringLiteral("座位"));
-        QVERIFY(window.findChild<KindThumbnail *>(QStringLiteral("pnl6"))->isChosen());
-        QVERIFY(!window.findChild<KindThumbnail *>(QStringLiteral("pnl4"))->isChosen());
-        QVERIFY(window.findChild<QWidget *>(QStringLiteral("pnl9"))->isHidden());
-        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("pnl10"))->isHidden());
-        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("pnl8"))->isHidden());
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(), QStringLiteral("座位"));
-        QCOMPARE(cellLine(window, 1, 0), QStringLiteral("林志明"));
-        QCOMPARE(window.grid()->cell(1)->lines().size(), 4);
-        QVERIFY(!window.loading());
-        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(s.window.mode(), 3);
+        QCOMPARE(s.window.modeName(), QStringLiteral("座位"));
+        QVERIFY(s.window.findChild<KindThumbnail *>(QStringLiteral("pnl6"))->isChosen());
+        QVERIFY(!s.window.findChild<KindThumbnail *>(QStringLiteral("pnl4"))->isChosen());
+        QVERIFY(s.window.findChild<QWidget *>(QStringLiteral("pnl9"))->isHidden());
+        QVERIFY(!s.window.findChild<QWidget *>(QStringLiteral("pnl10"))->isHidden());
+        QVERIFY(!s.window.findChild<QWidget *>(QStringLiteral("pnl8"))->isHidden());
+        QCOMPARE(s.window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(),
+                 QStringLiteral("座位"));
+        QCOMPARE(cellLine(s.window, 1, 0), QStringLiteral("林志明"));
+        QCOMPARE(s.window.grid()->cell(1)->lines().size(), 4);
+        QVERIFY(!s.window.loading());
+        QVERIFY(s.messages.shown.isEmpty());
     }
 
     void firstStartIsKindOneWithoutMessage_data()
@@ -89,15 +86,11 @@ private Q_SLOTS:
 
     void modeOutsideKindsKeepsWindowAsItWas()
     {
-        WorkDir dir;
-        MessageLog messages;
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=7\r\n");
-        dir.write(QStringLiteral("1.ini"), pageWithName(2, "無類"));
-        TFrMarowin window;
-        window.FormActivate();
-        QCOMPARE(window.mode(), 7);
-        QCOMPARE(window.modeName(), QString());
-        QCOMPARE(cellLine(window, 2, 0), QStringLiteral("無類"));
+        StartedWindow s(
+            {StartedWindow::kind(7), {QStringLiteral("1.ini"), pageWithName(2, "無類")}});
+        QCOMPARE(s.window.mode(), 7);
+        QCOMPARE(s.window.modeName(), QString());
+        QCOMPARE(cellLine(s.window, 2, 0), QStringLiteral("無類"));
     }
 
     void kindChangeSavesOldPageBeforeLoadingNew()
@@ -130,44 +123,35 @@ private Q_SLOTS:
 
     void sameKindReturnsToPageOne()
     {
-        WorkDir dir;
-        MessageLog messages;
-        TFrMarowin window;
-        window.FormActivate();
-        window.btnupClick();
-        QCOMPARE(window.page(), 2);
-        window.img1Click();
-        QCOMPARE(window.page(), 1);
-        QVERIFY(dir.exists(QStringLiteral("姓名2.ini")));
+        StartedWindow s;
+        s.window.btnupClick();
+        QCOMPARE(s.window.page(), 2);
+        s.window.img1Click();
+        QCOMPARE(s.window.page(), 1);
+        QVERIFY(s.dir.exists(QStringLiteral("姓名2.ini")));
     }
 
     void nextPageSavesThePageLeft()
     {
-        WorkDir dir;
-        MessageLog messages;
-        TFrMarowin window;
-        window.FormActivate();
-        window.grid()->cell(70)->setLines({QStringLiteral("王小明")});
-        window.btnupClick();
-        QCOMPARE(window.page(), 2);
-        QVERIFY(dir.read(QStringLiteral("姓名1.ini")).contains("[70]\r\n0=王小明\r\n1=\r\n"));
-        QVERIFY(!dir.exists(QStringLiteral("姓名2.ini")));
-        QCOMPARE(cellLine(window, 70, 0), QString());
-        window.btndownClick();
-        QCOMPARE(window.page(), 1);
-        QVERIFY(dir.exists(QStringLiteral("姓名2.ini")));
-        QCOMPARE(cellLine(window, 70, 0), QStringLiteral("王小明"));
+        StartedWindow s;
+        s.window.grid()->cell(70)->setLines({QStringLiteral("王小明")});
+        s.window.btnupClick();
+        QCOMPARE(s.window.page(), 2);
+        QVERIFY(s.dir.read(QStringLiteral("姓名1.ini")).contains("[70]\r\n0=王小明\r\n1=\r\n"));
+        QVERIFY(!s.dir.exists(QStringLiteral("姓名2.ini")));
+        QCOMPARE(cellLine(s.window, 70, 0), QString());
+        s.window.btndownClick();
+        QCOMPARE(s.window.page(), 1);
+        QVERIFY(s.dir.exists(QStringLiteral("姓名2.ini")));
+        QCOMPARE(cellLine(s.window, 70, 0), QStringLiteral("王小明"));
     }
 
     void previousPageOnPageOneWritesNothing()
     {
-        WorkDir dir;
-        MessageLog messages;
-        TFrMarowin window;
-        window.FormActivate();
-        window.btndownClick();
-        QCOMPARE(window.page(), 1);
-        QVERIFY(QDir(dir.path(QString())).entryList(QDir::Files).isEmpty());
+        StartedWindow s;
+        s.window.btndownClick();
+        QCOMPARE(s.window.page(), 1);
+        QVERIFY(QDir(s.dir.path(QString())).entryList(QDir::Files).isEmpty());
     }
 
     void failedSaveKeepsPageAndCells_data()
@@ -182,34 +166,31 @@ private Q_SLOTS:
     void failedSaveKeepsPageAndCells()
     {
         QFETCH(QString, action);
-        WorkDir dir;
-        MessageLog messages;
-        TFrMarowin window;
-        window.FormActivate();
-        window.btnupClick();
-        window.grid()->cell(5)->setLines({QStringLiteral("未存")});
-        const auto saved = QFile::permissions(dir.path(QString()));
-        QFile::setPermissions(dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
+        StartedWindow s;
+        s.window.btnupClick();
+        s.window.grid()->cell(5)->setLines({QStringLiteral("未存")});
+        const auto saved = QFile::permissions(s.dir.path(QString()));
+        QFile::setPermissions(s.dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
         if (action == QLatin1String("up"))
-            window.btnupClick();
+            s.window.btnupClick();
         else if (action == QLatin1String("down"))
-            window.btndownClick();
+            s.window.btndownClick();
         else if (action == QLatin1String("kind"))
-            window.img2Click();
+            s.window.img2Click();
         else {
-            auto *field = window.findChild<QLineEdit *>(QStringLiteral("edtpage"));
+            auto *field = s.window.findChild<QLineEdit *>(QStringLiteral("edtpage"));
             field->setText(QStringLiteral("9"));
             Q_EMIT field->editingFinished();
             QCOMPARE(field->text(), QStringLiteral("2"));
         }
-        QFile::setPermissions(dir.path(QString()), saved);
+        QFile::setPermissions(s.dir.path(QString()), saved);
 
-        QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("寫入錯誤")));
-        QVERIFY(messages.shown[0].text.contains(QStringLiteral("姓名2.ini")));
-        QCOMPARE(window.page(), 2);
-        QCOMPARE(window.mode(), 1);
-        QCOMPARE(cellLine(window, 5, 0), QStringLiteral("未存"));
+        QCOMPARE(s.messages.shown.size(), 1);
+        QVERIFY(s.messages.shown[0].text.startsWith(QStringLiteral("寫入錯誤")));
+        QVERIFY(s.messages.shown[0].text.contains(QStringLiteral("姓名2.ini")));
+        QCOMPARE(s.window.page(), 2);
+        QCOMPARE(s.window.mode(), 1);
+        QCOMPARE(cellLine(s.window, 5, 0), QStringLiteral("未存"));
     }
 
     void damagedFilesAreKeptAndToldOnce()
@@ -246,54 +227,42 @@ private Q_SLOTS:
 
     void heldPageButtonStopsAtAFailedSave()
     {
-        WorkDir dir;
-        MessageLog messages;
-        TFrMarowin window;
-        window.show();
-        window.FormActivate();
-        const auto saved = QFile::permissions(dir.path(QString()));
-        QFile::setPermissions(dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
-        auto *btnup = window.findChild<QToolButton *>(QStringLiteral("btnup"));
+        StartedWindow s;
+        const auto saved = QFile::permissions(s.dir.path(QString()));
+        QFile::setPermissions(s.dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
+        auto *btnup = s.window.findChild<QToolButton *>(QStringLiteral("btnup"));
         QTest::mousePress(btnup, Qt::LeftButton);
         QTest::qWait(900);  // past the 400 ms delay and several 100 ms repeats
         QTest::mouseRelease(btnup, Qt::LeftButton);
-        QFile::setPermissions(dir.path(QString()), saved);
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(window.page(), 1);
+        QFile::setPermissions(s.dir.path(QString()), saved);
+        QCOMPARE(s.messages.shown.size(), 1);
+        QCOMPARE(s.window.page(), 1);
     }
 
     void heldPageButtonTurnsSeveralPages()
     {
-        WorkDir dir;
-        MessageLog messages;
-        TFrMarowin window;
-        window.show();
-        window.FormActivate();
-        auto *btnup = window.findChild<QToolButton *>(QStringLiteral("btnup"));
+        StartedWindow s;
+        auto *btnup = s.window.findChild<QToolButton *>(QStringLiteral("btnup"));
         QTest::mousePress(btnup, Qt::LeftButton);
         QTest::qWait(900);
         QTest::mouseRelease(btnup, Qt::LeftButton);
-        QVERIFY(window.page() > 3);
-        for (int page = 1; page < window.page(); ++page)
-            QVERIFY(dir.exists(QStringLiteral("姓名%1.ini").arg(page)));
-        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(s.window.page() > 3);
+        for (int page = 1; page < s.window.page(); ++page)
+            QVERIFY(s.dir.exists(QStringLiteral("姓名%1.ini").arg(page)));
+        QVERIFY(s.messages.shown.isEmpty());
     }
 
     void failedModeWriteKeepsKind()
     {
-        WorkDir dir;
-        MessageLog messages;
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
-        TFrMarowin window;
-        window.FormActivate();
-        QFile::setPermissions(dir.path(QStringLiteral("sys.ini")), QFile::ReadOwner);
-        window.img3Click();
-        QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].text.contains(QStringLiteral("sys.ini")));
-        QCOMPARE(window.mode(), 2);
-        QCOMPARE(window.modeName(), QStringLiteral("地址"));
-        QVERIFY(dir.exists(QStringLiteral("地址1.ini")));  // the page was saved first
-        QVERIFY(!dir.exists(QStringLiteral("座位1.ini")));
+        StartedWindow s({StartedWindow::kind(2)});
+        QFile::setPermissions(s.dir.path(QStringLiteral("sys.ini")), QFile::ReadOwner);
+        s.window.img3Click();
+        QCOMPARE(s.messages.shown.size(), 1);
+        QVERIFY(s.messages.shown[0].text.contains(QStringLiteral("sys.ini")));
+        QCOMPARE(s.window.mode(), 2);
+        QCOMPARE(s.window.modeName(), QStringLiteral("地址"));
+        QVERIFY(s.dir.exists(QStringLiteral("地址1.ini"))); // the page was saved first
+        QVERIFY(!s.dir.exists(QStringLiteral("座位1.ini")));
     }
 
     void typedPageNumber_data()
@@ -314,24 +283,20 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, page);
         QFETCH(QString, shown);
-        WorkDir dir;
-        MessageLog messages;
-        dir.write(QStringLiteral("姓名5.ini"), pageWithName(1, "第五頁"));
-        TFrMarowin window;
-        window.FormActivate();
-        window.grid()->cell(2)->setLines({QStringLiteral("第一頁")});
-        auto *field = window.findChild<QLineEdit *>(QStringLiteral("edtpage"));
+        StartedWindow s({{QStringLiteral("姓名5.ini"), pageWithName(1, "第五頁")}});
+        s.window.grid()->cell(2)->setLines({QStringLiteral("第一頁")});
+        auto *field = s.window.findChild<QLineEdit *>(QStringLiteral("edtpage"));
         field->setText(typed);
         Q_EMIT field->editingFinished();
-        QCOMPARE(window.page(), page);
+        QCOMPARE(s.window.page(), page);
         QCOMPARE(field->text(), shown);
         if (page == 5) {
             // The shown cells went to the page they were loaded from.
-            QVERIFY(dir.read(QStringLiteral("姓名1.ini")).contains("[2]\r\n0=第一頁"));
-            QCOMPARE(cellLine(window, 1, 0), QStringLiteral("第五頁"));
+            QVERIFY(s.dir.read(QStringLiteral("姓名1.ini")).contains("[2]\r\n0=第一頁"));
+            QCOMPARE(cellLine(s.window, 1, 0), QStringLiteral("第五頁"));
         } else {
-            QVERIFY(!dir.exists(QStringLiteral("姓名1.ini")));
-            QCOMPARE(cellLine(window, 2, 0), QStringLiteral("第一頁"));
+            QVERIFY(!s.dir.exists(QStringLiteral("姓名1.ini")));
+            QCOMPARE(cellLine(s.window, 2, 0), QStringLiteral("第一頁"));
         }
     }
 
@@ -536,15 +501,11 @@ private Q_SLOTS:
 
     void exitWithoutChangesAsksNothing()
     {
-        WorkDir dir;
-        MessageLog messages;
-        TFrMarowin window;
-        window.show();
-        window.FormActivate();
-        window.btn2Click();
-        QVERIFY(!window.isVisible());
-        QVERIFY(messages.shown.isEmpty());
-        QVERIFY(!dir.exists(QStringLiteral("姓名1.ini")));
+        StartedWindow s;
+        s.window.btn2Click();
+        QVERIFY(!s.window.isVisible());
+        QVERIFY(s.messages.shown.isEmpty());
+        QVERIFY(!s.dir.exists(QStringLiteral("姓名1.ini")));
     }
 
     void exitSaveFailureStaysOpen()

@@ -1,13 +1,14 @@
 // The text style panels of the main window: what a page load reads into
 // them and what each change and each save writes to sys.ini.
+#include "composition/labelfonts.h"
+#include "editing/stylepanel.h"
 #include "frontend/colorchooser.h"
 #include "frontend/fontchooser.h"
-#include "sheet/iniutil.h"
-#include "composition/labelfonts.h"
 #include "frontend/sizespinbox.h"
-#include "editing/stylepanel.h"
 #include "mainwindow/tfrmarowin.h"
+#include "sheet/iniutil.h"
 #include "tests/common/messagelog.h"
+#include "tests/common/startedwindow.h"
 #include "tests/common/workdir.h"
 
 #include <QLabel>
@@ -43,24 +44,20 @@ private Q_SLOTS:
 
     void firstStartShowsNoMessageAndSaveStoresDefaults()
     {
-        WorkDir dir;
-        MessageLog messages;
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
-        TFrMarowin window;
-        window.FormActivate();
-        QVERIFY(messages.shown.isEmpty());
-        const TextStylePanel *name = window.stylePanel(StylePanel::Name);
+        StartedWindow s({StartedWindow::kind(1)});
+        QVERIFY(s.messages.shown.isEmpty());
+        const TextStylePanel *name = s.window.stylePanel(StylePanel::Name);
         QCOMPARE(name->fontName(), QStringLiteral("標楷體"));
         QCOMPARE(name->color(), 536870911);
         QCOMPARE(name->size(), 20);
         QVERIFY(stored(QStringLiteral("M1font1"), QStringLiteral("size")).isEmpty());
 
-        window.bnSaveClick();
+        s.window.bnSaveClick();
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("font")), QStringLiteral("標楷體"));
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("color")), QStringLiteral("536870911"));
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("size")), QStringLiteral("20"));
         // Kind 1 touches no other kind's sections.
-        QVERIFY(!dir.read(QStringLiteral("sys.ini")).contains("M2font"));
+        QVERIFY(!s.dir.read(QStringLiteral("sys.ini")).contains("M2font"));
     }
 
     void storedStylesAreShown()
@@ -106,12 +103,8 @@ private Q_SLOTS:
 
     void oneSizeStepWritesItsKind()
     {
-        WorkDir dir;
-        MessageLog messages;
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
-        TFrMarowin window;
-        window.FormActivate();
-        window.findChild<SizeSpinBox *>(QStringLiteral("spinSize"))->stepBy(1);
+        StartedWindow s({StartedWindow::kind(1)});
+        s.window.findChild<SizeSpinBox *>(QStringLiteral("spinSize"))->stepBy(1);
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("size")), QStringLiteral("21"));
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("font")), QStringLiteral("標楷體"));
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("color")), QStringLiteral("536870911"));
@@ -119,12 +112,8 @@ private Q_SLOTS:
 
     void fontPickInKindTwoWritesAllNineValues()
     {
-        WorkDir dir;
-        MessageLog messages;
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
-        TFrMarowin window;
-        window.FormActivate();
-        auto *cbb1 = window.findChild<FontChooser *>(QStringLiteral("cbb1"));
+        StartedWindow s({StartedWindow::kind(2)});
+        auto *cbb1 = s.window.findChild<FontChooser *>(QStringLiteral("cbb1"));
         const QString family = someOtherFamily();
         cbb1->setCurrentIndex(cbb1->findText(family));
         Q_EMIT cbb1->activated(cbb1->currentIndex());
@@ -134,7 +123,7 @@ private Q_SLOTS:
                 QVERIFY2(!IniUtil::IniReadString(QStringLiteral("sys.ini"), QLatin1String(section), QLatin1String(key)).isEmpty(),
                          section);
         }
-        QVERIFY(!dir.read(QStringLiteral("sys.ini")).contains("M1font1"));
+        QVERIFY(!s.dir.read(QStringLiteral("sys.ini")).contains("M1font1"));
     }
 
     void malformedValueKeepsPartialState_data()
@@ -154,29 +143,22 @@ private Q_SLOTS:
         QFETCH(QByteArray, settings);
         QFETCH(int, nameColor);
         QFETCH(int, nameSize);
-        WorkDir dir;
-        MessageLog messages;
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=3\r\n" + settings);
-        TFrMarowin window;
-        window.FormActivate();
-        QCOMPARE(messages.texts(), QStringList{QStringLiteral("載入參數失敗")});
-        QCOMPARE(window.stylePanel(StylePanel::Name)->color(), nameColor);
-        QCOMPARE(window.stylePanel(StylePanel::Name)->size(), nameSize);
+        StartedWindow s({{QStringLiteral("sys.ini"), "[info]\r\nMode=3\r\n" + settings}});
+        QCOMPARE(s.messages.texts(), QStringList{QStringLiteral("載入參數失敗")});
+        QCOMPARE(s.window.stylePanel(StylePanel::Name)->color(), nameColor);
+        QCOMPARE(s.window.stylePanel(StylePanel::Name)->size(), nameSize);
         // The load goes on: the kind is set up and the page shown.
-        QCOMPARE(window.mode(), 3);
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(), QStringLiteral("座位"));
+        QCOMPARE(s.window.mode(), 3);
+        QCOMPARE(s.window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(),
+                 QStringLiteral("座位"));
     }
 
     void colourPickWritesButProgramSetDoesNot()
     {
-        WorkDir dir;
-        MessageLog messages;
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=4\r\n");
-        TFrMarowin window;
-        window.FormActivate();
-        auto *edt5 = window.findChild<ColorChooser *>(QStringLiteral("edt5"));
+        StartedWindow s({StartedWindow::kind(4)});
+        auto *edt5 = s.window.findChild<ColorChooser *>(QStringLiteral("edt5"));
         edt5->setValue(255);
-        QVERIFY(!dir.read(QStringLiteral("sys.ini")).contains("M4font1"));
+        QVERIFY(!s.dir.read(QStringLiteral("sys.ini")).contains("M4font1"));
         Q_EMIT edt5->colorPicked(255);
         QCOMPARE(stored(QStringLiteral("M4font1"), QStringLiteral("color")), QStringLiteral("255"));
     }
