@@ -1,22 +1,10 @@
 #include "frontend/fontchooser.h"
 
+#include "composition/fontfamilies.h"
 #include "frontend/fontpreview.h"
 
 #include <QAbstractItemView>
-#include <QFontDatabase>
 #include <QWheelEvent>
-
-#include <algorithm>
-
-namespace {
-
-bool isListed(const QString &family)
-{
-    return !QFontDatabase::isPrivateFamily(family)
-        && !QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
-}
-
-} // namespace
 
 FontChooser::FontChooser(QWidget *parent)
     : QComboBox(parent)
@@ -46,12 +34,7 @@ void FontChooser::wheelEvent(QWheelEvent *event)
 
 void FontChooser::fillFamilies()
 {
-    QStringList families = QFontDatabase::families();
-    families.removeIf([](const QString &family) { return !isListed(family); });
-    std::sort(families.begin(), families.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    addItems(families);
+    addItems(listedFamilies());
 }
 
 QString FontChooser::fontName() const
@@ -63,15 +46,9 @@ QString FontChooser::fontName() const
 
 void FontChooser::setFontName(const QString &name)
 {
-    int index = findFamily(name);
-    m_substituted.clear();
-    const QStringList substitutes = QFont::substitutes(name);
-    for (auto it = substitutes.begin(); index < 0 && it != substitutes.end(); ++it) {
-        index = findFamily(*it);
-        if (index >= 0)
-            m_substituted = name;
-    }
-    setCurrentIndex(index);
+    const FamilyMatch match = matchFamily(name);
+    m_substituted = match.used != match.listed ? match.used : QString();
+    setCurrentIndex(findFamily(match.listed));
 }
 
 int FontChooser::findFamily(const QString &name) const

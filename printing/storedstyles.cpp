@@ -1,10 +1,10 @@
 #include "printing/storedstyles.h"
 
+#include "composition/fontfamilies.h"
 #include "composition/wincolor.h"
 #include "sheet/sysini.h"
 
-#include <QFont>
-#include <QFontDatabase>
+#include <algorithm>
 
 namespace PrintRun {
 
@@ -12,34 +12,6 @@ namespace {
 
 constexpr int InitialSize = 20;
 constexpr int LargestSize = 100;
-
-bool isListed(const QString &family)
-{
-    return !QFontDatabase::isPrivateFamily(family)
-        && !QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
-}
-
-// The family the font chooser shows for a stored name.
-QString chosenFamily(const QString &stored)
-{
-    if (stored.isEmpty())
-        return QString();
-    const QStringList families = QFontDatabase::families();
-    const auto listed = [&](const QString &name) {
-        for (const QString &family : families) {
-            if (family.compare(name, Qt::CaseInsensitive) == 0 && isListed(family))
-                return family;
-        }
-        return QString();
-    };
-    if (const QString family = listed(stored); !family.isEmpty())
-        return family;
-    for (const QString &substitute : QFont::substitutes(stored)) {
-        if (!listed(substitute).isEmpty())
-            return stored;
-    }
-    return QString();
-}
 
 BoxStyle &styleOf(KindStyles &styles, StylePanel panel)
 {
@@ -56,7 +28,7 @@ BoxStyle &styleOf(KindStyles &styles, StylePanel panel)
 
 void applyStored(BoxStyle &style, const SysIni::StoredStyle &stored)
 {
-    style.family = chosenFamily(stored.font);
+    style.family = matchFamily(stored.font).used;
     const std::optional<int> color = SysIni::strictInt(stored.color);
     if (!color)
         return;
@@ -69,7 +41,7 @@ void applyStored(BoxStyle &style, const SysIni::StoredStyle &stored)
 
 KindStyles storedStyles(const IniDocument &settings, int kind)
 {
-    const BoxStyle initial{chosenFamily(QStringLiteral("標楷體")), double(InitialSize),
+    const BoxStyle initial{matchFamily(QStringLiteral("標楷體")).used, double(InitialSize),
                            WinColor::None};
     KindStyles styles{initial, initial, initial};
     if (const LabelKindInfo *info = labelKind(kind)) {
