@@ -2,7 +2,6 @@
 
 #include "mainwindow/cellgrid.h"
 
-#include <QAbstractScrollArea>
 #include <QWheelEvent>
 
 namespace {
@@ -32,8 +31,10 @@ GridScrollArea::GridScrollArea(CellGrid *grid, QWidget *parent)
     setWidget(holder);
     followGrid();
     grid->installEventFilter(this);
-    for (QAbstractScrollArea *cell : grid->findChildren<QAbstractScrollArea *>())
-        cell->viewport()->installEventFilter(this);
+    // Qt hands a synthesized wheel event to its receiver only; watching the
+    // cells as well makes the wheel over a cell work however it was sent.
+    for (QWidget *cell : grid->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        cell->installEventFilter(this);
 }
 
 void GridScrollArea::followGrid()
@@ -45,7 +46,7 @@ bool GridScrollArea::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_grid && event->type() == QEvent::Resize)
         followGrid();
-    // A cell would scroll or zoom its own text.
+    // The wheel over a cell scrolls or zooms the whole grid.
     const auto *widget = qobject_cast<QWidget *>(watched);
     if (event->type() == QEvent::Wheel && widget && m_grid->isAncestorOf(widget)) {
         wheelEvent(static_cast<QWheelEvent *>(event));

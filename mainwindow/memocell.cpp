@@ -6,6 +6,8 @@
 namespace {
 
 constexpr int MarkWidth = 2;
+// Between the frame and the text, as a text document's margin.
+constexpr int TextMargin = 2;
 
 // The cell background with a tint of the selection colour: the text stays
 // as readable as on a plain cell.
@@ -20,20 +22,15 @@ QColor tinted(const QColor &base, const QColor &tint)
 } // namespace
 
 MemoCell::MemoCell(int number, QWidget *parent)
-    : QPlainTextEdit(parent)
+    : QFrame(parent)
     , m_number(number)
 {
     setObjectName(QStringLiteral("mmo%1").arg(number));
-    setReadOnly(true);
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setContextMenuPolicy(Qt::NoContextMenu);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
-    viewport()->setCursor(Qt::PointingHandCursor);
-    document()->setDocumentMargin(2);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     QPalette colours = palette();
     colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
@@ -53,21 +50,30 @@ bool MemoCell::hasText() const
 
 void MemoCell::setLines(const QStringList &lines)
 {
+    if (lines == m_lines && !m_selected)
+        return;
     m_lines = lines;
-    setPlainText(lines.join(QLatin1Char('\n')));
+    m_selected = false;
+    update();
 }
 
 void MemoCell::focusTop()
 {
-    QTextCursor cursor = textCursor();
-    cursor.movePosition(QTextCursor::Start);
-    setTextCursor(cursor);
-    ensureCursorVisible();
+    if (!m_selected)
+        return;
+    m_selected = false;
+    update();
+}
+
+void MemoCell::selectAll()
+{
+    m_selected = true;
+    update();
 }
 
 void MemoCell::mouseReleaseEvent(QMouseEvent *event)
 {
-    QPlainTextEdit::mouseReleaseEvent(event);
+    QFrame::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked(m_number);
 }
@@ -77,20 +83,43 @@ void MemoCell::setMark(Mark mark)
     if (mark == m_mark)
         return;
     m_mark = mark;
-    viewport()->update();
+    update();
 }
 
 void MemoCell::paintEvent(QPaintEvent *event)
 {
-    if (m_mark != Mark::None) {
-        QPainter background(viewport());
-        background.fillRect(viewport()->rect(), tinted(palette().color(QPalette::Base), palette().color(QPalette::Highlight)));
-    }
-    QPlainTextEdit::paintEvent(event);
+    QPainter painter(this);
+    const QColor base = palette().color(QPalette::Base);
+    painter.fillRect(
+        rect(), m_mark == Mark::None ? base : tinted(base, palette().color(QPalette::Highlight)));
+    paintLines(painter);
+    painter.end();
+    QFrame::paintEvent(event);
     if (m_mark == Mark::None)
         return;
-    QPainter painter(viewport());
+    painter.begin(this);
     const QColor edge = m_mark == Mark::Current ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
     painter.setPen(QPen(edge, MarkWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(viewport()->rect()).adjusted(MarkWidth / 2.0, MarkWidth / 2.0, -MarkWidth / 2.0, -MarkWidth / 2.0));
+    painter.drawRect(
+        QRectF(contentsRect())
+            .adjusted(MarkWidth / 2.0, MarkWidth / 2.0, -MarkWidth / 2.0, -MarkWidth / 2.0));
+}
+
+void MemoCell::paintLines(QPainter &painter) const
+{
+    const QRect area = contentsRect();
+    painter.setClipRect(area);
+    const QFontMetrics metrics(font());
+    QPoint at = area.topLeft() + QPoint(TextMargin, TextMargin);
+    for (const QString &text : m_lines) {
+        if (at.y() >= area.bottom())
+            break;
+        const QRect lineRect(at, QSize(metrics.horizontalAdvance(text), metrics.height()));
+        if (m_selected)
+            painter.fillRect(lineRect, palette().color(QPalette::Highlight));
+        painter.setPen(palette().color(m_selected ? QPalette::HighlightedText : QPalette::Text));
+        painter.drawText(at.x(), at.y() + metrics.ascent(), text);
+        at.ry() += metrics.height();
+    }
+    painter.setClipping(false);
 }

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QFrame>
 #include <QStringList>
 
-// One label cell of the sheet page: a read-only multi-line text control whose
-// lines are the cell's data. The lines are kept as given (a trailing empty
-// line is a line), and the text shown is derived from them. The grid holds
-// the keyboard focus for all cells; a cell only shows whether it is the
-// current one.
-class MemoCell : public QPlainTextEdit
+// One label cell of the sheet page: a framed, read-only view of the cell's
+// lines, one under another and cut at the right edge. The lines are kept as
+// given (a trailing empty line is a line). The grid holds the keyboard focus
+// for all cells; a cell only shows whether it is the current one, or that
+// its text is selected after a search found it. Painted by itself: seventy
+// text editors cost the start and every page turn more than they gave.
+class MemoCell : public QFrame
 {
     Q_OBJECT
 
@@ -24,8 +25,11 @@ public:
     void setLines(const QStringList &lines);
     bool hasText() const;
 
-    // Caret to the start, nothing selected, scrolled so the first line shows.
+    // Shows the first line and drops a selection.
     void focusTop();
+    // Shows the whole text selected, until the lines change or focusTop().
+    void selectAll();
+    bool isSelected() const { return m_selected; }
 
     void setMark(Mark mark);
     Mark mark() const { return m_mark; }
@@ -38,7 +42,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintLines(QPainter &painter) const;
+
     int m_number;
     QStringList m_lines;
     Mark m_mark = Mark::None;
+    bool m_selected = false;
 };

@@ -99,8 +99,8 @@ class TestFindBox : public QObject
                 commitText(field, name);
                 editor.findChild<QPushButton *>(QStringLiteral("btnsvae"))->click();
             });
-            QWidget *viewport = window.grid()->cell(cell)->viewport();
-            QTest::mouseClick(viewport, Qt::LeftButton, {}, viewport->rect().center());
+            QWidget *target = window.grid()->cell(cell);
+            QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
             QVERIFY(answered);
         }
     };
@@ -151,8 +151,7 @@ private Q_SLOTS:
         MemoCell *cell = f.window.grid()->cell(17);
         QCOMPARE(cell->line(0), QStringLiteral("林志明"));
         QTRY_VERIFY(cell->hasFocus());
-        QCOMPARE(cell->textCursor().selectedText(),
-                 cell->toPlainText().replace(u'\n', QChar::ParagraphSeparator));
+        QVERIFY(cell->isSelected());
         QVERIFY(box->isHidden());
         QVERIFY(f.messages.shown.isEmpty());
     }

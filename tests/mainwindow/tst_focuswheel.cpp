@@ -77,7 +77,7 @@ private Q_SLOTS:
         window.setSupport(support);
         showActive(window);
         QTRY_VERIFY(focusOnGrid(window));
-        QTest::mouseClick(window.grid()->cell(12)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(window.grid()->cell(12), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(focusOnGrid(window));
         QCOMPARE(window.grid()->currentCell(), 12);
         bool shown = false;

@@ -275,7 +275,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         DialogAnswer answer(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("林")); });
         MemoCell *last = session.grid()->cell(70);
-        QTest::mouseClick(last->viewport(), Qt::LeftButton);
+        QTest::mouseClick(last, Qt::LeftButton);
         QVERIFY(answer.ran);
         QCOMPARE(session.name(70), QStringLiteral("林"));
         QCOMPARE(session.window.page(), 1);
