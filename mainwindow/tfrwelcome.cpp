@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 TFrWelcome::TFrWelcome(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -32,6 +33,15 @@ TFrWelcome::TFrWelcome(QWidget *parent)
     tmr1->setInterval(Interval);
     connect(tmr1, &QTimer::timeout, this, &TFrWelcome::tmr1Timer);
     tmr1->start();
+
+    // A splash stays above ordinary windows: a message or dialog opening
+    // while it shows would wait behind it, unseen. It gives way instead.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focused) {
+        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+        if (focused && isVisible() && focused != windowHandle()
+            && (!owner || focused != owner->windowHandle()))
+            hide();
+    });
 }
 
 void TFrWelcome::tmr1Timer()

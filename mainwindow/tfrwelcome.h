@@ -5,7 +5,8 @@
 class QTimer;
 
 // The splash window FrWelcome: one picture, no frame, centred on the screen.
-// Its timer counts from creation, not from showing, and only ever hides it.
+// Its timer counts from creation, not from showing, and only ever hides it;
+// so does any window but the main one taking the focus.
 class TFrWelcome : public QWidget
 {
     Q_OBJECT

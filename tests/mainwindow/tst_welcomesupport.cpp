@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -51,6 +52,36 @@ private Q_SLOTS:
         QVERIFY(!splash->isVisible());
         splash->tmr1Timer();
         QVERIFY(!splash->isVisible());
+    }
+
+    // A message or dialog that opens while the splash is up would sit
+    // behind it, centred like it, where nobody sees it waiting.
+    void splashGivesWayToAnyOtherWindow_data()
+    {
+        QTest::addColumn<bool>("modal");
+        QTest::newRow("message box") << true;
+        QTest::newRow("dialog without modality") << false;
+    }
+
+    void splashGivesWayToAnyOtherWindow()
+    {
+        QFETCH(bool, modal);
+        WorkDir dir;
+        TFrMarowin window;
+        auto *splash = new TFrWelcome(&window);
+        window.setSplash(splash);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.FormActivate();
+        QVERIFY(splash->isVisible());
+
+        QMessageBox other(QMessageBox::Warning, QStringLiteral("岑禾"), QStringLiteral("讀取錯誤"),
+                          QMessageBox::Ok, &window);
+        if (!modal)
+            other.setWindowModality(Qt::NonModal);
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(!splash->isVisible(), 1000); // well before its timer
     }
 
     void links_data()
