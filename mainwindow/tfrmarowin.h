@@ -131,7 +131,9 @@ public:
     // run and stops nothing.
     bool savedata();
     // Reads the kind and its styles from sys.ini, sets the window up for the
-    // kind, and fills the cells from the current page's file.
+    // kind, and fills the cells from the current page's file. A page file
+    // that exists but cannot be read is told here and recorded: leaving the
+    // page then asks before its edits are dropped, since a save would fail.
     void readdata();
     void readMode();
     void checkMode();
