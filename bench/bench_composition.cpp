@@ -2,17 +2,17 @@
 // run of many pages into one PDF.
 #include "composition/composer.h"
 #include "composition/labelcomposer.h"
-#include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
 #include "composition/pageoutput.h"
 #include "printing/runpages.h"
+#include "tests/composition/labelfixtures.h"
 #include "tests/composition/memoryfeed.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -57,7 +57,8 @@ BENCHMARK(judgeSeventyCells)->Unit(benchmark::kMicrosecond);
 
 void drawSheetToPdfAt600Dpi(benchmark::State &state)
 {
-    const QList<ComposedPage> pages = composeSheet(sheetLayout(2), LabelFixtures::kind2Records()).pages;
+    const QList<ComposedPage> pages =
+        composeSheet(sheetLayout(2), LabelFixtures::kind2Records()).pages;
     qint64 bytes = 0;
     for (auto _ : state) {
         QBuffer pdf;
@@ -82,7 +83,8 @@ PrintRun::RunPages fullPages(int count)
     for (int page = 1; page <= count; ++page) {
         SheetPage::Cells cells;
         for (int cell = 0; cell < SheetPage::CellCount; ++cell)
-            cells[cell] = {records[cell][0] + QString::number(page), records[cell][1], records[cell][2]};
+            cells[cell] = {records[cell][0] + QString::number(page), records[cell][1],
+                           records[cell][2]};
         run.pages.append({page, cells});
     }
     return run;
@@ -113,12 +115,17 @@ void pagesToOnePdf(benchmark::State &state)
     }
     state.counters["sheets"] = sheets;
     // Seconds of CPU time per sheet.
-    state.counters["per_sheet"]
-        = benchmark::Counter(sheets, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_sheet"] = benchmark::Counter(
+        sheets, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["peak_rss_mb"] = peakResidentMb();
     state.counters["pdf_mb"] = double(QFile(path).size()) / (1024 * 1024);
 }
-BENCHMARK(pagesToOnePdf)->ArgName("pages")->Arg(20)->Arg(200)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(pagesToOnePdf)
+    ->ArgName("pages")
+    ->Arg(20)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
 } // namespace
 

@@ -24,7 +24,10 @@ QByteArray listCsv()
 {
     QByteArray csv = "姓名,生辰,地址\r\n";
     for (int n = 1; n <= ListRows; ++n)
-        csv += QStringLiteral("陳美玲%1,民國六十年三月五日,\"台北市中正區重慶南路一段%1號, 三樓\"\r\n").arg(n).toUtf8();
+        csv +=
+            QStringLiteral("陳美玲%1,民國六十年三月五日,\"台北市中正區重慶南路一段%1號, 三樓\"\r\n")
+                .arg(n)
+                .toUtf8();
     return csv;
 }
 
@@ -51,7 +54,8 @@ void BM_Import5000(benchmark::State &state)
         const ListRead read = readListFile(list);
         ListImportDialog dialog(window->mode(), read.rows);
         dialog.findChild<QCheckBox *>(QStringLiteral("chkHeader"))->setChecked(true);
-        const std::optional<LabelFill::Plan> plan = window->fillRows(dialog.chosenRows(), QStringLiteral("匯入"));
+        const std::optional<LabelFill::Plan> plan =
+            window->fillRows(dialog.chosenRows(), QStringLiteral("匯入"));
         if (!plan || plan->placed.size() != ListRows)
             state.SkipWithError("import did not place every row");
 

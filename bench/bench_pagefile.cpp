@@ -81,8 +81,8 @@ void BM_PageLoadOneValueAtATime(benchmark::State &state)
     for (auto _ : state) {
         for (int cell = 1; cell <= SheetPage::CellCount; ++cell) {
             for (int line = 0; line < SheetPage::StoredLines; ++line)
-                benchmark::DoNotOptimize(
-                    IniUtil::IniReadString(page.path, QString::number(cell), QString::number(line)));
+                benchmark::DoNotOptimize(IniUtil::IniReadString(page.path, QString::number(cell),
+                                                                QString::number(line)));
         }
     }
 }

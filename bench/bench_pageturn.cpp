@@ -16,8 +16,9 @@ namespace {
 void fillPage(TFrMarowin &window)
 {
     for (int n = 1; n <= SheetPage::CellCount; ++n)
-        window.grid()->cell(n)->setLines({QStringLiteral("陳美玲%1").arg(n), QStringLiteral("民國六十年三月五日"),
-                                          QStringLiteral("台北市中正區重慶南路一段%1號").arg(n), QString()});
+        window.grid()->cell(n)->setLines(
+            {QStringLiteral("陳美玲%1").arg(n), QStringLiteral("民國六十年三月五日"),
+             QStringLiteral("台北市中正區重慶南路一段%1號").arg(n), QString()});
 }
 
 void BM_PageTurn(benchmark::State &state)

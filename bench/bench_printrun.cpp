@@ -1,10 +1,10 @@
 // From a click on the preview button to the preview's first page composed
 // and drawn, and the PDF export of a full kind 2 sheet.
-#include "mainwindow/cellgrid.h"
 #include "composition/labelfonts.h"
 #include "composition/pageoutput.h"
-#include "mainwindow/memocell.h"
 #include "frontend/previewwindow.h"
+#include "mainwindow/cellgrid.h"
+#include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 
 #include <QApplication>
@@ -26,14 +26,16 @@ struct FilledWindow {
         QDir::setCurrent(dir.path());
         QFile sys(QStringLiteral("sys.ini"));
         if (sys.open(QIODevice::WriteOnly))
-            sys.write("[info]\r\nMode=2\r\n[M2font1]\r\nfont=標楷體\r\ncolor=0\r\nsize=8\r\n"
-                      "[M2font2]\r\nfont=標楷體\r\ncolor=0\r\nsize=8\r\n[M2font3]\r\nfont=標楷體\r\ncolor=0\r\nsize=20\r\n");
+            sys.write(
+                "[info]\r\nMode=2\r\n[M2font1]\r\nfont=標楷體\r\ncolor=0\r\nsize=8\r\n"
+                "[M2font2]\r\nfont=標楷體\r\ncolor=0\r\nsize=8\r\n[M2font3]\r\nfont=標楷體\r\ncolor=0\r\nsize=20\r\n");
         sys.close();
         window = std::make_unique<TFrMarowin>();
         window->FormActivate();
         for (int n = 1; n <= SheetPage::CellCount; ++n)
-            window->grid()->cell(n)->setLines({QStringLiteral("陳美玲"), QStringLiteral("民國六十年三月五日"),
-                                              QStringLiteral("台北市中正區重慶南路%1號").arg(n)});
+            window->grid()->cell(n)->setLines({QStringLiteral("陳美玲"),
+                                               QStringLiteral("民國六十年三月五日"),
+                                               QStringLiteral("台北市中正區重慶南路%1號").arg(n)});
     }
 };
 
@@ -71,7 +73,8 @@ void BM_CommandLinePdf(benchmark::State &state)
     const QString path = filled.dir.filePath(QStringLiteral("命令.pdf"));
     for (auto _ : state) {
         QProcess program;
-        program.start(QStringLiteral(CENHE_PROGRAM), {QStringLiteral("--pdf"), path, filled.dir.path()});
+        program.start(QStringLiteral(CENHE_PROGRAM),
+                      {QStringLiteral("--pdf"), path, filled.dir.path()});
         if (!program.waitForFinished(60000) || program.exitCode() != 0)
             state.SkipWithError("command failed");
     }

@@ -44,7 +44,8 @@ void stretchToText(QList<ComposedTextBox> &boxes, const QList<TextBoxTemplate> &
         if (templates[i].stretchMode != StretchMode::ActualHeight)
             continue;
         const double stored = templates[i].rect.height();
-        const double needed = TextLayout::requiredHeight(boxes[i].lines.size(), boxes[i].font.pointSize);
+        const double needed =
+            TextLayout::requiredHeight(boxes[i].lines.size(), boxes[i].font.pointSize);
         const double growth = std::max(needed, stored) - stored;
         boxes[i].rect.setHeight(stored + growth);
         for (qsizetype j = 0; j < templates.size(); ++j) {

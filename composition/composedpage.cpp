@@ -17,10 +17,12 @@ QRectF labelBox(const ComposedPage &page, const PlacedLabel &label)
 
 bool PlacedLabel::isCut() const
 {
-    return std::any_of(boxes.cbegin(), boxes.cend(), [](const ComposedTextBox &box) { return box.cut; });
+    return std::any_of(boxes.cbegin(), boxes.cend(),
+                       [](const ComposedTextBox &box) { return box.cut; });
 }
 
 int ComposedPage::cutLabelCount() const
 {
-    return int(std::count_if(labels.cbegin(), labels.cend(), [](const PlacedLabel &label) { return label.isCut(); }));
+    return int(std::count_if(labels.cbegin(), labels.cend(),
+                             [](const PlacedLabel &label) { return label.isCut(); }));
 }

@@ -15,19 +15,19 @@
 // from the page origin, which lies at the left and top margin.
 
 struct ComposedTextBox {
-    QString name;              // Memo1 to Memo3
-    QRectF rect;               // height after stretching
+    QString name; // Memo1 to Memo3
+    QRectF rect; // height after stretching
     TextStyle font;
     Qt::Alignment alignment;
-    QString text;              // as the feed gave it
-    QStringList lines;         // broken on the 96 dpi text area, the same on every device
-    bool cut = false;          // the lines reach past the stored box or past its width
+    QString text; // as the feed gave it
+    QStringList lines; // broken on the 96 dpi text area, the same on every device
+    bool cut = false; // the lines reach past the stored box or past its width
 };
 
 struct PlacedLabel {
-    int record = 0;            // 1 upward, in feed order
-    int column = 0;            // 1 to the band's column count
-    QPointF position;          // top left corner
+    int record = 0; // 1 upward, in feed order
+    int column = 0; // 1 to the band's column count
+    QPointF position; // top left corner
     QList<ComposedTextBox> boxes;
 
     // Some of its text is cut off or runs into another box when printed.
@@ -53,9 +53,9 @@ struct PageMarks {
 };
 
 struct ComposedPage {
-    ReportPage paper;          // paper size, code and the margins of the run
+    ReportPage paper; // paper size, code and the margins of the run
     QList<PlacedLabel> labels;
-    QSizeF labelSize;          // every label's box: one band column by the band height
+    QSizeF labelSize; // every label's box: one band column by the band height
     PageMarks marks;
 
     int cutLabelCount() const;

@@ -47,7 +47,7 @@ private:
     int m_curColumn = 1;
     double m_rowTop = 0;
     double m_rowBottom = 0;
-    qsizetype m_rowMark = 0;        // labels on the page when the current row began
+    qsizetype m_rowMark = 0; // labels on the page when the current row began
     int m_record = 0;
 };
 
@@ -57,8 +57,7 @@ PageComposer::PageComposer(const LabelTemplate &layout, RecordFeed &feed)
     , m_feed(feed)
     , m_labels(layout)
     , m_pageHeight(pageHeight(layout.page1))
-{
-}
+{ }
 
 QList<ComposedPage> PageComposer::run()
 {
@@ -82,7 +81,10 @@ QList<ComposedPage> PageComposer::run()
 
 PlacedLabel PageComposer::composeLabel()
 {
-    PlacedLabel label{++m_record, m_curColumn, QPointF((m_curColumn - 1) * m_band.columnPitch() + m_curX, m_curY), {}};
+    PlacedLabel label{++m_record,
+                      m_curColumn,
+                      QPointF((m_curColumn - 1) * m_band.columnPitch() + m_curX, m_curY),
+                      {}};
     QStringList values;
     for (const TextBoxTemplate &box : m_layout.boxes)
         values.append(m_feed.value(box.field).value_or(QString()));

@@ -6,13 +6,13 @@
 
 enum class CompositionStatus {
     Composed,
-    NoRowFits,  // the margins leave no room for one label row; nothing was composed
-    Cancelled,  // a long run stopped by the user; nothing to show
+    NoRowFits, // the margins leave no room for one label row; nothing was composed
+    Cancelled, // a long run stopped by the user; nothing to show
 };
 
 struct Composition {
     CompositionStatus status = CompositionStatus::Composed;
-    QList<ComposedPage> pages;  // page 1 first
+    QList<ComposedPage> pages; // page 1 first
 };
 
 // Lays the records of `feed` out as labels of `prepared` (its margins and

@@ -12,7 +12,8 @@ const QString StoredFamily = QStringLiteral("標楷體");
 
 QString installedKaiFace()
 {
-    static const QStringList Candidates{QStringLiteral("AR PL UKai TW"), QStringLiteral("AR PL UKai TW MBE"),
+    static const QStringList Candidates{QStringLiteral("AR PL UKai TW"),
+                                        QStringLiteral("AR PL UKai TW MBE"),
                                         QStringLiteral("AR PL UKai HK")};
     for (const QString &family : Candidates) {
         if (QFontDatabase::hasFamily(family))
@@ -35,7 +36,8 @@ void substituteWhereMissing(const QStringList &windowsNames, const QString &face
 
 void installKaiSubstitution()
 {
-    substituteWhereMissing({StoredFamily, QStringLiteral("DFKai-SB"), QStringLiteral("BiauKai")}, installedKaiFace());
+    substituteWhereMissing({StoredFamily, QStringLiteral("DFKai-SB"), QStringLiteral("BiauKai")},
+                           installedKaiFace());
 }
 
 } // namespace LabelFonts

@@ -15,16 +15,16 @@
 // Geometry is in report units, paper and margins in millimetres.
 
 enum class StretchMode {
-    DontStretch,   // smDontStretch
-    ActualHeight,  // smActualHeight: the box grows to fit its lines, never shrinks
+    DontStretch, // smDontStretch
+    ActualHeight, // smActualHeight: the box grows to fit its lines, never shrinks
 };
 
 struct TextBoxTemplate {
-    QString name;               // Memo1 to Memo3
-    QString field;              // n1 to n3, the record field the box shows
-    int line = 0;               // the cell line that field is, 0 to 2
-    StylePanel panel = StylePanel::Name;  // the style panel that sets its font
-    QRectF rect;                // from the top left corner of its label
+    QString name; // Memo1 to Memo3
+    QString field; // n1 to n3, the record field the box shows
+    int line = 0; // the cell line that field is, 0 to 2
+    StylePanel panel = StylePanel::Name; // the style panel that sets its font
+    QRectF rect; // from the top left corner of its label
     TextStyle font;
     Qt::Alignment alignment;
     StretchMode stretchMode = StretchMode::DontStretch;
@@ -33,7 +33,7 @@ struct TextBoxTemplate {
 struct ReportPage {
     double paperWidthMm = 0;
     double paperHeightMm = 0;
-    int paperSize = 0;          // Windows paper size code
+    int paperSize = 0; // Windows paper size code
     double leftMarginMm = 0;
     double rightMarginMm = 0;
     double topMarginMm = 0;
@@ -55,10 +55,10 @@ struct RecordFeedDeclaration {
 };
 
 struct LabelTemplate {
-    QString name;               // frxrprt1 to frxrprt4
+    QString name; // frxrprt1 to frxrprt4
     ReportPage page1;
     MasterDataBand masterData1;
-    QList<TextBoxTemplate> boxes;  // stored order, which is also the order they ask the feed
+    QList<TextBoxTemplate> boxes; // stored order, which is also the order they ask the feed
     RecordFeedDeclaration dataSet;
     // A label whose text is cut prints each box at the largest whole size,
     // down to SmallestShrunkSize, at which its text fits.

@@ -43,8 +43,14 @@ struct BoxGeometry {
 TextBoxTemplate textBox(const BoxGeometry &box)
 {
     const QString number = QString::number(box.line + 1);
-    return {QStringLiteral("Memo") + number, QStringLiteral("n") + number, box.line, panelOfLine(box.line),
-            QRectF(box.left, box.top, BoxWidth, box.height), StoredFont, Qt::AlignCenter, box.stretchMode};
+    return {QStringLiteral("Memo") + number,
+            QStringLiteral("n") + number,
+            box.line,
+            panelOfLine(box.line),
+            QRectF(box.left, box.top, BoxWidth, box.height),
+            StoredFont,
+            Qt::AlignCenter,
+            box.stretchMode};
 }
 
 QList<BoxGeometry> boxesOfKind(int kind)
@@ -53,12 +59,9 @@ QList<BoxGeometry> boxesOfKind(int kind)
     case 1:
         return {{0, 0, 1.24520714, 74.32622143}};
     case 2:
-        return {{0, 1.44094, 10.76376, 29.11812},
-                {1, 0, 32.23624, 14.0},
-                {2, 0, 43.13389, 14.0}};
+        return {{0, 1.44094, 10.76376, 29.11812}, {1, 0, 32.23624, 14.0}, {2, 0, 43.13389, 14.0}};
     case 3:
-        return {{0, 0, 8.76376, 36.67718},
-                {1, 0, 39.7953, 21.55906}};
+        return {{0, 0, 8.76376, 36.67718}, {1, 0, 39.7953, 21.55906}};
     default:
         return {{0, 1.44094, 24.44094, 32.89765},
                 {1, 0, 9.55906, 29.11812, StretchMode::ActualHeight}};
@@ -82,7 +85,10 @@ std::optional<LabelTemplate> labelTemplate(int kind)
     const LabelKindInfo *info = labelKind(kind);
     if (!info)
         return std::nullopt;
-    LabelTemplate layout{QString::fromLatin1(info->templateName), A4Page1, LabelBand, {},
+    LabelTemplate layout{QString::fromLatin1(info->templateName),
+                         A4Page1,
+                         LabelBand,
+                         {},
                          {QStringLiteral("frxUserDataSet1"),
                           {QStringLiteral("n1"), QStringLiteral("n2"), QStringLiteral("n3"),
                            QStringLiteral("n4"), QStringLiteral("n5")}}};

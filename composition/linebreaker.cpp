@@ -23,12 +23,12 @@ std::optional<QFontMetricsF> metricsAt600(const TextStyle &style)
 LineBreaker::LineBreaker(const TextStyle &style)
     : m_metrics(metricsAt600(style))
     , m_pointSize(style.pointSize)
-{
-}
+{ }
 
 QStringList LineBreaker::lines(const QString &text, const QRectF &box) const
 {
-    const qreal areaWidthAt600 = TextLayout::textArea(box, 1, 1).width() * ReportUnits::dotsPerUnit(600);
+    const qreal areaWidthAt600 =
+        TextLayout::textArea(box, 1, 1).width() * ReportUnits::dotsPerUnit(600);
     return TextLayout::breakLines(text, advances(text), areaWidthAt600);
 }
 
@@ -40,7 +40,8 @@ bool LineBreaker::fits(const QStringList &lines, const QRectF &box) const
     if (lines.size() * TextLayout::linePitch(m_pointSize) > area.height())
         return false;
     const qreal areaWidthAt600 = area.width() * ReportUnits::dotsPerUnit(600);
-    return std::all_of(lines.cbegin(), lines.cend(), [&](const QString &line) { return width(line) <= areaWidthAt600; });
+    return std::all_of(lines.cbegin(), lines.cend(),
+                       [&](const QString &line) { return width(line) <= areaWidthAt600; });
 }
 
 qreal LineBreaker::width(const QString &line) const

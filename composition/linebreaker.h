@@ -26,6 +26,6 @@ private:
     QList<qreal> advances(const QString &text) const;
     qreal width(const QString &line) const;
 
-    std::optional<QFontMetricsF> m_metrics;  // none for a size without height
+    std::optional<QFontMetricsF> m_metrics; // none for a size without height
     int m_pointSize;
 };

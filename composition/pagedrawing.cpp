@@ -22,7 +22,8 @@ void drawBox(QPainter &painter, const ComposedTextBox &box, const QRect &area, d
     // The character height is the em; split it like the font's cell so that
     // the glyphs stand inside their line.
     const qreal characterDots = TextLayout::characterHeight(box.font.pointSize) * dotsPerUnitY;
-    const qreal baseline = characterDots * metrics.ascent() / (metrics.ascent() + metrics.descent());
+    const qreal baseline =
+        characterDots * metrics.ascent() / (metrics.ascent() + metrics.descent());
     const qreal pitch = TextLayout::linePitch(box.font.pointSize) * dotsPerUnitY;
     const int top = TextLayout::blockTop(area, box.lines.size() * pitch, box.alignment);
 
@@ -87,7 +88,8 @@ void drawComposedPage(QPainter &painter, const ComposedPage &page, QPoint unprin
     const QPaintDevice *device = painter.device();
     const DeviceScale scale{ReportUnits::dotsPerUnit(device->logicalDpiX()),
                             ReportUnits::dotsPerUnit(device->logicalDpiY())};
-    const QPointF origin(ReportUnits::fromMm(page.paper.leftMarginMm), ReportUnits::fromMm(page.paper.topMarginMm));
+    const QPointF origin(ReportUnits::fromMm(page.paper.leftMarginMm),
+                         ReportUnits::fromMm(page.paper.topMarginMm));
 
     for (const PlacedLabel &label : page.labels) {
         for (const ComposedTextBox &box : label.boxes) {

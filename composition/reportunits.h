@@ -12,15 +12,30 @@ constexpr double PerMillimetre = 3.77953;
 constexpr double PerInch = 96.0;
 constexpr double PerPoint = PerInch / 72.0;
 
-constexpr double fromMm(double mm) { return mm * PerMillimetre; }
-constexpr double toMm(double units) { return units / PerMillimetre; }
+constexpr double fromMm(double mm)
+{
+    return mm * PerMillimetre;
+}
+constexpr double toMm(double units)
+{
+    return units / PerMillimetre;
+}
 
 // Nearest whole number, a half going to the even neighbour.
-inline double roundHalfEven(double value) { return std::nearbyint(value); }
+inline double roundHalfEven(double value)
+{
+    return std::nearbyint(value);
+}
 
 // Device dots for one unit on a device of `dotsPerInch`.
-constexpr double dotsPerUnit(double dotsPerInch) { return dotsPerInch / PerInch; }
+constexpr double dotsPerUnit(double dotsPerInch)
+{
+    return dotsPerInch / PerInch;
+}
 
-inline int toDots(double units, double dotsPerUnit) { return int(roundHalfEven(units * dotsPerUnit)); }
+inline int toDots(double units, double dotsPerUnit)
+{
+    return int(roundHalfEven(units * dotsPerUnit));
+}
 
 } // namespace ReportUnits

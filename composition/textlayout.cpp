@@ -87,7 +87,7 @@ QStringList breakLines(const QString &text, const QList<qreal> &advances, qreal 
             lineWidth = widthOf(advances, start, i);
         }
         if (i < start)
-            continue;  // the overflowing space just dropped
+            continue; // the overflowing space just dropped
         if (isSpace)
             lastSpace = i;
         lineWidth += advances[i];
@@ -99,14 +99,16 @@ QStringList breakLines(const QString &text, const QList<qreal> &advances, qreal 
 
 int blockTop(const QRect &area, qreal blockHeight, Qt::Alignment alignment)
 {
-    return area.top() + alignedOffset(area.height() - blockHeight, alignment & Qt::AlignVCenter,
-                                      alignment & Qt::AlignBottom);
+    return area.top()
+        + alignedOffset(area.height() - blockHeight, alignment & Qt::AlignVCenter,
+                        alignment & Qt::AlignBottom);
 }
 
 int lineLeft(const QRect &area, qreal lineWidth, Qt::Alignment alignment)
 {
-    return area.left() + alignedOffset(area.width() - lineWidth, alignment & Qt::AlignHCenter,
-                                       alignment & Qt::AlignRight);
+    return area.left()
+        + alignedOffset(area.width() - lineWidth, alignment & Qt::AlignHCenter,
+                        alignment & Qt::AlignRight);
 }
 
 } // namespace TextLayout

@@ -12,9 +12,9 @@
 // when a box stretches. Sizes are report units unless they say dots.
 namespace TextLayout {
 
-constexpr double GapX = 2;         // inner margin left and right
-constexpr double GapY = 1;         // inner margin top and bottom
-constexpr double LineSpacing = 2;  // after every line, the last included
+constexpr double GapX = 2; // inner margin left and right
+constexpr double GapY = 1; // inner margin top and bottom
+constexpr double LineSpacing = 2; // after every line, the last included
 
 // The size taken in whole dots at 600 dpi, so that the preview and the paper
 // get the same character height.

@@ -11,12 +11,13 @@ std::span<const DialogField> dialogFields(int kind)
 {
     static const DialogField Name{&LabelFields::name, u"姓名"};
     static const std::array<DialogField, 1> names{Name};
-    static const std::array<DialogField, 3> births{
-        Name, DialogField{&LabelFields::birth, u"生辰"}, DialogField{&LabelFields::address, u"地址"}};
+    static const std::array<DialogField, 3> births{Name, DialogField{&LabelFields::birth, u"生辰"},
+                                                   DialogField{&LabelFields::address, u"地址"}};
     static const std::array<DialogField, 4> seats{Name, DialogField{&LabelFields::zone, u"區"},
-                                                 DialogField{&LabelFields::row, u"排"},
-                                                 DialogField{&LabelFields::number, u"號"}};
-    static const std::array<DialogField, 2> exams{Name, DialogField{&LabelFields::exam, u"考試名稱"}};
+                                                  DialogField{&LabelFields::row, u"排"},
+                                                  DialogField{&LabelFields::number, u"號"}};
+    static const std::array<DialogField, 2> exams{Name,
+                                                  DialogField{&LabelFields::exam, u"考試名稱"}};
     static const std::array<std::span<const DialogField>, 4> byKind{names, births, seats, exams};
     if (kind < 1 || kind > int(byKind.size()))
         return {};
@@ -67,8 +68,9 @@ QStringList cellFromFields(int kind, const LabelFields &fields)
         return lines;
     }
     case 3:
-        return {fields.name, SeatText::compose(fields.zone, SeatText::fieldValue(fields.row),
-                                               SeatText::fieldValue(fields.number))};
+        return {fields.name,
+                SeatText::compose(fields.zone, SeatText::fieldValue(fields.row),
+                                  SeatText::fieldValue(fields.number))};
     case 4:
         return {fields.name, fields.exam};
     default:

@@ -9,12 +9,12 @@
 // cell's lines for each label kind.
 struct LabelFields {
     QString name;
-    QString birth;    // kind 2
-    QString address;  // kind 2
-    QString zone;     // kind 3
-    QString row;      // kind 3, as typed
-    QString number;   // kind 3, as typed
-    QString exam;     // kind 4
+    QString birth; // kind 2
+    QString address; // kind 2
+    QString zone; // kind 3
+    QString row; // kind 3, as typed
+    QString number; // kind 3, as typed
+    QString exam; // kind 4
 
     bool operator==(const LabelFields &) const = default;
 };

@@ -13,7 +13,8 @@ namespace {
 
 bool hasText(const QStringList &lines)
 {
-    return std::any_of(lines.begin(), lines.end(), [](const QString &line) { return !line.isEmpty(); });
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const QString &line) { return !line.isEmpty(); });
 }
 
 QString halfWidthDigits(QString text)
@@ -41,7 +42,8 @@ bool readSeatNumber(QString &text, QChar unit)
 // "A區3排12號" or any part of it.
 bool readSeatText(const QString &seat, LabelFields &fields)
 {
-    static const QRegularExpression form(QStringLiteral("^(?:([^區排號]*)區)?(?:([0-9]+)排)?(?:([0-9]+)號)?$"));
+    static const QRegularExpression form(
+        QStringLiteral("^(?:([^區排號]*)區)?(?:([0-9]+)排)?(?:([0-9]+)號)?$"));
     const QRegularExpressionMatch match = form.match(halfWidthDigits(seat));
     if (!match.hasMatch())
         return false;
@@ -61,9 +63,13 @@ std::variant<LabelFields, QString> seatFields(LabelFields fields, const QStringL
     if (fields.zone.endsWith(u'區'))
         fields.zone.chop(1);
     if (!readSeatNumber(fields.row, u'排'))
-        return QStringLiteral("排「%1」不是 0 到 %2 的整數").arg(values[2]).arg(SeatText::MaxFieldValue);
+        return QStringLiteral("排「%1」不是 0 到 %2 的整數")
+            .arg(values[2])
+            .arg(SeatText::MaxFieldValue);
     if (!readSeatNumber(fields.number, u'號'))
-        return QStringLiteral("號「%1」不是 0 到 %2 的整數").arg(values.value(3)).arg(SeatText::MaxFieldValue);
+        return QStringLiteral("號「%1」不是 0 到 %2 的整數")
+            .arg(values.value(3))
+            .arg(SeatText::MaxFieldValue);
     return fields;
 }
 
@@ -82,7 +88,7 @@ QList<Placed> Plan::onPage(int page) const
 QString cleanValue(const QString &value)
 {
     QString text = value;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));  // one line break, one space
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")); // one line break, one space
     for (QChar &c : text) {
         if (c == u'\r' || c == u'\n' || c == u'\t')
             c = u' ';
@@ -119,9 +125,11 @@ Plan plan(int kind, const QList<Row> &rows, int startPage, int startCell, const 
         if (fields == LabelFields{})
             continue;
         const QStringList lines = cellFromFields(kind, fields);
-        if (std::any_of(lines.begin(), lines.end(),
-                        [](const QString &line) { return line.size() > IniDocument::MaxValueLength; })) {
-            result.skipped.append({row.number, QStringLiteral("內容超過 %1 字").arg(IniDocument::MaxValueLength)});
+        if (std::any_of(lines.begin(), lines.end(), [](const QString &line) {
+                return line.size() > IniDocument::MaxValueLength;
+            })) {
+            result.skipped.append(
+                {row.number, QStringLiteral("內容超過 %1 字").arg(IniDocument::MaxValueLength)});
             continue;
         }
         // Past the start page only empty cells are taken.

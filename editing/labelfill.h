@@ -35,9 +35,9 @@ struct Skipped {
 };
 
 struct Plan {
-    QList<Placed> placed;     // in page and cell order
+    QList<Placed> placed; // in page and cell order
     QList<Skipped> skipped;
-    int overwritten = 0;      // cells of the start page that held text
+    int overwritten = 0; // cells of the start page that held text
     int firstPage() const { return placed.isEmpty() ? 0 : placed.first().page; }
     int lastPage() const { return placed.isEmpty() ? 0 : placed.last().page; }
     QList<Placed> onPage(int page) const;

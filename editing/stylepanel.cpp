@@ -1,9 +1,9 @@
 #include "editing/stylepanel.h"
 
+#include "composition/wincolor.h"
 #include "frontend/colorchooser.h"
 #include "frontend/fontchooser.h"
 #include "frontend/sizespinbox.h"
-#include "composition/wincolor.h"
 
 #include <QLabel>
 
@@ -28,7 +28,7 @@ TextStylePanel::TextStylePanel(const Names &names, const QString &caption, QWidg
     setFixedSize(229, 93);
     setAutoFillBackground(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(0xA6, 0xCA, 0xF0));  // sky blue
+    colours.setColor(QPalette::Window, QColor(0xA6, 0xCA, 0xF0)); // sky blue
     setPalette(colours);
 
     m_caption->setObjectName(names.caption);

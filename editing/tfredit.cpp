@@ -155,12 +155,14 @@ QWidget *TFrEdit::buildButtonBar()
     auto *pnl2 = new QWidget;
     pnl2->setObjectName(QStringLiteral("pnl2"));
     pnl2->setFixedHeight(42);
-    auto *btncal = new QPushButton(Pictures::glyph(Pictures::Glyph::Cancel), QStringLiteral("取消"), pnl2);
+    auto *btncal =
+        new QPushButton(Pictures::glyph(Pictures::Glyph::Cancel), QStringLiteral("取消"), pnl2);
     btncal->setObjectName(QStringLiteral("btncal"));
     btncal->setGeometry(200, 8, 80, 28);
     // Enter always saves: the cancel button must never become the default.
     btncal->setAutoDefault(false);
-    auto *btnsvae = new QPushButton(Pictures::glyph(Pictures::Glyph::Confirm), QStringLiteral("存檔"), pnl2);
+    auto *btnsvae =
+        new QPushButton(Pictures::glyph(Pictures::Glyph::Confirm), QStringLiteral("存檔"), pnl2);
     btnsvae->setObjectName(QStringLiteral("btnsvae"));
     btnsvae->setGeometry(288, 8, 80, 28);
     btnsvae->setDefault(true);

@@ -1,9 +1,9 @@
 #include "frontend/colorchooser.h"
 
+#include "composition/wincolor.h"
 #include "frontend/colorpalette.h"
 #include "frontend/colorpalettepopup.h"
 #include "frontend/colorswatch.h"
-#include "composition/wincolor.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionComboBox>
@@ -44,8 +44,8 @@ void ColorChooser::paintEvent(QPaintEvent *)
     if (isDown())
         option.state |= QStyle::State_On | QStyle::State_Sunken;
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                QStyle::SC_ComboBoxEditField, this);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     ColorSwatch::paint(painter, field.adjusted(1, 2, -1, -2), m_value);
 }
 

@@ -16,7 +16,8 @@ Answerer &answerer()
 }
 
 // Qt's widget dialog rather than the desktop's keeps every label Chinese.
-QString runDialog(QFileDialog &dialog, const QString &lookIn, const QString &fileType, const QString &accept)
+QString runDialog(QFileDialog &dialog, const QString &lookIn, const QString &fileType,
+                  const QString &accept)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setLabelText(QFileDialog::LookIn, lookIn);
@@ -36,7 +37,8 @@ QString runSaveDialog(QWidget *parent, const SaveRequest &request)
     // Replacing is asked below, in the program's own words.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(QFileInfo(request.suggestedPath).suffix());
-    return runDialog(dialog, QStringLiteral("儲存於："), QStringLiteral("存檔類型："), QStringLiteral("存檔"));
+    return runDialog(dialog, QStringLiteral("儲存於："), QStringLiteral("存檔類型："),
+                     QStringLiteral("存檔"));
 }
 
 QString runOpenDialog(QWidget *parent, const SaveRequest &request)
@@ -44,7 +46,8 @@ QString runOpenDialog(QWidget *parent, const SaveRequest &request)
     QFileDialog dialog(parent, request.caption, request.suggestedPath, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return runDialog(dialog, QStringLiteral("查詢："), QStringLiteral("檔案類型："), QStringLiteral("開啟"));
+    return runDialog(dialog, QStringLiteral("查詢："), QStringLiteral("檔案類型："),
+                     QStringLiteral("開啟"));
 }
 
 QString askPath(QWidget *parent, const SaveRequest &request)
@@ -56,16 +59,16 @@ QString askPath(QWidget *parent, const SaveRequest &request)
 
 } // namespace
 
-QString saveFileName(QWidget *parent, const QString &caption,
-                     const QString &suggestedPath, const QString &filter)
+QString saveFileName(QWidget *parent, const QString &caption, const QString &suggestedPath,
+                     const QString &filter)
 {
     SaveRequest request{caption, suggestedPath, filter};
     for (;;) {
         const QString path = askPath(parent, request);
         if (path.isEmpty() || !QFileInfo::exists(path))
             return path;
-        const QString question = QStringLiteral("「%1」已經存在。\n要取代這個檔案嗎？")
-                                     .arg(QFileInfo(path).fileName());
+        const QString question =
+            QStringLiteral("「%1」已經存在。\n要取代這個檔案嗎？").arg(QFileInfo(path).fileName());
         switch (UserMessages::askYesNoCancel(parent, question)) {
         case UserMessages::Answer::Yes:
             return path;
@@ -78,7 +81,8 @@ QString saveFileName(QWidget *parent, const QString &caption,
     }
 }
 
-QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                     const QString &filter)
 {
     return askPath(parent, {caption, folder, filter, true});
 }

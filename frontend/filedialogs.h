@@ -14,19 +14,20 @@ struct SaveRequest {
     QString caption;
     QString suggestedPath;
     QString filter;
-    bool opening = false;  // asked by openFileName
+    bool opening = false; // asked by openFileName
 };
 
 // Asks where to save. Returns the chosen path, or the empty text when the
 // user cancels. Choosing an existing file asks (through UserMessages)
 // whether to replace it: 是 takes it, 否 asks for another name, 取消
 // cancels. The suffix of suggestedPath is added to a name typed without one.
-QString saveFileName(QWidget *parent, const QString &caption,
-                     const QString &suggestedPath, const QString &filter);
+QString saveFileName(QWidget *parent, const QString &caption, const QString &suggestedPath,
+                     const QString &filter);
 
 // Asks for an existing file to read. Returns its path, or the empty text
 // when the user cancels.
-QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
+QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                     const QString &filter);
 
 // Test seam: while set, called instead of opening the dialog; its answer is
 // taken as the path the user chose (empty text for cancel).

@@ -14,8 +14,9 @@ class FontPreview;
 // (QFont::insertSubstitution) to a listed family; otherwise it clears the
 // selection. A name reached through a substitution ("標楷體" on a system that
 // shows it with another Kai face) stays the value until the user picks, so
-// settings files keep the name that works on every system. fontChosen() is emitted only for the user's choice, never by
-// setFontName(); currentIndexChanged() fires for both and is not for callers.
+// settings files keep the name that works on every system. fontChosen() is emitted only for the
+// user's choice, never by setFontName(); currentIndexChanged() fires for both and is not for
+// callers.
 class FontChooser : public QComboBox
 {
     Q_OBJECT
@@ -48,5 +49,5 @@ private:
 
     FontPreview *m_preview;
     int m_recentCount = 0; // picks above the separator
-    QString m_substituted;  // the name set, while a substitute shows it
+    QString m_substituted; // the name set, while a substitute shows it
 };

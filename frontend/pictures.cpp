@@ -95,7 +95,8 @@ QPixmap splash()
     painter.drawText(QRectF(150, 100, 220, 30), Qt::AlignCenter, QStringLiteral("點燈標籤列印"));
     painter.setPen(Gold);
     painter.setFont(kaiFont(14));
-    painter.drawText(QRectF(150, 134, 220, 24), Qt::AlignCenter, QStringLiteral("光明燈．太歲燈．文昌燈"));
+    painter.drawText(QRectF(150, 134, 220, 24), Qt::AlignCenter,
+                     QStringLiteral("光明燈．太歲燈．文昌燈"));
     painter.setFont(kaiFont(11));
     painter.drawText(QRectF(150, 158, 220, 16), Qt::AlignCenter, QStringLiteral("v3.2"));
     return pixmap;
@@ -134,14 +135,20 @@ namespace {
 
 void drawGlyph(QPainter &painter, Glyph glyph, qreal s)
 {
-    const QPen outline(QColor(0x33, 0x33, 0x33), s / 16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPen outline(QColor(0x33, 0x33, 0x33), s / 16, Qt::SolidLine, Qt::RoundCap,
+                       Qt::RoundJoin);
     painter.setPen(outline);
     switch (glyph) {
     case Glyph::Support:
         painter.setBrush(QColor(0x2f, 0x7d, 0xd1));
         painter.drawEllipse(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.8));
         painter.setPen(Qt::white);
-        painter.setFont([&] { QFont f; f.setPixelSize(int(s * 0.62)); f.setBold(true); return f; }());
+        painter.setFont([&] {
+            QFont f;
+            f.setPixelSize(int(s * 0.62));
+            f.setBold(true);
+            return f;
+        }());
         painter.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, QStringLiteral("?"));
         break;
     case Glyph::Save:
@@ -163,13 +170,17 @@ void drawGlyph(QPainter &painter, Glyph glyph, qreal s)
     case Glyph::Exit:
         painter.setBrush(QColor(0xb9, 0x7a, 0x3d));
         painter.drawRect(QRectF(s * 0.14, s * 0.1, s * 0.42, s * 0.8));
-        painter.setPen(QPen(QColor(0xc6, 0x28, 0x28), s / 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(
+            QPen(QColor(0xc6, 0x28, 0x28), s / 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawLine(QPointF(s * 0.44, s * 0.5), QPointF(s * 0.9, s * 0.5));
-        painter.drawPolyline(QPolygonF({QPointF(s * 0.74, s * 0.34), QPointF(s * 0.9, s * 0.5), QPointF(s * 0.74, s * 0.66)}));
+        painter.drawPolyline(QPolygonF(
+            {QPointF(s * 0.74, s * 0.34), QPointF(s * 0.9, s * 0.5), QPointF(s * 0.74, s * 0.66)}));
         break;
     case Glyph::Confirm:
-        painter.setPen(QPen(QColor(0x2e, 0x8b, 0x3a), s / 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(QPolygonF({QPointF(s * 0.15, s * 0.55), QPointF(s * 0.4, s * 0.8), QPointF(s * 0.85, s * 0.22)}));
+        painter.setPen(
+            QPen(QColor(0x2e, 0x8b, 0x3a), s / 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF(
+            {QPointF(s * 0.15, s * 0.55), QPointF(s * 0.4, s * 0.8), QPointF(s * 0.85, s * 0.22)}));
         break;
     case Glyph::Cancel:
         painter.setPen(QPen(QColor(0xc6, 0x28, 0x28), s / 7, Qt::SolidLine, Qt::RoundCap));

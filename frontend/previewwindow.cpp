@@ -1,8 +1,8 @@
 #include "frontend/previewwindow.h"
 
 #include "composition/alignmentsheet.h"
-#include "frontend/cutlabelsnote.h"
 #include "composition/pageoutput.h"
+#include "frontend/cutlabelsnote.h"
 #include "frontend/filedialogs.h"
 #include "frontend/paperdialog.h"
 #include "frontend/pictures.h"
@@ -78,21 +78,27 @@ void PreviewWindow::buildToolBar()
     auto *bar = new QToolBar(this);
     // Text under the icons: every tool fits a 1366-pixel screen.
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const auto standard = [this](QStyle::StandardPixmap pixmap) { return style()->standardIcon(pixmap); };
-    const auto add = [this, bar](const QIcon &icon, const QString &text, const QKeySequence &key, auto slot) {
+    const auto standard = [this](QStyle::StandardPixmap pixmap) {
+        return style()->standardIcon(pixmap);
+    };
+    const auto add = [this, bar](const QIcon &icon, const QString &text, const QKeySequence &key,
+                                 auto slot) {
         QAction *action = bar->addAction(icon, text);
         action->setShortcut(key);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add(Pictures::glyph(Pictures::Glyph::Print), QStringLiteral("列印"), QKeySequence::Print, &PreviewWindow::print);
+    add(Pictures::glyph(Pictures::Glyph::Print), QStringLiteral("列印"), QKeySequence::Print,
+        &PreviewWindow::print);
     add(standard(QStyle::SP_DialogSaveButton), QStringLiteral("匯出 PDF"), QKeySequence::Save,
         &PreviewWindow::exportPdf);
     bar->addSeparator();
-    add(standard(QStyle::SP_ArrowUp), QStringLiteral("放大"), QKeySequence::ZoomIn, [this] { m_preview->zoomIn(); });
-    add(standard(QStyle::SP_ArrowDown), QStringLiteral("縮小"), QKeySequence::ZoomOut, [this] { m_preview->zoomOut(); });
-    add(standard(QStyle::SP_FileIcon), QStringLiteral("實際大小"), QKeySequence(Qt::CTRL | Qt::Key_0),
-        [this] { m_preview->setZoomFactor(1.0); });
+    add(standard(QStyle::SP_ArrowUp), QStringLiteral("放大"), QKeySequence::ZoomIn,
+        [this] { m_preview->zoomIn(); });
+    add(standard(QStyle::SP_ArrowDown), QStringLiteral("縮小"), QKeySequence::ZoomOut,
+        [this] { m_preview->zoomOut(); });
+    add(standard(QStyle::SP_FileIcon), QStringLiteral("實際大小"),
+        QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_preview->setZoomFactor(1.0); });
     add(standard(QStyle::SP_TitleBarMaxButton), QStringLiteral("符合寬度"), QKeySequence(),
         [this] { m_preview->fitToWidth(); });
     add(standard(QStyle::SP_TitleBarNormalButton), QStringLiteral("整頁"), QKeySequence(),
@@ -113,7 +119,8 @@ void PreviewWindow::buildToolBar()
     add(standard(QStyle::SP_MediaSkipForward), QStringLiteral("最後頁"), QKeySequence(Qt::Key_End),
         [this] { showPage(pageCount()); });
     bar->addSeparator();
-    add(standard(QStyle::SP_FileDialogDetailedView), QStringLiteral("版面設定"), QKeySequence(), &PreviewWindow::pageSetup);
+    add(standard(QStyle::SP_FileDialogDetailedView), QStringLiteral("版面設定"), QKeySequence(),
+        &PreviewWindow::pageSetup);
     m_marginsAction = add(standard(QStyle::SP_FileDialogContentsView), QStringLiteral("調整邊界"),
                           QKeySequence(), &PreviewWindow::adjustMargins);
     m_marginsAction->setToolTip(QStringLiteral("設定上、左邊界（毫米），預覽隨即更新"));
@@ -131,7 +138,8 @@ void PreviewWindow::buildToolBar()
     connect(m_outlines, &QCheckBox::toggled, this, &PreviewWindow::showOutlines);
     bar->addWidget(m_outlines);
     bar->addSeparator();
-    add(standard(QStyle::SP_DialogCloseButton), QStringLiteral("關閉"), QKeySequence(), &PreviewWindow::reject);
+    add(standard(QStyle::SP_DialogCloseButton), QStringLiteral("關閉"), QKeySequence(),
+        &PreviewWindow::reject);
 }
 
 void PreviewWindow::setDescription(Describe describe)
@@ -149,7 +157,8 @@ void PreviewWindow::updateStatus()
 {
     // The run's pages are not on the alignment sheet: say what is.
     if (m_showsAlignmentSheet)
-        m_status->setText(QStringLiteral("對位測試頁：只有標籤框、編號與刻度，共 %1 張").arg(pageCount()));
+        m_status->setText(
+            QStringLiteral("對位測試頁：只有標籤框、編號與刻度，共 %1 張").arg(pageCount()));
     else
         m_status->setText(m_describe ? m_describe(pageCount()) : QString());
 }
@@ -249,8 +258,9 @@ bool PreviewWindow::confirmUnprintableBand(const QPrinter &printer)
 void PreviewWindow::print()
 {
     if (!PrinterAccess::anyPrinterInstalled()) {
-        UserMessages::showError(this, QStringLiteral("系統中沒有安裝任何印表機，無法列印。\n"
-                                                     "請先安裝印表機，或改用「匯出 PDF」存成檔案。"));
+        UserMessages::showError(this,
+                                QStringLiteral("系統中沒有安裝任何印表機，無法列印。\n"
+                                               "請先安裝印表機，或改用「匯出 PDF」存成檔案。"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -272,8 +282,9 @@ void PreviewWindow::print()
     const int from = range ? printer.fromPage() : 1;
     const int to = range ? printer.toPage() : pageCount();
     RunProgress progress(this);
-    const OutputResult printed = drawSheets(printer, m_run, from, to, progress.stage(QStringLiteral("正在列印…")),
-                                            [&printer] { printer.abort(); });
+    const OutputResult printed =
+        drawSheets(printer, m_run, from, to, progress.stage(QStringLiteral("正在列印…")),
+                   [&printer] { printer.abort(); });
     if (printed.status == OutputResult::Status::Failed)
         UserMessages::showError(this, QStringLiteral("Printer selected is not valid"));
 }
@@ -281,8 +292,7 @@ void PreviewWindow::print()
 void PreviewWindow::pageSetup()
 {
     const ReportPage paper = m_run.paper();
-    PaperDialog dialog(m_layout.pageSize(), paper.topMarginMm, paper.leftMarginMm,
-                       this);
+    PaperDialog dialog(m_layout.pageSize(), paper.topMarginMm, paper.leftMarginMm, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     changePaper(dialog.paper());

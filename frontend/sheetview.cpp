@@ -2,8 +2,8 @@
 
 #include "composition/pagedrawing.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int Gap = 16;           // pixels around and between sheets
-constexpr int KeptSheets = 6;     // composed sheets kept for repainting
+constexpr int Gap = 16; // pixels around and between sheets
+constexpr int KeptSheets = 6; // composed sheets kept for repainting
 constexpr double ZoomStep = 1.25;
 constexpr double MinZoom = 0.1;
 constexpr double MaxZoom = 8.0;
@@ -106,7 +106,8 @@ int SheetView::sheetFillingView() const
         const double sheetTopY = sheetTop(number);
         if (sheetTopY >= bottom)
             break;
-        const double shown = std::min(bottom, sheetTopY + sheetSize().height()) - std::max(top, sheetTopY);
+        const double shown =
+            std::min(bottom, sheetTopY + sheetSize().height()) - std::max(top, sheetTopY);
         if (shown > bestShown) {
             best = number;
             bestShown = shown;

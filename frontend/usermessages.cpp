@@ -34,7 +34,8 @@ struct Choice {
 
 // The first choice is the default, the last the one Escape and the close
 // box give.
-Answer choiceBox(QWidget *parent, QMessageBox::Icon icon, const QString &text, const QList<Choice> &choices)
+Answer choiceBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                 const QList<Choice> &choices)
 {
     QMessageBox box(icon, title(), text, QMessageBox::NoButton, parent);
     QList<QPushButton *> buttons;
@@ -67,10 +68,11 @@ Answer present(QWidget *parent, const Shown &shown)
                          {{QStringLiteral("否"), QMessageBox::NoRole, Answer::No},
                           {QStringLiteral("是"), QMessageBox::YesRole, Answer::Yes}});
     case Kind::LockChoice:
-        return choiceBox(parent, QMessageBox::Warning, shown.text,
-                         {{QStringLiteral("唯讀開啟"), QMessageBox::AcceptRole, Answer::ReadOnly},
-                          {QStringLiteral("仍要開啟"), QMessageBox::DestructiveRole, Answer::TakeOver},
-                          {QStringLiteral("取消"), QMessageBox::RejectRole, Answer::Cancel}});
+        return choiceBox(
+            parent, QMessageBox::Warning, shown.text,
+            {{QStringLiteral("唯讀開啟"), QMessageBox::AcceptRole, Answer::ReadOnly},
+             {QStringLiteral("仍要開啟"), QMessageBox::DestructiveRole, Answer::TakeOver},
+             {QStringLiteral("取消"), QMessageBox::RejectRole, Answer::Cancel}});
     case Kind::GoOnOrBack: {
         QMessageBox box(QMessageBox::Question, title(), shown.text, QMessageBox::NoButton, parent);
         QPushButton *goOn = box.addButton(shown.buttons.value(0), QMessageBox::AcceptRole);

@@ -17,12 +17,12 @@ namespace UserMessages {
 enum class Answer { Ok, Yes, No, Cancel, TakeOver, ReadOnly };
 
 enum class Kind {
-    Information,      // OK only
-    Error,            // OK only
-    YesNoCancel,      // 是 / 否 / 取消
-    YesNo,            // 是 / 否
-    LockChoice,       // 仍要開啟 / 唯讀開啟 / 取消
-    GoOnOrBack,       // two named answers: going on is Yes, going back Cancel
+    Information, // OK only
+    Error, // OK only
+    YesNoCancel, // 是 / 否 / 取消
+    YesNo, // 是 / 否
+    LockChoice, // 仍要開啟 / 唯讀開啟 / 取消
+    GoOnOrBack, // two named answers: going on is Yes, going back Cancel
 };
 
 struct Shown {

@@ -45,8 +45,7 @@ ListRead readListText(const QByteArray &bytes, const QString &fileName)
     if (decoded.damaged || decoded.undecodable || text.contains(QChar(0)))
         return problem(
             QStringLiteral("無法辨識檔案的文字編碼。請把檔案另存為 UTF-8 或 Big5 的 CSV 檔。"));
-    const QChar separator =
-        isCsv(fileName) ? DelimitedText::guessSeparator(text) : QChar(u'\t');
+    const QChar separator = isCsv(fileName) ? DelimitedText::guessSeparator(text) : QChar(u'\t');
     return DelimitedText::parse(text, separator);
 }
 

@@ -21,8 +21,8 @@ CellGrid::CellGrid(QWidget *parent)
     for (int n = 1; n <= SheetPage::CellCount; ++n) {
         auto *memo = new MemoCell(n, this);
         memo->setFont(cellFont);
-        memo->setGeometry(SheetPage::cellColumn(n) * CellWidth, SheetPage::cellRow(n) * CellHeight, CellWidth,
-                          CellHeight);
+        memo->setGeometry(SheetPage::cellColumn(n) * CellWidth, SheetPage::cellRow(n) * CellHeight,
+                          CellWidth, CellHeight);
         connect(memo, &MemoCell::clicked, this, [this](int number) {
             setCurrentCell(number);
             setFocus(Qt::MouseFocusReason);
@@ -75,7 +75,8 @@ void CellGrid::setCurrentCell(int number)
 
 void CellGrid::updateMark()
 {
-    const MemoCell::Mark mark = hasFocus() ? MemoCell::Mark::Current : MemoCell::Mark::CurrentInactive;
+    const MemoCell::Mark mark =
+        hasFocus() ? MemoCell::Mark::Current : MemoCell::Mark::CurrentInactive;
     for (MemoCell *memo : m_cells)
         memo->setMark(memo->number() == m_current ? mark : MemoCell::Mark::None);
 }
@@ -98,7 +99,8 @@ bool CellGrid::moveByKey(const QKeyEvent *event)
     const int column = SheetPage::cellColumn(m_current);
     const bool control = event->modifiers() & Qt::ControlModifier;
     const auto at = [](int r, int c) {
-        return std::clamp(r, 0, SheetPage::Rows - 1) * SheetPage::Columns + std::clamp(c, 0, SheetPage::Columns - 1) + 1;
+        return std::clamp(r, 0, SheetPage::Rows - 1) * SheetPage::Columns
+            + std::clamp(c, 0, SheetPage::Columns - 1) + 1;
     };
     switch (event->key()) {
     case Qt::Key_Left:
@@ -140,8 +142,8 @@ bool CellGrid::requestByKey(const QKeyEvent *event)
         Q_EMIT pageTurnRequested(-1);
     else if (event->key() == Qt::Key_Delete)
         Q_EMIT clearRequested();
-    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2
-             || event->key() == Qt::Key_Space)
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+             || event->key() == Qt::Key_F2 || event->key() == Qt::Key_Space)
         Q_EMIT openRequested(QString());
     else if (!event->text().isEmpty() && event->text().front().isPrint())
         Q_EMIT openRequested(event->text());

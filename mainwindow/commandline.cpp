@@ -180,8 +180,9 @@ std::optional<Failure> sendToPrinter(const SheetRun &sheets, const QString &name
     printer.setFullPage(true);
     const OutputResult printed = drawSheets(printer, sheets, 1, sheets.sheetCount());
     if (!printed.done())
-        return Failure{Failed,
-                       FileFailure{chosen, printed.failure.reason, FileFailure::Action::Print}.text(OneLine)};
+        return Failure{
+            Failed,
+            FileFailure{chosen, printed.failure.reason, FileFailure::Action::Print}.text(OneLine)};
     return std::nullopt;
 }
 

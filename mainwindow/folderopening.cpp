@@ -14,9 +14,10 @@ QString folderShown()
 
 FolderAccess readOnlyTold(QWidget *parent, const FileResult &why)
 {
-    UserMessages::inform(parent,
-                         QStringLiteral("此資料夾無法寫入：可以檢視與列印，但無法存檔\n\n%1%2")
-                             .arg(folderShown(), why ? QStringLiteral("\n\n") + why->text() : QString()));
+    UserMessages::inform(
+        parent,
+        QStringLiteral("此資料夾無法寫入：可以檢視與列印，但無法存檔\n\n%1%2")
+            .arg(folderShown(), why ? QStringLiteral("\n\n") + why->text() : QString()));
     return FolderAccess::ReadOnly;
 }
 

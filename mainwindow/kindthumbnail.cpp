@@ -19,7 +19,8 @@ KindThumbnail::KindThumbnail(int kind, QWidget *parent)
 
 void KindThumbnail::setPicture(const QPixmap &picture)
 {
-    m_image->setPixmap(picture.scaled(m_image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    m_image->setPixmap(
+        picture.scaled(m_image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void KindThumbnail::setChosen(bool chosen)

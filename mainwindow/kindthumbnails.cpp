@@ -16,7 +16,9 @@ namespace {
 class SampleFeed : public RecordFeed
 {
 public:
-    explicit SampleFeed(QStringList lines) : m_lines(std::move(lines)) {}
+    explicit SampleFeed(QStringList lines)
+        : m_lines(std::move(lines))
+    { }
     void first() override { m_record = 1; }
     void next() override { ++m_record; }
     bool atEnd() const override { return m_record > 1; }
@@ -33,15 +35,17 @@ private:
 };
 
 struct Sample {
-    QStringList lines;         // lines 0 to 2 of the cell
-    int sizes[3];              // points of the boxes of lines 0 to 2
+    QStringList lines; // lines 0 to 2 of the cell
+    int sizes[3]; // points of the boxes of lines 0 to 2
 };
 
 Sample sampleOf(int kind)
 {
     switch (kind) {
     case 2:
-        return {{QStringLiteral("陳美玲"), QStringLiteral("民國六十年三月五日"), QStringLiteral("台北市中正區重慶南路1號")}, {18, 8, 8}};
+        return {{QStringLiteral("陳美玲"), QStringLiteral("民國六十年三月五日"),
+                 QStringLiteral("台北市中正區重慶南路1號")},
+                {18, 8, 8}};
     case 3:
         return {{QStringLiteral("林志明"), QStringLiteral("A區3排12號")}, {20, 14, 0}};
     case 4:
@@ -51,7 +55,7 @@ Sample sampleOf(int kind)
     }
 }
 
-constexpr int DotsPerInch = 300;  // drawn large, then scaled down smoothly
+constexpr int DotsPerInch = 300; // drawn large, then scaled down smoothly
 
 QImage drawnLabel(int kind)
 {
@@ -68,7 +72,8 @@ QImage drawnLabel(int kind)
     const Composition composition = composeLabelPages(*sheet, feed);
 
     const double dotsPerMm = DotsPerInch / 25.4;
-    QImage image(qRound(38.2 * dotsPerMm), qRound(20.9 * dotsPerMm), QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(38.2 * dotsPerMm), qRound(20.9 * dotsPerMm),
+                 QImage::Format_ARGB32_Premultiplied);
     image.setDotsPerMeterX(qRound(dotsPerMm * 1000));
     image.setDotsPerMeterY(qRound(dotsPerMm * 1000));
     image.fill(Qt::white);
@@ -85,8 +90,10 @@ QPixmap picture(int kind)
 {
     QPixmap pixmap(Width, Height);
     pixmap.fill(QColor(0xe8, 0xe4, 0xda));
-    const QImage label = drawnLabel(kind).scaled(Width - 12, Height - 8, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    const QRectF sticker(QPointF((Width - label.width()) / 2.0, (Height - label.height()) / 2.0), label.size());
+    const QImage label = drawnLabel(kind).scaled(Width - 12, Height - 8, Qt::KeepAspectRatio,
+                                                 Qt::SmoothTransformation);
+    const QRectF sticker(QPointF((Width - label.width()) / 2.0, (Height - label.height()) / 2.0),
+                         label.size());
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

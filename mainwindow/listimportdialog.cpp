@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int PreviewRows = 8;
-constexpr int SeatField = 1;  // kind 3: the whole seat text
+constexpr int SeatField = 1; // kind 3: the whole seat text
 
 // The fields a column can go to, in the editing dialog's order; kind 3 also
 // takes the seat as one text.
@@ -88,7 +88,8 @@ ListImportDialog::ListImportDialog(int kind, const QList<ListRow> &rows, QWidget
         m_fields[field]->setCurrentIndex(defaultColumn(kind, field, m_columns) + 1);
 
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("匯入"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("btnok"));
+    buttons->addButton(QStringLiteral("匯入"), QDialogButtonBox::AcceptRole)
+        ->setObjectName(QStringLiteral("btnok"));
     buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -111,7 +112,9 @@ void ListImportDialog::showColumns()
 {
     QStringList names;
     for (int column = 0; column < m_columns; ++column) {
-        const QString title = m_header->isChecked() && !m_rows.isEmpty() ? m_rows.first().fields.value(column) : QString();
+        const QString title = m_header->isChecked() && !m_rows.isEmpty()
+            ? m_rows.first().fields.value(column)
+            : QString();
         names.append(title.isEmpty() ? QStringLiteral("第 %1 欄").arg(column + 1)
                                      : QStringLiteral("第 %1 欄：%2").arg(column + 1).arg(title));
     }
@@ -121,7 +124,8 @@ void ListImportDialog::showColumns()
     m_preview->setRowCount(int(shown.size()));
     m_preview->setHorizontalHeaderLabels(names);
     for (int row = 0; row < shown.size(); ++row) {
-        m_preview->setVerticalHeaderItem(row, new QTableWidgetItem(QString::number(shown[row].sourceRow)));
+        m_preview->setVerticalHeaderItem(
+            row, new QTableWidgetItem(QString::number(shown[row].sourceRow)));
         for (int column = 0; column < shown[row].fields.size(); ++column)
             m_preview->setItem(row, column, new QTableWidgetItem(shown[row].fields[column]));
     }
@@ -146,7 +150,8 @@ QList<LabelFill::Row> ListImportDialog::chosenRows() const
         columns.append(columnFor(field));
     // Kind 3 gives either the seat text or its three parts.
     if (m_kind == 3)
-        columns = columnFor(SeatField) >= 0 ? QList<int>{columns[0], columns[SeatField]} : columns.mid(0, 1) + columns.mid(2);
+        columns = columnFor(SeatField) >= 0 ? QList<int>{columns[0], columns[SeatField]}
+                                            : columns.mid(0, 1) + columns.mid(2);
     QList<LabelFill::Row> rows;
     for (const ListRow &row : dataRows()) {
         QStringList values;

@@ -45,7 +45,8 @@ QString MemoCell::line(int index) const
 
 bool MemoCell::hasText() const
 {
-    return std::any_of(m_lines.begin(), m_lines.end(), [](const QString &line) { return !line.isEmpty(); });
+    return std::any_of(m_lines.begin(), m_lines.end(),
+                       [](const QString &line) { return !line.isEmpty(); });
 }
 
 void MemoCell::setLines(const QStringList &lines)
@@ -98,7 +99,8 @@ void MemoCell::paintEvent(QPaintEvent *event)
     if (m_mark == Mark::None)
         return;
     painter.begin(this);
-    const QColor edge = m_mark == Mark::Current ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
+    const QColor edge = m_mark == Mark::Current ? palette().color(QPalette::Highlight)
+                                                : palette().color(QPalette::Mid);
     painter.setPen(QPen(edge, MarkWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(
         QRectF(contentsRect())

@@ -1,10 +1,10 @@
 #include "mainwindow/prmarowin.h"
 
-#include "mainwindow/folderopening.h"
 #include "editing/tfredit.h"
 #include "frontend/pictures.h"
 #include "frontend/translations.h"
 #include "frontend/usermessages.h"
+#include "mainwindow/folderopening.h"
 #include "mainwindow/tfrmarowin.h"
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"

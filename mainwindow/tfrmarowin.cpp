@@ -1,23 +1,23 @@
 #include "mainwindow/tfrmarowin.h"
 
+#include "editing/labelfields.h"
+#include "editing/stylepanel.h"
+#include "editing/tfredit.h"
+#include "frontend/damagedfilenotice.h"
+#include "frontend/usermessages.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/gridzoom.h"
 #include "mainwindow/kindthumbnail.h"
-#include "sheet/inidocument.h"
-#include "editing/labelfields.h"
-#include "sheet/labelkinds.h"
 #include "mainwindow/memocell.h"
-#include "printing/pagemarginsetdialog.h"
 #include "mainwindow/pagenumber.h"
-#include "sheet/sheetpage.h"
-#include "editing/stylepanel.h"
-#include "sheet/sysini.h"
-#include "editing/tfredit.h"
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
-#include "frontend/damagedfilenotice.h"
 #include "mainwindow/windowplacement.h"
-#include "frontend/usermessages.h"
+#include "printing/pagemarginsetdialog.h"
+#include "sheet/inidocument.h"
+#include "sheet/labelkinds.h"
+#include "sheet/sheetpage.h"
+#include "sheet/sysini.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -26,9 +26,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QToolButton>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QToolButton>
 #include <QUndoStack>
 
 namespace {
@@ -60,7 +60,7 @@ void TFrMarowin::FormActivate()
     m_activated = true;
     if (FrWelcome) {
         FrWelcome->show();
-        FrWelcome->repaint();  // seen while the first page loads
+        FrWelcome->repaint(); // seen while the first page loads
     }
     readdata();
     WindowPlacement::fitAndCentre(this, StartSize);
@@ -169,7 +169,8 @@ void TFrMarowin::checkMode()
 
 MemoCell *TFrMarowin::cellNamed(const QString &number) const
 {
-    return pnlgrid->findChild<MemoCell *>(QStringLiteral("mmo") + number, Qt::FindDirectChildrenOnly);
+    return pnlgrid->findChild<MemoCell *>(QStringLiteral("mmo") + number,
+                                          Qt::FindDirectChildrenOnly);
 }
 
 void TFrMarowin::MmoFocusTop(const QString &number)
@@ -320,7 +321,8 @@ bool TFrMarowin::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == btn1 && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::RightButton && btn1->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() == Qt::RightButton
+            && btn1->rect().contains(mouse->position().toPoint()))
             btn1MouseUp(mouse->button());
     }
     return QWidget::eventFilter(watched, event);

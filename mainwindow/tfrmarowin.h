@@ -1,9 +1,9 @@
 #pragma once
 
-#include "sheet/filefailure.h"
-#include "sheet/labelkinds.h"
 #include "composition/recordfeed.h"
 #include "editing/labelfill.h"
+#include "sheet/filefailure.h"
+#include "sheet/labelkinds.h"
 #include "sheet/sheetpage.h"
 
 #include <QWidget>
@@ -93,7 +93,8 @@ public:
     // Fills cells from the current cell on as a paste does; `action` names
     // it in the undo history and the report of rows left out ("貼上").
     // Returns the plan when it was carried out whole.
-    std::optional<LabelFill::Plan> fillRows(const QList<LabelFill::Row> &rows, const QString &action);
+    std::optional<LabelFill::Plan> fillRows(const QList<LabelFill::Row> &rows,
+                                            const QString &action);
     // 匯入名單: a list file, its columns mapped to fields, filled as a paste.
     void btnImportClick();
     QUndoStack *undoStack() const { return m_undo; }
@@ -205,31 +206,31 @@ private:
     int FLoading = 0;
     QString FModeName;
 
-    int m_page = 1;           // the page the cells were loaded as
-    bool m_changed = false;   // a cell was edited since the last save or load
+    int m_page = 1; // the page the cells were loaded as
+    bool m_changed = false; // a cell was edited since the last save or load
     bool m_activated = false;
     bool m_committingPage = false;
     bool m_readOnly = false;
-    bool m_pageUnreadable = false;    // the shown page's file exists but could not be read
-    bool m_settingsReported = false;  // sys.ini trouble is told once a run
-    std::optional<int> m_viewedKind;  // read-only: the kind chosen, not stored
+    bool m_pageUnreadable = false; // the shown page's file exists but could not be read
+    bool m_settingsReported = false; // sys.ini trouble is told once a run
+    std::optional<int> m_viewedKind; // read-only: the kind chosen, not stored
 
     TFrEdit *FrEdit = nullptr;
     TFrWelcome *FrWelcome = nullptr;
     TFrSupport *FrSupport = nullptr;
     FindBox *m_findBox = nullptr;
     std::array<KindThumbnail *, 4> m_thumbnails{};
-    TextStylePanel *pnl8 = nullptr;   // name
-    TextStylePanel *pnl9 = nullptr;   // address
-    TextStylePanel *pnl10 = nullptr;  // third field
+    TextStylePanel *pnl8 = nullptr; // name
+    TextStylePanel *pnl9 = nullptr; // address
+    TextStylePanel *pnl10 = nullptr; // third field
     QLineEdit *edtpage = nullptr;
-    PageCountField *edt6 = nullptr;  // pages a print run covers
+    PageCountField *edt6 = nullptr; // pages a print run covers
     QToolButton *btnup = nullptr;
     QToolButton *btndown = nullptr;
     CellGrid *pnlgrid = nullptr;
     GridScrollArea *m_gridArea = nullptr;
     QCheckBox *chkShrink = nullptr;
     QPushButton *btn1 = nullptr;
-    QUndoStack *m_undo = nullptr;  // edits of the shown page since it was loaded
-    std::unique_ptr<LabelComposer> m_cutCheck;  // the sheet as the marks judge it
+    QUndoStack *m_undo = nullptr; // edits of the shown page since it was loaded
+    std::unique_ptr<LabelComposer> m_cutCheck; // the sheet as the marks judge it
 };

@@ -25,7 +25,8 @@ namespace {
 // the measured fonts.
 QString sheetKey(const LabelTemplate &sheet)
 {
-    QStringList parts{QString::number(sheet.page1.topMarginMm), QString::number(sheet.page1.leftMarginMm),
+    QStringList parts{QString::number(sheet.page1.topMarginMm),
+                      QString::number(sheet.page1.leftMarginMm),
                       QString::number(sheet.shrinkToFit)};
     for (const TextBoxTemplate &box : sheet.boxes)
         parts << box.font.family << QString::number(box.font.pointSize);
@@ -36,7 +37,8 @@ QString sheetKey(const LabelTemplate &sheet)
 
 void TFrMarowin::refreshCutMarks()
 {
-    const std::optional<LabelTemplate> prepared = preparedSheet(PrintRun::readMargins(SysIni::fileName()));
+    const std::optional<LabelTemplate> prepared =
+        preparedSheet(PrintRun::readMargins(SysIni::fileName()));
     if (!prepared)
         m_cutCheck.reset();
     else if (!m_cutCheck || sheetKey(m_cutCheck->layout()) != sheetKey(*prepared))

@@ -8,9 +8,9 @@
 #include "frontend/usermessages.h"
 #include "lists/delimitedtext.h"
 #include "lists/listfile.h"
-#include "mainwindow/listimportdialog.h"
 #include "mainwindow/celledit.h"
 #include "mainwindow/cellgrid.h"
+#include "mainwindow/listimportdialog.h"
 #include "mainwindow/memocell.h"
 #include "sheet/sheetpage.h"
 
@@ -77,7 +77,8 @@ QStringList TFrMarowin::previousCellLines(int number) const
     if (number > 1)
         return pnlgrid->cell(number - 1)->lines();
     if (m_page > 1)
-        return SheetPage::readPage(SheetPage::pageFileName(FModeName, m_page - 1))[SheetPage::CellCount - 1];
+        return SheetPage::readPage(
+            SheetPage::pageFileName(FModeName, m_page - 1))[SheetPage::CellCount - 1];
     return {};
 }
 
@@ -91,7 +92,8 @@ void TFrMarowin::editCell(int number, const QString &typed, bool fromKeyboard)
     const QStringList previous = previousCellLines(number);
     FrEdit->setPreviousFields(fieldsFromCell(FMode, previous));
     // Seats are given out in order: an empty cell after a seat offers the next one.
-    if (FMode == 3 && !pnlgrid->cell(number)->hasText() && !SheetPage::lineOf(previous, 0).isEmpty())
+    if (FMode == 3 && !pnlgrid->cell(number)->hasText()
+        && !SheetPage::lineOf(previous, 0).isEmpty())
         FrEdit->setFields(FMode, LabelFill::followingSeat(fieldsFromCell(FMode, previous)));
     if (!typed.isEmpty())
         FrEdit->startWith(typed);
@@ -126,7 +128,8 @@ void TFrMarowin::clearCurrentCell()
 
 void TFrMarowin::copyCurrentCell()
 {
-    QGuiApplication::clipboard()->setText(LabelFill::tabLine(FMode, pnlgrid->cell(pnlgrid->currentCell())->lines()));
+    QGuiApplication::clipboard()->setText(
+        LabelFill::tabLine(FMode, pnlgrid->cell(pnlgrid->currentCell())->lines()));
 }
 
 void TFrMarowin::cutCurrentCell()
@@ -152,16 +155,18 @@ void TFrMarowin::pasteClipboard()
     fillRows(rows, QStringLiteral("貼上"));
 }
 
-std::optional<LabelFill::Plan> TFrMarowin::fillRows(const QList<LabelFill::Row> &rows, const QString &action)
+std::optional<LabelFill::Plan> TFrMarowin::fillRows(const QList<LabelFill::Row> &rows,
+                                                    const QString &action)
 {
-    const LabelFill::Plan plan
-        = LabelFill::plan(FMode, rows, m_page, pnlgrid->currentCell(), [this](int page) {
-              return page == m_page ? pnlgrid->contents()
-                                    : SheetPage::readPage(SheetPage::pageFileName(FModeName, page));
-          });
+    const LabelFill::Plan plan =
+        LabelFill::plan(FMode, rows, m_page, pnlgrid->currentCell(), [this](int page) {
+            return page == m_page ? pnlgrid->contents()
+                                  : SheetPage::readPage(SheetPage::pageFileName(FModeName, page));
+        });
     if (plan.overwritten > 0
-        && UserMessages::askYesNo(this, QStringLiteral("將覆蓋 %1 個已有資料的標籤，是否繼續?").arg(plan.overwritten))
-               != UserMessages::Answer::Yes)
+        && UserMessages::askYesNo(
+               this, QStringLiteral("將覆蓋 %1 個已有資料的標籤，是否繼續?").arg(plan.overwritten))
+            != UserMessages::Answer::Yes)
         return std::nullopt;
     const bool whole = plan.placed.isEmpty() || applyFill(plan, action);
     if (!plan.skipped.isEmpty())
@@ -171,8 +176,9 @@ std::optional<LabelFill::Plan> TFrMarowin::fillRows(const QList<LabelFill::Row> 
 
 void TFrMarowin::btnImportClick()
 {
-    const QString path = FileDialogs::openFileName(this, QStringLiteral("匯入名單"), QDir::currentPath(),
-                                                   QStringLiteral("名單 (*.csv *.tsv *.txt *.xlsx);;所有檔案 (*)"));
+    const QString path =
+        FileDialogs::openFileName(this, QStringLiteral("匯入名單"), QDir::currentPath(),
+                                  QStringLiteral("名單 (*.csv *.tsv *.txt *.xlsx);;所有檔案 (*)"));
     if (path.isEmpty())
         return;
     const ListRead read = readListFile(path);
@@ -183,12 +189,14 @@ void TFrMarowin::btnImportClick()
     ListImportDialog dialog(FMode, read.rows, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::optional<LabelFill::Plan> plan = fillRows(dialog.chosenRows(), QStringLiteral("匯入"));
+    const std::optional<LabelFill::Plan> plan =
+        fillRows(dialog.chosenRows(), QStringLiteral("匯入"));
     if (plan && !plan->placed.isEmpty())
-        UserMessages::inform(this, QStringLiteral("已匯入 %1 筆，第 %2 頁到第 %3 頁")
-                                       .arg(plan->placed.size())
-                                       .arg(plan->firstPage())
-                                       .arg(plan->lastPage()));
+        UserMessages::inform(this,
+                             QStringLiteral("已匯入 %1 筆，第 %2 頁到第 %3 頁")
+                                 .arg(plan->placed.size())
+                                 .arg(plan->firstPage())
+                                 .arg(plan->lastPage()));
 }
 
 bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
@@ -202,7 +210,8 @@ bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
         if (!savedata())
             return false;
         // Each page is synced to disk: a long list takes a while.
-        QProgressDialog progress(QStringLiteral("正在寫入標籤頁…"), QStringLiteral("取消"), first, last, this);
+        QProgressDialog progress(QStringLiteral("正在寫入標籤頁…"), QStringLiteral("取消"), first,
+                                 last, this);
         progress.setWindowTitle(QStringLiteral("岑禾"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(ProgressDelayMs);
@@ -211,7 +220,9 @@ bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
             if (progress.wasCanceled()) {
                 setPage(page - 1);
                 readdata();
-                UserMessages::inform(this, QStringLiteral("已停止：第 %1 頁到第 %2 頁已寫入").arg(first).arg(page - 1));
+                UserMessages::inform(
+                    this,
+                    QStringLiteral("已停止：第 %1 頁到第 %2 頁已寫入").arg(first).arg(page - 1));
                 return false;
             }
             const QString path = SheetPage::pageFileName(FModeName, page);

@@ -3,31 +3,30 @@
 // window can be resized.
 #include "mainwindow/tfrmarowin.h"
 
+#include "composition/labelcomposer.h"
+#include "editing/stylepanel.h"
 #include "frontend/arrowbuttonpair.h"
 #include "frontend/autorepeat.h"
-#include "composition/labelcomposer.h"
-#include "mainwindow/cellgrid.h"
-#include "mainwindow/gridscrollarea.h"
-#include "mainwindow/windowplacement.h"
 #include "frontend/colorchooser.h"
 #include "frontend/fontchooser.h"
-#include "mainwindow/kindthumbnail.h"
-#include "mainwindow/kindthumbnails.h"
-#include "sheet/labelkinds.h"
-#include "mainwindow/pagecountfield.h"
-#include "mainwindow/pagenumber.h"
 #include "frontend/pictures.h"
 #include "frontend/sizespinbox.h"
-#include "editing/stylepanel.h"
+#include "mainwindow/cellgrid.h"
+#include "mainwindow/gridscrollarea.h"
+#include "mainwindow/kindthumbnail.h"
+#include "mainwindow/kindthumbnails.h"
+#include "mainwindow/pagecountfield.h"
+#include "mainwindow/pagenumber.h"
+#include "mainwindow/windowplacement.h"
+#include "sheet/labelkinds.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QScrollArea>
-#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -47,7 +46,8 @@ QLabel *placedLabel(const QString &text, QWidget *parent, int x, int y)
     return label;
 }
 
-QToolButton *arrowButton(const QString &name, Qt::ArrowType arrow, QWidget *parent, const QRect &geometry)
+QToolButton *arrowButton(const QString &name, Qt::ArrowType arrow, QWidget *parent,
+                         const QRect &geometry)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
@@ -57,7 +57,8 @@ QToolButton *arrowButton(const QString &name, Qt::ArrowType arrow, QWidget *pare
     return button;
 }
 
-QPushButton *barButton(const QString &name, const QString &text, const QIcon &icon, int width, QWidget *parent)
+QPushButton *barButton(const QString &name, const QString &text, const QIcon &icon, int width,
+                       QWidget *parent)
 {
     auto *button = new QPushButton(icon, text, parent);
     button->setIconSize(QSize(24, 24));
@@ -101,7 +102,8 @@ TFrMarowin::TFrMarowin(QWidget *parent)
     pnlgrid = new CellGrid;
     m_gridArea = new GridScrollArea(pnlgrid, pnl11);
     connect(m_gridArea, &GridScrollArea::zoomInRequested, this, &TFrMarowin::btnScallUpRightClick);
-    connect(m_gridArea, &GridScrollArea::zoomOutRequested, this, &TFrMarowin::btnScallDownLeftClick);
+    connect(m_gridArea, &GridScrollArea::zoomOutRequested, this,
+            &TFrMarowin::btnScallDownLeftClick);
     setUpEntry();
     // Pastes, clears and undo change cells without the dialog.
     connect(m_undo, &QUndoStack::indexChanged, this, &TFrMarowin::refreshCutMarks);
@@ -149,20 +151,26 @@ void TFrMarowin::buildLeftColumn(QWidget *column)
         thumbnail->move(38, tops[kind - FirstKind]);
         // Drawn once the window is up: composing the samples loads the Kai
         // face, which the first paint of the window does not need.
-        QTimer::singleShot(0, thumbnail, [thumbnail, kind] { thumbnail->setPicture(KindThumbnails::picture(kind)); });
+        QTimer::singleShot(0, thumbnail, [thumbnail, kind] {
+            thumbnail->setPicture(KindThumbnails::picture(kind));
+        });
         thumbnail->setToolTip(QStringLiteral("%1標籤").arg(labelKind(kind)->stemText()));
         connect(thumbnail, &KindThumbnail::clicked, this, [this, kind] { imgClick(kind); });
         m_thumbnails[kind - FirstKind] = thumbnail;
     }
 
-    const auto names = [](const char *panel, const char *caption, const char *font, const char *color,
-                          const char *size) {
-        return TextStylePanel::Names{QLatin1String(panel), QLatin1String(caption), QLatin1String(font),
-                                     QLatin1String(color), QLatin1String(size)};
+    const auto names = [](const char *panel, const char *caption, const char *font,
+                          const char *color, const char *size) {
+        return TextStylePanel::Names{QLatin1String(panel), QLatin1String(caption),
+                                     QLatin1String(font), QLatin1String(color),
+                                     QLatin1String(size)};
     };
-    pnl9 = new TextStylePanel(names("pnl9", "lbl10", "cbb1", "edt3", "edt2"), QStringLiteral("地址"), column);
-    pnl10 = new TextStylePanel(names("pnl10", "lbl14", "cbb2", "edt5", "edt4"), QStringLiteral("生辰"), column);
-    pnl8 = new TextStylePanel(names("pnl8", "lbl6", "fontcbb1", "edt1", "spinSize"), QStringLiteral("姓名"), column);
+    pnl9 = new TextStylePanel(names("pnl9", "lbl10", "cbb1", "edt3", "edt2"),
+                              QStringLiteral("地址"), column);
+    pnl10 = new TextStylePanel(names("pnl10", "lbl14", "cbb2", "edt5", "edt4"),
+                               QStringLiteral("生辰"), column);
+    pnl8 = new TextStylePanel(names("pnl8", "lbl6", "fontcbb1", "edt1", "spinSize"),
+                              QStringLiteral("姓名"), column);
     for (TextStylePanel *panel : {pnl8, pnl9, pnl10}) {
         connect(panel->fontChooser(), &FontChooser::fontChosen, this, &TFrMarowin::fontcbb1Select);
         connect(panel->sizeField(), &SizeSpinBox::valueChanged, this, &TFrMarowin::spinSizeChange);
@@ -171,7 +179,8 @@ void TFrMarowin::buildLeftColumn(QWidget *column)
 
     chkShrink = new QCheckBox(QStringLiteral("自動縮小"), column);
     chkShrink->setObjectName(QStringLiteral("chkShrink"));
-    chkShrink->setToolTip(QStringLiteral("文字超出標籤時，列印時把那張標籤的字縮小到放得下（最小 6）"));
+    chkShrink->setToolTip(
+        QStringLiteral("文字超出標籤時，列印時把那張標籤的字縮小到放得下（最小 6）"));
     connect(chkShrink, &QCheckBox::clicked, this, &TFrMarowin::chkShrinkClick);
 
     auto *stack = new QVBoxLayout(column);
@@ -179,7 +188,8 @@ void TFrMarowin::buildLeftColumn(QWidget *column)
     stack->setSpacing(0);
     stack->addWidget(thumbnailArea, 1);
     stack->addWidget(chkShrink);
-    for (QWidget *panel : {static_cast<QWidget *>(pnl9), static_cast<QWidget *>(pnl10), static_cast<QWidget *>(pnl8)})
+    for (QWidget *panel : {static_cast<QWidget *>(pnl9), static_cast<QWidget *>(pnl10),
+                           static_cast<QWidget *>(pnl8)})
         stack->addWidget(panel);
 }
 
@@ -230,18 +240,25 @@ QWidget *TFrMarowin::buildBottomBar()
     auto *rzpnl1 = new QWidget;
     rzpnl1->setObjectName(QStringLiteral("rzpnl1"));
     rzpnl1->setFixedHeight(BottomBarHeight);
-    auto *btn3 = barButton(QStringLiteral("btn3"), QStringLiteral("技術支援"), Pictures::glyph(Pictures::Glyph::Support), 119, rzpnl1);
-    auto *bnSave = barButton(QStringLiteral("bnSave"), QStringLiteral("存檔"), Pictures::glyph(Pictures::Glyph::Save), 120, rzpnl1);
-    btn1 = barButton(QStringLiteral("btn1"), QStringLiteral("預覽列印"), Pictures::glyph(Pictures::Glyph::Print), 120, rzpnl1);
+    auto *btn3 = barButton(QStringLiteral("btn3"), QStringLiteral("技術支援"),
+                           Pictures::glyph(Pictures::Glyph::Support), 119, rzpnl1);
+    auto *bnSave = barButton(QStringLiteral("bnSave"), QStringLiteral("存檔"),
+                             Pictures::glyph(Pictures::Glyph::Save), 120, rzpnl1);
+    btn1 = barButton(QStringLiteral("btn1"), QStringLiteral("預覽列印"),
+                     Pictures::glyph(Pictures::Glyph::Print), 120, rzpnl1);
     btn1->installEventFilter(this);
-    auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"), Pictures::glyph(Pictures::Glyph::Exit), 120, rzpnl1);
-    auto *btnImport = barButton(QStringLiteral("btnImport"), QStringLiteral("匯入名單"), QIcon(), 120, rzpnl1);
+    auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"),
+                           Pictures::glyph(Pictures::Glyph::Exit), 120, rzpnl1);
+    auto *btnImport =
+        barButton(QStringLiteral("btnImport"), QStringLiteral("匯入名單"), QIcon(), 120, rzpnl1);
     giveShortcut(btnImport, QKeySequence::Open);
     connect(btnImport, &QPushButton::clicked, this, &TFrMarowin::btnImportClick);
-    auto *btnFind = barButton(QStringLiteral("btnFind"), QStringLiteral("尋找"), Pictures::glyph(Pictures::Glyph::Find), 120, rzpnl1);
+    auto *btnFind = barButton(QStringLiteral("btnFind"), QStringLiteral("尋找"),
+                              Pictures::glyph(Pictures::Glyph::Find), 120, rzpnl1);
     // A shortcut of its own: a button's shortcut clicks only after its press animation.
     auto *findKey = new QShortcut(QKeySequence::Find, this, this, &TFrMarowin::btnFindClick);
-    btnFind->setToolTip(QStringLiteral("尋找 (%1)").arg(findKey->key().toString(QKeySequence::NativeText)));
+    btnFind->setToolTip(
+        QStringLiteral("尋找 (%1)").arg(findKey->key().toString(QKeySequence::NativeText)));
     connect(btnFind, &QPushButton::clicked, this, &TFrMarowin::btnFindClick);
     giveShortcut(btn3, QKeySequence::HelpContents);
     giveShortcut(bnSave, QKeySequence::Save);

@@ -44,7 +44,8 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
     const int last = PrintRun::lastPageOfRun(m_page, edt6->count());
     RunProgress progress(this);
     const auto stage = [&](const QString &what) {
-        return progress.stage(QStringLiteral("%1%2…").arg(what, PrintRun::pageSpanText(m_page, last)));
+        return progress.stage(
+            QStringLiteral("%1%2…").arg(what, PrintRun::pageSpanText(m_page, last)));
     };
     const std::optional<PrintRun::RunPages> pages = PrintRun::collectPages(
         QString(), FModeName, m_page, last, PrintRun::ShownPage{m_page, pnlgrid->contents()},
@@ -52,11 +53,13 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
     if (!pages)
         return nullptr;
     if (pages->pages.isEmpty()) {
-        UserMessages::showError(
-            this, QStringLiteral("%1都沒有資料，沒有可以列印的標籤。").arg(PrintRun::pageSpanText(m_page, last)));
+        UserMessages::showError(this,
+                                QStringLiteral("%1都沒有資料，沒有可以列印的標籤。")
+                                    .arg(PrintRun::pageSpanText(m_page, last)));
         return nullptr;
     }
-    const SheetRun::Built first = PrintRun::composeRun(*prepared, *pages, stage(QStringLiteral("正在排版")));
+    const SheetRun::Built first =
+        PrintRun::composeRun(*prepared, *pages, stage(QStringLiteral("正在排版")));
     if (first.status == CompositionStatus::NoRowFits)
         UserMessages::showError(this, PrintRun::noRowFitsMessage(margins));
     if (first.status != CompositionStatus::Composed)
@@ -86,8 +89,8 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
 
 std::optional<LabelTemplate> TFrMarowin::preparedSheet(const PrintRun::Margins &margins) const
 {
-    std::optional<LabelTemplate> prepared = PrintRun::preparedTemplate(
-        FMode, margins, boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
+    std::optional<LabelTemplate> prepared =
+        PrintRun::preparedTemplate(FMode, margins, boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
     if (prepared)
         prepared->shrinkToFit = chkShrink->isChecked();
     return prepared;

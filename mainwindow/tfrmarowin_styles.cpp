@@ -2,11 +2,11 @@
 // page load, written to sys.ini on every change and every page save.
 #include "mainwindow/tfrmarowin.h"
 
-#include "sheet/inidocument.h"
 #include "editing/stylepanel.h"
-#include "sheet/sysini.h"
 #include "frontend/damagedfilenotice.h"
 #include "frontend/usermessages.h"
+#include "sheet/inidocument.h"
+#include "sheet/sysini.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -60,7 +60,7 @@ bool TFrMarowin::WriteToIniFont()
     if (!kind)
         return true;
     if (m_readOnly)
-        return false;  // said at the start
+        return false; // said at the start
     IniDocument settings = IniDocument::load(SysIni::fileName());
     for (const StyleSection &section : kind->sections()) {
         const TextStylePanel *panel = panelFor(section.panel);

@@ -44,7 +44,9 @@ QWidget *header(QWidget *parent)
 } // namespace
 
 TFrSupport::TFrSupport(QWidget *parent)
-    : QDialog(parent, Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                  | Qt::WindowCloseButtonHint)
     , m_rows(new QGridLayout)
     , m_version(new QLabel(QStringLiteral("岑禾 %1").arg(QStringLiteral(CENHE_VERSION))))
     , m_folder(new UrlLabel(QString()))
@@ -68,13 +70,15 @@ TFrSupport::TFrSupport(QWidget *parent)
     for (QLabel *plain : {m_version, m_phone, m_fax, m_remote})
         plain->setTextInteractionFlags(Qt::TextSelectableByMouse);
     addRow(QStringLiteral("lblVersion"), QStringLiteral("版本:"), m_version);
-    addRow(QStringLiteral("lblFolder"), QStringLiteral("資料夾:"), m_folder)->setToolTip(QStringLiteral("在檔案管理員中開啟"));
+    addRow(QStringLiteral("lblFolder"), QStringLiteral("資料夾:"), m_folder)
+        ->setToolTip(QStringLiteral("在檔案管理員中開啟"));
     addRow(QStringLiteral("lbl4"), QStringLiteral("聯絡電話:"), m_phone);
     addRow(QStringLiteral("lblFax"), QStringLiteral("傳真:"), m_fax);
     addRow(QStringLiteral("lbl5"), QStringLiteral("遠端連線:"), m_remote);
     for (int i = 0; i < SupportContacts::MaxLinks; ++i) {
         auto *label = new UrlLabel(QString());
-        addRow(QStringLiteral("lblLink%1").arg(i + 1), i == 0 ? QStringLiteral("相關網站:") : QString(), label);
+        addRow(QStringLiteral("lblLink%1").arg(i + 1),
+               i == 0 ? QStringLiteral("相關網站:") : QString(), label);
         m_links.append(label);
     }
     refresh();
@@ -119,7 +123,8 @@ void TFrSupport::refresh()
     const QString folder = QDir::currentPath();
     m_folder->setUrl(folder);
     setRow(m_folder, QDir::toNativeSeparators(folder));
-    const SupportContacts::Contacts contacts = SupportContacts::read(IniDocument::load(SysIni::fileName()));
+    const SupportContacts::Contacts contacts =
+        SupportContacts::read(IniDocument::load(SysIni::fileName()));
     setRow(m_phone, contacts.phone);
     setRow(m_fax, contacts.fax);
     setRow(m_remote, contacts.remote);

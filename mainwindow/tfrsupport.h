@@ -38,5 +38,5 @@ private:
     QLabel *m_phone;
     QLabel *m_fax;
     QLabel *m_remote;
-    QList<UrlLabel *> m_links;  // one per possible link, hidden when unused
+    QList<UrlLabel *> m_links; // one per possible link, hidden when unused
 };

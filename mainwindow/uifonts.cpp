@@ -15,9 +15,9 @@ const QString MingFace = QStringLiteral("AR PL UMing TW");
 void installUiFonts()
 {
     LabelFonts::installKaiSubstitution();
-    LabelFonts::substituteWhereMissing({QStringLiteral("新細明體"), QStringLiteral("PMingLiU"), QStringLiteral("細明體"),
-                            QStringLiteral("MingLiU")},
-                           MingFace);
+    LabelFonts::substituteWhereMissing({QStringLiteral("新細明體"), QStringLiteral("PMingLiU"),
+                                        QStringLiteral("細明體"), QStringLiteral("MingLiU")},
+                                       MingFace);
     if (!QFontDatabase::hasFamily(MingFace))
         return;
     QFont font = QApplication::font();

@@ -3,12 +3,12 @@
 #include "printing/alignmentpreview.h"
 #include "printing/printrun.h"
 
-#include "sheet/inidocument.h"
-#include "sheet/iniutil.h"
-#include "sheet/sysini.h"
 #include "frontend/damagedfilenotice.h"
 #include "frontend/formfont.h"
 #include "frontend/usermessages.h"
+#include "sheet/inidocument.h"
+#include "sheet/iniutil.h"
+#include "sheet/sysini.h"
 
 #include <QCursor>
 #include <QDir>

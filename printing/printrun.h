@@ -26,15 +26,16 @@ Margins marginsFromText(const QString &top, const QString &left);
 // The font of one text box as a style panel holds it.
 struct BoxStyle {
     QString family;
-    double size = 0;  // points; rounded half to even
+    double size = 0; // points; rounded half to even
     int color = 0;
 };
 
 // The template of kind 1..4 with the margins set and Memo1 styled from the
 // name panel, Memo2 from the third panel and Memo3 from the address panel
 // (where the kind has those boxes). Empty for any other kind.
-std::optional<LabelTemplate> preparedTemplate(int kind, const Margins &margins, const BoxStyle &name,
-                                              const BoxStyle &third, const BoxStyle &address);
+std::optional<LabelTemplate> preparedTemplate(int kind, const Margins &margins,
+                                              const BoxStyle &name, const BoxStyle &third,
+                                              const BoxStyle &address);
 
 // Composes for `paper` instead of the template's A4.
 void setPaper(LabelTemplate &prepared, const QPageSize &paper);

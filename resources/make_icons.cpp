@@ -14,7 +14,9 @@ int main(int argc, char *argv[])
     const QDir root(QString::fromLocal8Bit(argv[1]));
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
-        if (!root.mkpath(folder) || !Pictures::applicationIconPixmap(size).save(root.filePath(folder + QStringLiteral("/cenhe.png"))))
+        if (!root.mkpath(folder)
+            || !Pictures::applicationIconPixmap(size).save(
+                root.filePath(folder + QStringLiteral("/cenhe.png"))))
             return 1;
     }
     return 0;

@@ -34,14 +34,15 @@ bool keepOwnerAndMode(QFileDevice &newFile, const QString &original)
     Q_UNUSED(original);
     return true;
 #else
-    struct stat old {};
+    struct stat old {
+    };
     if (::stat(QFile::encodeName(original).constData(), &old) != 0)
-        return true;  // a new file: the system's defaults
+        return true; // a new file: the system's defaults
     const int descriptor = newFile.handle();
     // Only an administrator may give a file away; anyone else stays its
     // owner (keeping at least the group where a member), which is no failure.
     [[maybe_unused]] const bool ownerKept = ::fchown(descriptor, old.st_uid, old.st_gid) == 0
-                                            || ::fchown(descriptor, uid_t(-1), old.st_gid) == 0;
+        || ::fchown(descriptor, uid_t(-1), old.st_gid) == 0;
     return ::fchmod(descriptor, old.st_mode & 07777) == 0;
 #endif
 }

@@ -24,7 +24,8 @@ QString readFailure(const QFile &file)
 // The line end most lines of the file have; CRLF for a file without any.
 QString dominantEnd(const std::vector<DecodedIniLine> &lines)
 {
-    static const std::array<QString, 3> ends = {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r")};
+    static const std::array<QString, 3> ends = {QStringLiteral("\r\n"), QStringLiteral("\n"),
+                                                QStringLiteral("\r")};
     std::array<qsizetype, 3> counts{};
     for (const DecodedIniLine &line : lines) {
         for (std::size_t i = 0; i < ends.size(); ++i)
@@ -43,7 +44,8 @@ IniDocument IniDocument::load(const QString &path)
         return doc;
     if (!info.isFile()) {
         // A folder, or a pipe or device that could block the program.
-        doc.m_refusal = info.isDir() ? QStringLiteral("這是資料夾，不是檔案") : QStringLiteral("這不是一般檔案");
+        doc.m_refusal = info.isDir() ? QStringLiteral("這是資料夾，不是檔案")
+                                     : QStringLiteral("這不是一般檔案");
         return doc;
     }
     QFile file(path);
@@ -88,7 +90,8 @@ void IniDocument::adopt(const QByteArray &bytes, DecodedIniText decoded)
         m_eol = dominantEnd(decoded.lines);
     for (DecodedIniLine &line : decoded.lines) {
         // A damaged line is written anew from its text; all others keep their bytes.
-        addLine(Line{std::move(line.text), std::move(line.eol), line.damaged ? -1 : line.byteBegin, line.byteSize});
+        addLine(Line{std::move(line.text), std::move(line.eol), line.damaged ? -1 : line.byteBegin,
+                     line.byteSize});
     }
 }
 
@@ -96,7 +99,7 @@ void IniDocument::addLine(Line line)
 {
     if (const auto name = IniParse::sectionName(line.text)) {
         const QString folded = IniParse::foldName(*name);
-        if (!m_sectionIndex.contains(folded))  // the first of duplicates wins
+        if (!m_sectionIndex.contains(folded)) // the first of duplicates wins
             m_sectionIndex.insert(folded, m_sections.size());
         m_sections.push_back(Section{});
         m_sections.back().lines.push_back(std::move(line));
@@ -191,8 +194,8 @@ IniDocument::Section &IniDocument::appendSection(const QString &name)
 
 bool IniDocument::setValue(const QString &section, const QString &key, const QString &value)
 {
-    if (holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value) || section.contains(u']')
-        || key.contains(u'=') || IniParse::trimBlanks(key).isEmpty()) {
+    if (holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value)
+        || section.contains(u']') || key.contains(u'=') || IniParse::trimBlanks(key).isEmpty()) {
         m_invalid = QStringLiteral("名稱或內容含有不能存入設定檔的字元");
         return false;
     }
@@ -204,7 +207,7 @@ bool IniDocument::setValue(const QString &section, const QString &key, const QSt
         Line &line = target->lines[*it];
         const IniParse::Entry entry = *IniParse::entry(line.text);
         if (IniParse::readValue(entry.value, MaxValueLength) == value)
-            return true;  // reads the same: the line keeps its bytes
+            return true; // reads the same: the line keeps its bytes
         m_edited = true;
         line.text = entry.key.toString() + QLatin1Char('=') + IniParse::storedValue(value);
         line.rawBegin = -1;
@@ -215,7 +218,8 @@ bool IniDocument::setValue(const QString &section, const QString &key, const QSt
     Line &before = target->lines[at - 1];
     if (before.eol.isEmpty())
         before.eol = m_eol;
-    target->lines.insert(target->lines.begin() + at, newLine(key + QLatin1Char('=') + IniParse::storedValue(value)));
+    target->lines.insert(target->lines.begin() + at,
+                         newLine(key + QLatin1Char('=') + IniParse::storedValue(value)));
     target->keys.insert(folded, at);
     target->lastEntry = at;
     return true;
@@ -263,7 +267,9 @@ QString IniDocument::textAsStored(IniEncoding encoding) const
 
 bool IniDocument::hasDamagedName() const
 {
-    const auto damaged = [](QStringView name) { return name.contains(QChar::ReplacementCharacter); };
+    const auto damaged = [](QStringView name) {
+        return name.contains(QChar::ReplacementCharacter);
+    };
     for (const Section &section : m_sections) {
         for (const Line &line : section.lines) {
             if (const auto name = IniParse::sectionName(line.text); name && damaged(*name))
@@ -278,7 +284,7 @@ bool IniDocument::hasDamagedName() const
 IniDocument::Encoded IniDocument::encode() const
 {
     if (!m_edited && !m_damaged)
-        return {m_original, {}};  // this document was read from these bytes
+        return {m_original, {}}; // this document was read from these bytes
     // The file's own encoding when its bytes read back as this document;
     // otherwise (a character Big5 lacks, Big5 bytes that would read as
     // UTF-8) UTF-16LE with BOM, which holds any text.
@@ -328,7 +334,8 @@ FileResult IniDocument::saveTo(IniStore &store)
     if (m_damaged) {
         QString copy;
         if (const QString reason = store.keepCopy(m_path, m_original, copy); !reason.isEmpty())
-            return failure(QStringLiteral("檔案有損毀的內容，無法先保留原檔的副本：%1").arg(reason));
+            return failure(
+                QStringLiteral("檔案有損毀的內容，無法先保留原檔的副本：%1").arg(reason));
         m_damagedCopy = copy;
     }
     if (const QString reason = store.replace(m_path, encoded.bytes); !reason.isEmpty())

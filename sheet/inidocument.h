@@ -76,21 +76,23 @@ public:
 private:
     struct Line {
         QString text;
-        QString eol;              // "\r\n", "\n", "\r" or "" for a last line without one
-        qsizetype rawBegin = -1;  // the text's bytes in m_original while unchanged, else -1
+        QString eol; // "\r\n", "\n", "\r" or "" for a last line without one
+        qsizetype rawBegin = -1; // the text's bytes in m_original while unchanged, else -1
         qsizetype rawSize = 0;
     };
     struct Encoded {
         QByteArray bytes;
-        DecodedIniText decoded;  // the bytes read back
+        DecodedIniText decoded; // the bytes read back
     };
     struct Section {
-        std::vector<Line> lines;          // the header line first
-        QHash<QString, qsizetype> keys;   // folded key -> index in lines, first wins
-        qsizetype lastEntry = 0;          // index of the last key line, or the header
+        std::vector<Line> lines; // the header line first
+        QHash<QString, qsizetype> keys; // folded key -> index in lines, first wins
+        qsizetype lastEntry = 0; // index of the last key line, or the header
     };
 
-    explicit IniDocument(QString path) : m_path(std::move(path)) {}
+    explicit IniDocument(QString path)
+        : m_path(std::move(path))
+    { }
     void adopt(const QByteArray &bytes, DecodedIniText decoded);
     void addLine(Line line);
     Encoded encode() const;
@@ -105,15 +107,15 @@ private:
     void endLastLine();
 
     QString m_path;
-    QByteArray m_original;  // the file's bytes as read
+    QByteArray m_original; // the file's bytes as read
     IniEncoding m_encoding = IniEncoding::Utf8;
     bool m_damaged = false;
-    bool m_edited = false;  // a line changed or was added since the file was read
+    bool m_edited = false; // a line changed or was added since the file was read
     QString m_damagedCopy;
-    QString m_eol = QStringLiteral("\r\n");  // for lines we add
-    std::vector<Line> m_preamble;             // lines before the first section
+    QString m_eol = QStringLiteral("\r\n"); // for lines we add
+    std::vector<Line> m_preamble; // lines before the first section
     std::vector<Section> m_sections;
-    QHash<QString, qsizetype> m_sectionIndex;  // folded name -> index, first wins
-    QString m_refusal;  // why the file could not be read and must not be overwritten
-    QString m_invalid;  // a name or value that cannot be stored in an INI line
+    QHash<QString, qsizetype> m_sectionIndex; // folded name -> index, first wins
+    QString m_refusal; // why the file could not be read and must not be overwritten
+    QString m_invalid; // a name or value that cannot be stored in an INI line
 };

@@ -48,7 +48,8 @@ std::optional<Entry> entry(QStringView line)
 QString readValue(QStringView rawValue, qsizetype maxLength)
 {
     QStringView value = rawValue;
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
+        && value.back() == value.front())
         value = value.mid(1, value.size() - 2);
     if (value.size() > maxLength) {
         qsizetype cut = maxLength;
@@ -64,8 +65,8 @@ QString storedValue(const QString &value)
     if (value.isEmpty())
         return value;
     const bool blankEnds = isBlank(value.front()) || isBlank(value.back());
-    const bool quotedPair =
-        value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
+    const bool quotedPair = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
+        && value.back() == value.front();
     if (!blankEnds && !quotedPair)
         return value;
     return QLatin1Char('"') + value + QLatin1Char('"');

@@ -19,8 +19,8 @@ QString foldName(QStringView name);
 std::optional<QStringView> sectionName(QStringView line);
 
 struct Entry {
-    QStringView key;    // trimmed
-    QStringView value;  // trimmed, quotes still on
+    QStringView key; // trimmed
+    QStringView value; // trimmed, quotes still on
 };
 // "key=value": lines without an equals sign are not entries.
 std::optional<Entry> entry(QStringView line);

@@ -26,7 +26,8 @@ double IniReadFloat(const QString &path, const QString &section, const QString &
     return parseIniFloat(IniReadString(path, section, key), -1.0);
 }
 
-FileResult IniWriteString(const QString &path, const QString &section, const QString &key, const QString &value)
+FileResult IniWriteString(const QString &path, const QString &section, const QString &key,
+                          const QString &value)
 {
     IniDocument doc = IniDocument::load(path);
     doc.setValue(section, key, value);

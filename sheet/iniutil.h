@@ -16,8 +16,8 @@ QString IniReadString(const QString &path, const QString &section, const QString
 double IniReadFloat(const QString &path, const QString &section, const QString &key);
 
 // Stores the value, creating file, section and key as needed.
-[[nodiscard]] FileResult IniWriteString(const QString &path, const QString &section, const QString &key,
-                                            const QString &value);
+[[nodiscard]] FileResult IniWriteString(const QString &path, const QString &section,
+                                        const QString &key, const QString &value);
 
 // The conversion IniReadFloat applies, for values already read.
 double parseIniFloat(const QString &text, double fallback);

@@ -41,11 +41,12 @@ bool sameStoredLines(const QStringList &one, const QStringList &other)
 FileResult writePage(const QString &path, const Cells &cells, QString *damagedCopy)
 {
     IniDocument doc = IniDocument::load(path);
-    int unstorable = 0;  // the first cell whose text a page file cannot hold
+    int unstorable = 0; // the first cell whose text a page file cannot hold
     for (int cell = 1; cell <= CellCount; ++cell) {
         const QString section = QString::number(cell);
         for (int line = 0; line < StoredLines; ++line) {
-            if (!doc.setValue(section, QString::number(line), lineOf(cells[cell - 1], line)) && !unstorable)
+            if (!doc.setValue(section, QString::number(line), lineOf(cells[cell - 1], line))
+                && !unstorable)
                 unstorable = cell;
         }
     }

@@ -16,10 +16,16 @@ constexpr int Columns = 5;
 constexpr int Rows = 14;
 constexpr int StoredLines = 4;
 
-using Cells = std::array<QStringList, CellCount>;  // index 0 is cell 1
+using Cells = std::array<QStringList, CellCount>; // index 0 is cell 1
 
-constexpr int cellRow(int cell) { return (cell - 1) / Columns; }
-constexpr int cellColumn(int cell) { return (cell - 1) % Columns; }
+constexpr int cellRow(int cell)
+{
+    return (cell - 1) / Columns;
+}
+constexpr int cellColumn(int cell)
+{
+    return (cell - 1) % Columns;
+}
 
 // Line `index` of a cell, empty when the cell has no such line.
 QString lineOf(const QStringList &cell, int index);
@@ -38,12 +44,16 @@ struct PageRead {
     FileResult unreadable;
 };
 PageRead readPageReporting(const QString &path);
-inline Cells readPage(const QString &path) { return readPageReporting(path).cells; }
+inline Cells readPage(const QString &path)
+{
+    return readPageReporting(path).cells;
+}
 
 // Writes 70 x 4 values in one save. A cell's lines past the fourth are not
 // stored. On failure the file is left as it was; a cell whose text a page
 // file cannot hold is named in the reason ("第 12 格"). When the file was
 // damaged and this save kept a copy of it, `damagedCopy` gets the copy's path.
-[[nodiscard]] FileResult writePage(const QString &path, const Cells &cells, QString *damagedCopy = nullptr);
+[[nodiscard]] FileResult writePage(const QString &path, const Cells &cells,
+                                   QString *damagedCopy = nullptr);
 
 } // namespace SheetPage

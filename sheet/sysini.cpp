@@ -45,11 +45,13 @@ StoredStyle readStyle(const IniDocument &doc, const StyleSection &section)
     style.font = doc.value(name, fontKey());
     style.color = doc.value(name, colorKey());
     style.size = doc.value(name, sizeKey());
-    style.present = doc.contains(name, fontKey()) || doc.contains(name, colorKey()) || doc.contains(name, sizeKey());
+    style.present = doc.contains(name, fontKey()) || doc.contains(name, colorKey())
+        || doc.contains(name, sizeKey());
     return style;
 }
 
-void setStyle(IniDocument &doc, const StyleSection &section, const QString &font, int color, int size)
+void setStyle(IniDocument &doc, const StyleSection &section, const QString &font, int color,
+              int size)
 {
     const QString name = QString::fromUtf16(section.name);
     doc.setValue(name, fontKey(), font);

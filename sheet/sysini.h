@@ -11,14 +11,32 @@
 // directory, with the conversions their readers apply.
 namespace SysIni {
 
-inline QString fileName() { return QStringLiteral("sys.ini"); }
+inline QString fileName()
+{
+    return QStringLiteral("sys.ini");
+}
 
-inline QString infoSection() { return QStringLiteral("info"); }
-inline QString modeKey() { return QStringLiteral("Mode"); }
+inline QString infoSection()
+{
+    return QStringLiteral("info");
+}
+inline QString modeKey()
+{
+    return QStringLiteral("Mode");
+}
 
-inline QString marginSection() { return QStringLiteral("標籤"); }
-inline QString topMarginKey() { return QStringLiteral("TOPMARGIN"); }
-inline QString leftMarginKey() { return QStringLiteral("LEFTMARGIN"); }
+inline QString marginSection()
+{
+    return QStringLiteral("標籤");
+}
+inline QString topMarginKey()
+{
+    return QStringLiteral("TOPMARGIN");
+}
+inline QString leftMarginKey()
+{
+    return QStringLiteral("LEFTMARGIN");
+}
 // The top and left print margins in millimetres, as stored: the text typed
 // into the margin dialog, unchecked (a reader treats one that is not a
 // number above 0 as absent).
@@ -29,9 +47,18 @@ struct StoredMargins {
 StoredMargins readMargins(const IniDocument &settings);
 void setMargins(IniDocument &settings, const StoredMargins &margins);
 
-inline QString fontKey() { return QStringLiteral("font"); }
-inline QString colorKey() { return QStringLiteral("color"); }
-inline QString sizeKey() { return QStringLiteral("size"); }
+inline QString fontKey()
+{
+    return QStringLiteral("font");
+}
+inline QString colorKey()
+{
+    return QStringLiteral("color");
+}
+inline QString sizeKey()
+{
+    return QStringLiteral("size");
+}
 
 // A decimal integer with an optional sign that fits 32 bits; nothing else.
 std::optional<int> strictInt(const QString &text);
@@ -46,14 +73,18 @@ struct StoredStyle {
     QString font;
     QString color;
     QString size;
-    bool present = false;  // any of the three keys exists
+    bool present = false; // any of the three keys exists
 };
 StoredStyle readStyle(const IniDocument &doc, const StyleSection &section);
-void setStyle(IniDocument &doc, const StyleSection &section, const QString &font, int color, int size);
+void setStyle(IniDocument &doc, const StyleSection &section, const QString &font, int color,
+              int size);
 
 // "自動縮小" of a kind, kept in its first style section: "1" is on, anything
 // else or a missing key (every file from before the key) is off.
-inline QString autoShrinkKey() { return QStringLiteral("autoshrink"); }
+inline QString autoShrinkKey()
+{
+    return QStringLiteral("autoshrink");
+}
 bool readAutoShrink(const IniDocument &doc, const LabelKindInfo &kind);
 // Writes the key only where it is on or already stored, so that files of
 // users who never turn it on stay as they were.

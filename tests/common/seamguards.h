@@ -9,8 +9,7 @@
 // Installs a test's answer to one of the program's seams and always takes it
 // away again, also when a failed check returns from the test early (the
 // answer usually refers to the test's locals).
-template <auto Install, typename Answer>
-class SeamGuard
+template<auto Install, typename Answer> class SeamGuard
 {
 public:
     explicit SeamGuard(Answer answer) { Install(std::move(answer)); }

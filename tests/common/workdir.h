@@ -18,7 +18,11 @@ public:
     // Names and contents of files to write into it.
     using Files = QList<std::pair<QString, QByteArray>>;
 
-    WorkDir() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
+    WorkDir()
+        : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(m_dir.path());
+    }
     explicit WorkDir(const Files &files)
         : WorkDir()
     {

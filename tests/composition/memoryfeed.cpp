@@ -2,8 +2,7 @@
 
 MemoryFeed::MemoryFeed(QList<QStringList> records)
     : m_records(std::move(records))
-{
-}
+{ }
 
 void MemoryFeed::first()
 {
@@ -26,7 +25,8 @@ bool MemoryFeed::atEnd() const
 std::optional<QString> MemoryFeed::value(const QString &field) const
 {
     calls.append(QStringLiteral("Value ") + field);
-    static const QStringList Fields{QStringLiteral("n1"), QStringLiteral("n2"), QStringLiteral("n3")};
+    static const QStringList Fields{QStringLiteral("n1"), QStringLiteral("n2"),
+                                    QStringLiteral("n3")};
     const qsizetype line = Fields.indexOf(field, Qt::CaseInsensitive);
     if (line < 0)
         return std::nullopt;

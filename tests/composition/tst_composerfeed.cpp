@@ -1,7 +1,7 @@
 // How a run drives the record feed, and what the boxes show of its answers.
 #include "composition/composer.h"
-#include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
+#include "tests/composition/labelfixtures.h"
 #include "tests/composition/memoryfeed.h"
 
 #include <QTest>
@@ -22,7 +22,8 @@ private Q_SLOTS:
         QTest::newRow("kind 2") << 2 << 2.0 << QStringList{"n1", "n2", "n3"};
         QTest::newRow("kind 3") << 3 << 2.0 << QStringList{"n1", "n2"};
         QTest::newRow("kind 4") << 4 << 2.0 << QStringList{"n1", "n2"};
-        QTest::newRow("kind 2, a row moved to page 2") << 2 << 3.41 << QStringList{"n1", "n2", "n3"};
+        QTest::newRow("kind 2, a row moved to page 2")
+            << 2 << 3.41 << QStringList{"n1", "n2", "n3"};
     }
 
     void callSequence()
@@ -54,7 +55,8 @@ private Q_SLOTS:
         QStringList texts;
         for (const ComposedTextBox &box : label.boxes)
             texts.append(box.name + "=" + box.text);
-        QCOMPARE(texts, QStringList({"Memo1=陳淑芬", "Memo2=民國六十年三月五日", "Memo3=台北市中正區"}));
+        QCOMPARE(texts,
+                 QStringList({"Memo1=陳淑芬", "Memo2=民國六十年三月五日", "Memo3=台北市中正區"}));
     }
 
     void emptyRecordKeepsItsPlace()
@@ -82,7 +84,8 @@ private Q_SLOTS:
         layout.boxes[0].field = QStringLiteral("n4");
         MemoryFeed feed(LabelFixtures::kind2Records());
         const Composition composition = composeLabelPages(layout, feed);
-        QVERIFY(composition.pages.constFirst().labels.constFirst().boxes.constFirst().text.isEmpty());
+        QVERIFY(
+            composition.pages.constFirst().labels.constFirst().boxes.constFirst().text.isEmpty());
         QVERIFY(feed.calls.contains("Value n4"));
     }
 };

@@ -2,10 +2,10 @@
 // how many rows a page keeps for a given top margin, rows moved whole to
 // the next page, and margins that leave no room for a row.
 #include "composition/composer.h"
-#include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
-#include "tests/composition/memoryfeed.h"
 #include "composition/reportunits.h"
+#include "tests/composition/labelfixtures.h"
+#include "tests/composition/memoryfeed.h"
 
 #include <QTest>
 
@@ -55,12 +55,18 @@ private Q_SLOTS:
         QTest::newRow("record 6") << 2.0 << 5.0 << 6 << 1 << 1 << QPointF(5.0000, 22.9000);
         QTest::newRow("record 7") << 2.0 << 5.0 << 7 << 1 << 2 << QPointF(45.2000, 22.9000);
         QTest::newRow("record 70") << 2.0 << 5.0 << 70 << 1 << 5 << QPointF(165.7999, 273.6998);
-        QTest::newRow("top 3.41, record 65") << 3.41 << 5.0 << 65 << 1 << 5 << QPointF(165.7999, 254.2098);
-        QTest::newRow("top 3.41, record 66") << 3.41 << 5.0 << 66 << 2 << 1 << QPointF(5.0000, 3.4100);
-        QTest::newRow("top 3.41, record 70") << 3.41 << 5.0 << 70 << 2 << 5 << QPointF(165.7999, 3.4100);
-        QTest::newRow("top 24.31, record 70") << 24.31 << 5.0 << 70 << 2 << 5 << QPointF(165.7999, 45.2100);
-        QTest::newRow("left 7, record 70") << 2.0 << 7.0 << 70 << 1 << 5 << QPointF(167.7999, 273.6998);
-        QTest::newRow("left 12, record 70") << 2.0 << 12.0 << 70 << 1 << 5 << QPointF(172.7999, 273.6998);
+        QTest::newRow("top 3.41, record 65")
+            << 3.41 << 5.0 << 65 << 1 << 5 << QPointF(165.7999, 254.2098);
+        QTest::newRow("top 3.41, record 66")
+            << 3.41 << 5.0 << 66 << 2 << 1 << QPointF(5.0000, 3.4100);
+        QTest::newRow("top 3.41, record 70")
+            << 3.41 << 5.0 << 70 << 2 << 5 << QPointF(165.7999, 3.4100);
+        QTest::newRow("top 24.31, record 70")
+            << 24.31 << 5.0 << 70 << 2 << 5 << QPointF(165.7999, 45.2100);
+        QTest::newRow("left 7, record 70")
+            << 2.0 << 7.0 << 70 << 1 << 5 << QPointF(167.7999, 273.6998);
+        QTest::newRow("left 12, record 70")
+            << 2.0 << 12.0 << 70 << 1 << 5 << QPointF(172.7999, 273.6998);
     }
 
     void labelCorners()
@@ -73,13 +79,15 @@ private Q_SLOTS:
         QFETCH(QPointF, cornerMm);
         const Composition composition = composeEmpty(LabelFixtures::prepared(1, topMm, leftMm));
         const ComposedPage &composed = composition.pages.at(page - 1);
-        const auto label = std::find_if(composed.labels.cbegin(), composed.labels.cend(),
-                                        [&](const PlacedLabel &placed) { return placed.record == record; });
+        const auto label =
+            std::find_if(composed.labels.cbegin(), composed.labels.cend(),
+                         [&](const PlacedLabel &placed) { return placed.record == record; });
         QVERIFY(label != composed.labels.cend());
         QCOMPARE(label->column, column);
         const QPointF mm = millimetresFromPaperCorner(composed, label->position);
-        QVERIFY2(near(mm.x(), cornerMm.x()) && near(mm.y(), cornerMm.y()),
-                 qPrintable(QStringLiteral("%1 / %2").arg(mm.x(), 0, 'f', 6).arg(mm.y(), 0, 'f', 6)));
+        QVERIFY2(
+            near(mm.x(), cornerMm.x()) && near(mm.y(), cornerMm.y()),
+            qPrintable(QStringLiteral("%1 / %2").arg(mm.x(), 0, 'f', 6).arg(mm.y(), 0, 'f', 6)));
     }
 
     void lastKind1BoxOnDefaultMargins()

@@ -1,8 +1,8 @@
 // Text of a label: names wrapped into lines measured at 600 dpi, and the
 // exam box of kind 4 growing to its lines without moving anything else.
 #include "composition/composer.h"
-#include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
+#include "tests/composition/labelfixtures.h"
 #include "tests/composition/memoryfeed.h"
 
 #include <QTest>
@@ -37,7 +37,8 @@ private Q_SLOTS:
     {
         QFETCH(int, points);
         QFETCH(QStringList, lines);
-        const PlacedLabel label = firstLabel(LabelFixtures::prepared(1, 2, 5, points), {{"歐陽娜娜"}});
+        const PlacedLabel label =
+            firstLabel(LabelFixtures::prepared(1, 2, 5, points), {{"歐陽娜娜"}});
         QCOMPARE(label.boxes[0].lines, lines);
         QCOMPARE(label.boxes[0].text, QStringLiteral("歐陽娜娜"));
     }

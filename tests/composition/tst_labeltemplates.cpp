@@ -40,8 +40,8 @@ private Q_SLOTS:
         const LabelTemplate layout = *labelTemplate(kind);
         QCOMPARE(layout.name, name);
         const ReportPage &page = layout.page1;
-        QCOMPARE(QList<double>({page.paperWidthMm, page.paperHeightMm, page.leftMarginMm, page.rightMarginMm,
-                                page.topMarginMm, page.bottomMarginMm}),
+        QCOMPARE(QList<double>({page.paperWidthMm, page.paperHeightMm, page.leftMarginMm,
+                                page.rightMarginMm, page.topMarginMm, page.bottomMarginMm}),
                  QList<double>({210, 297, 5, 5, 2, 1}));
         QCOMPARE(page.paperSize, 9);
         const MasterDataBand &band = layout.masterData1;
@@ -64,14 +64,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QList<double>>("leftTopHeightLowerMm");
         QTest::addColumn<bool>("stretches");
-        QTest::newRow("1 Memo1") << 1 << 0 << "Memo1" << "n1" << QList<double>{0.00, 0.33, 19.67, 19.99} << false;
-        QTest::newRow("2 Memo1") << 2 << 0 << "Memo1" << "n1" << QList<double>{0.38, 2.85, 7.70, 10.55} << false;
-        QTest::newRow("2 Memo2") << 2 << 1 << "Memo2" << "n2" << QList<double>{0.00, 8.53, 3.70, 12.23} << false;
-        QTest::newRow("2 Memo3") << 2 << 2 << "Memo3" << "n3" << QList<double>{0.00, 11.41, 3.70, 15.12} << false;
-        QTest::newRow("3 Memo1") << 3 << 0 << "Memo1" << "n1" << QList<double>{0.00, 2.32, 9.70, 12.02} << false;
-        QTest::newRow("3 Memo2") << 3 << 1 << "Memo2" << "n2" << QList<double>{0.00, 10.53, 5.70, 16.23} << false;
-        QTest::newRow("4 Memo1") << 4 << 0 << "Memo1" << "n1" << QList<double>{0.38, 6.47, 8.70, 15.17} << false;
-        QTest::newRow("4 Memo2") << 4 << 1 << "Memo2" << "n2" << QList<double>{0.00, 2.53, 7.70, 10.23} << true;
+        QTest::newRow("1 Memo1") << 1 << 0 << "Memo1"
+                                 << "n1" << QList<double>{0.00, 0.33, 19.67, 19.99} << false;
+        QTest::newRow("2 Memo1") << 2 << 0 << "Memo1"
+                                 << "n1" << QList<double>{0.38, 2.85, 7.70, 10.55} << false;
+        QTest::newRow("2 Memo2") << 2 << 1 << "Memo2"
+                                 << "n2" << QList<double>{0.00, 8.53, 3.70, 12.23} << false;
+        QTest::newRow("2 Memo3") << 2 << 2 << "Memo3"
+                                 << "n3" << QList<double>{0.00, 11.41, 3.70, 15.12} << false;
+        QTest::newRow("3 Memo1") << 3 << 0 << "Memo1"
+                                 << "n1" << QList<double>{0.00, 2.32, 9.70, 12.02} << false;
+        QTest::newRow("3 Memo2") << 3 << 1 << "Memo2"
+                                 << "n2" << QList<double>{0.00, 10.53, 5.70, 16.23} << false;
+        QTest::newRow("4 Memo1") << 4 << 0 << "Memo1"
+                                 << "n1" << QList<double>{0.38, 6.47, 8.70, 15.17} << false;
+        QTest::newRow("4 Memo2") << 4 << 1 << "Memo2"
+                                 << "n2" << QList<double>{0.00, 2.53, 7.70, 10.23} << true;
     }
 
     void textBoxes()

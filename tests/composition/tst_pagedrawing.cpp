@@ -2,10 +2,10 @@
 // inside each box's text area, at true distances from the paper corner,
 // in the box's colour.
 #include "composition/composer.h"
-#include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
-#include "tests/composition/memoryfeed.h"
 #include "composition/pagedrawing.h"
+#include "tests/composition/labelfixtures.h"
+#include "tests/composition/memoryfeed.h"
 
 #include <QImage>
 #include <QPainter>
@@ -32,7 +32,8 @@ QList<QStringList> corners(const QString &name)
 
 QImage render(const ComposedPage &page, int dotsPerInch, QPoint unprintableOffset = {})
 {
-    QImage image(qRound(210 / 25.4 * dotsPerInch), qRound(297 / 25.4 * dotsPerInch), QImage::Format_RGB32);
+    QImage image(qRound(210 / 25.4 * dotsPerInch), qRound(297 / 25.4 * dotsPerInch),
+                 QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dotsPerInch * InchesPerMetre));
     image.setDotsPerMeterY(qRound(dotsPerInch * InchesPerMetre));
     image.fill(Qt::white);
@@ -61,7 +62,8 @@ QColor strongestInk(const QImage &image, const QRect &region)
     for (int y = region.top(); y <= region.bottom(); ++y) {
         for (int x = region.left(); x <= region.right(); ++x) {
             const QRgb pixel = image.pixel(x, y);
-            if (qRed(pixel) + qGreen(pixel) + qBlue(pixel) < qRed(strongest) + qGreen(strongest) + qBlue(strongest))
+            if (qRed(pixel) + qGreen(pixel) + qBlue(pixel)
+                < qRed(strongest) + qGreen(strongest) + qBlue(strongest))
                 strongest = pixel;
         }
     }
@@ -79,7 +81,8 @@ private Q_SLOTS:
 
     void emptyLabelsDrawNothing()
     {
-        const ComposedPage page = composeFirstPage(LabelFixtures::prepared(2), QList<QStringList>(70));
+        const ComposedPage page =
+            composeFirstPage(LabelFixtures::prepared(2), QList<QStringList>(70));
         const QImage image = render(page, 96);
         QVERIFY(inkBounds(image, image.rect()).isEmpty());
     }
@@ -92,8 +95,10 @@ private Q_SLOTS:
         QTest::addColumn<QPoint>("offset");
         QTest::addColumn<QRect>("firstArea");
         QTest::addColumn<QRect>("lastArea");
-        QTest::newRow("paper corner") << QPoint() << QRect(21, 10, 138, 73) << QRect(629, 1037, 138, 73);
-        QTest::newRow("unprintable offset") << QPoint(10, 20) << QRect(11, -10, 138, 73) << QRect(619, 1017, 138, 73);
+        QTest::newRow("paper corner")
+            << QPoint() << QRect(21, 10, 138, 73) << QRect(629, 1037, 138, 73);
+        QTest::newRow("unprintable offset")
+            << QPoint(10, 20) << QRect(11, -10, 138, 73) << QRect(619, 1017, 138, 73);
     }
 
     void namesCentredInTheirTextAreas()
@@ -101,7 +106,8 @@ private Q_SLOTS:
         QFETCH(QPoint, offset);
         QFETCH(QRect, firstArea);
         QFETCH(QRect, lastArea);
-        const ComposedPage page = composeFirstPage(LabelFixtures::prepared(1, 2, 5, 20), corners("林志明"));
+        const ComposedPage page =
+            composeFirstPage(LabelFixtures::prepared(1, 2, 5, 20), corners("林志明"));
         const QImage image = render(page, 96, offset);
         const QRect whole = image.rect();
         for (const QRect &area : {firstArea, lastArea}) {
@@ -132,7 +138,8 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(int, lowerMinWidth);
         QFETCH(int, lowerMaxWidth);
-        const ComposedPage page = composeFirstPage(LabelFixtures::prepared(1, 2, 5, 36), corners(name));
+        const ComposedPage page =
+            composeFirstPage(LabelFixtures::prepared(1, 2, 5, 36), corners(name));
         const QImage image = render(page, 96);
         const QRect area(21, 10, 138, 73);
         const QRect upper = inkBounds(image, QRect(0, 0, 200, 45));
@@ -144,7 +151,8 @@ private Q_SLOTS:
         QVERIFY(lower.width() > lowerMinWidth && lower.width() < lowerMaxWidth);
         for (const QRect &line : {upper, lower}) {
             QVERIFY2(std::abs(line.center().x() - area.center().x()) <= 2,
-                     qPrintable(QStringLiteral("line from %1 to %2").arg(line.left()).arg(line.right())));
+                     qPrintable(
+                         QStringLiteral("line from %1 to %2").arg(line.left()).arg(line.right())));
         }
     }
 
@@ -152,7 +160,8 @@ private Q_SLOTS:
     // on the text area and cut at its edges.
     void tallTextIsClippedToItsArea()
     {
-        const ComposedPage page = composeFirstPage(LabelFixtures::prepared(1, 2, 5, 72), corners("歐陽娜娜"));
+        const ComposedPage page =
+            composeFirstPage(LabelFixtures::prepared(1, 2, 5, 72), corners("歐陽娜娜"));
         QCOMPARE(page.labels.constFirst().boxes.constFirst().lines.size(), 4);
         const QImage image = render(page, 96);
         const QRect area(21, 10, 138, 73);
@@ -166,7 +175,8 @@ private Q_SLOTS:
     void zeroPointTextDrawsNothing()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        const ComposedPage page = composeFirstPage(LabelFixtures::prepared(2, 2, 5, 0), LabelFixtures::kind2Records());
+        const ComposedPage page =
+            composeFirstPage(LabelFixtures::prepared(2, 2, 5, 0), LabelFixtures::kind2Records());
         QCOMPARE(page.labels.constFirst().boxes.constFirst().lines, QStringList{"陳淑芬"});
         const QImage image = render(page, 96);
         QVERIFY(inkBounds(image, image.rect()).isEmpty());

@@ -2,11 +2,11 @@
 // and read back with pdftotext: every word stands centred on its box in the
 // label grid, measured from the paper's corner.
 #include "composition/composer.h"
-#include "tests/composition/labelfixtures.h"
 #include "composition/labelfonts.h"
 #include "composition/pageoutput.h"
-#include "tests/composition/memoryfeed.h"
 #include "composition/reportunits.h"
+#include "tests/composition/labelfixtures.h"
+#include "tests/composition/memoryfeed.h"
 
 #include <QFile>
 #include <QProcess>
@@ -86,10 +86,7 @@ private Q_SLOTS:
         m_words = readWords(QString::fromUtf8(read.readAll()));
     }
 
-    void oneWordPerFilledBox()
-    {
-        QCOMPARE(m_words.size(), 70 * 3);
-    }
+    void oneWordPerFilledBox() { QCOMPARE(m_words.size(), 70 * 3); }
 
     // Each box's words stand on the grid across within 1.5 dots (0.06 mm).
     // Down, the word box pdftotext reports follows the font's ascent and
@@ -111,17 +108,22 @@ private Q_SLOTS:
         for (int record = 1; record <= 70; ++record) {
             const QString text = m_records[record - 1][box];
             const QPointF expected = gridCentreMm(m_layout, record, box);
-            const auto word = std::find_if(m_words.cbegin(), m_words.cend(), [&](const Word &candidate) {
-                return candidate.text == text && QLineF(candidate.centreMm, expected).length() < 2;
-            });
+            const auto word =
+                std::find_if(m_words.cbegin(), m_words.cend(), [&](const Word &candidate) {
+                    return candidate.text == text
+                        && QLineF(candidate.centreMm, expected).length() < 2;
+                });
             QVERIFY2(word != m_words.cend(), qPrintable(text));
             QVERIFY2(std::abs(word->centreMm.x() - expected.x()) <= 1.5 * DotMm,
                      qPrintable(QStringLiteral("%1 at %2 mm, box centre %3 mm")
-                                    .arg(text).arg(word->centreMm.x()).arg(expected.x())));
+                                    .arg(text)
+                                    .arg(word->centreMm.x())
+                                    .arg(expected.x())));
             rises.append(expected.y() - word->centreMm.y());
         }
         const auto [lowest, highest] = std::minmax_element(rises.cbegin(), rises.cend());
-        QVERIFY2(*highest - *lowest <= 1.2 * DotMm, qPrintable(QStringLiteral("%1 to %2").arg(*lowest).arg(*highest)));
+        QVERIFY2(*highest - *lowest <= 1.2 * DotMm,
+                 qPrintable(QStringLiteral("%1 to %2").arg(*lowest).arg(*highest)));
         QVERIFY(*lowest >= 0 && *highest < 0.6);
     }
 };

@@ -60,8 +60,10 @@ private Q_SLOTS:
         const QRectF kind1FirstLabel(18.89765, 8.80426714, 140.85838, 74.32622143);
         QTest::newRow("14 units high, 96 dpi: 13 dots") << lowBox << 1.0 << QRect(2, 33, 138, 13);
         QTest::newRow("14 units high, 600 dpi") << lowBox << 6.25 << QRect(12, 207, 857, 77);
-        QTest::newRow("kind 1 record 1, 96 dpi") << kind1FirstLabel << 1.0 << QRect(21, 10, 138, 73);
-        QTest::newRow("kind 1 record 1, 1200 dpi") << kind1FirstLabel << 12.5 << QRect(261, 122, 1712, 906);
+        QTest::newRow("kind 1 record 1, 96 dpi")
+            << kind1FirstLabel << 1.0 << QRect(21, 10, 138, 73);
+        QTest::newRow("kind 1 record 1, 1200 dpi")
+            << kind1FirstLabel << 12.5 << QRect(261, 122, 1712, 906);
     }
 
     void textAreaInDots()
@@ -82,15 +84,17 @@ private Q_SLOTS:
         QTest::newRow("exact fit") << "ABC" << QList<qreal>{1, 1, 1} << 3.0 << QStringList{"ABC"};
         QTest::newRow("between characters") << "陳歐陽娜娜" << QList<qreal>{1, 1, 1, 1, 1} << 2.0
                                             << QStringList{"陳歐", "陽娜", "娜"};
-        QTest::newRow("after the last space that fits") << "AB CD EFG" << QList<qreal>{1, 1, 1, 1, 1, 1, 1, 1, 1}
-                                                        << 7.0 << QStringList{"AB CD", "EFG"};
-        QTest::newRow("overflowing space dropped") << "AB CD" << QList<qreal>{1, 1, 1, 1, 1} << 2.0
-                                                   << QStringList{"AB", "CD"};
-        QTest::newRow("word longer than a line") << "A BCDE" << QList<qreal>{1, 1, 1, 1, 1, 1} << 3.0
-                                                 << QStringList{"A", "BCD", "E"};
-        QTest::newRow("glyph wider than the area") << "WW" << QList<qreal>{5, 5} << 3.0 << QStringList{"W", "W"};
-        QTest::newRow("pair kept whole") << QStringLiteral("\U0002000BA") << QList<qreal>{2, 0, 1} << 2.0
-                                         << QStringList{QStringLiteral("\U0002000B"), "A"};
+        QTest::newRow("after the last space that fits")
+            << "AB CD EFG" << QList<qreal>{1, 1, 1, 1, 1, 1, 1, 1, 1} << 7.0
+            << QStringList{"AB CD", "EFG"};
+        QTest::newRow("overflowing space dropped")
+            << "AB CD" << QList<qreal>{1, 1, 1, 1, 1} << 2.0 << QStringList{"AB", "CD"};
+        QTest::newRow("word longer than a line")
+            << "A BCDE" << QList<qreal>{1, 1, 1, 1, 1, 1} << 3.0 << QStringList{"A", "BCD", "E"};
+        QTest::newRow("glyph wider than the area")
+            << "WW" << QList<qreal>{5, 5} << 3.0 << QStringList{"W", "W"};
+        QTest::newRow("pair kept whole") << QStringLiteral("\U0002000BA") << QList<qreal>{2, 0, 1}
+                                         << 2.0 << QStringList{QStringLiteral("\U0002000B"), "A"};
     }
 
     void wordWrap()
@@ -111,8 +115,10 @@ private Q_SLOTS:
         // Area 100 wide from x 10, 50 high from y 20.
         QTest::newRow("centred") << int(Qt::AlignCenter) << 30.0 << 30 << 45;
         QTest::newRow("centred, half to even") << int(Qt::AlignCenter) << 25.0 << 32 << 48;
-        QTest::newRow("taller than the area starts above") << int(Qt::AlignCenter) << 80.0 << 5 << 20;
-        QTest::newRow("wider than the area starts left") << int(Qt::AlignCenter) << 120.0 << -15 << 0;
+        QTest::newRow("taller than the area starts above")
+            << int(Qt::AlignCenter) << 80.0 << 5 << 20;
+        QTest::newRow("wider than the area starts left")
+            << int(Qt::AlignCenter) << 120.0 << -15 << 0;
         QTest::newRow("top left") << int(Qt::AlignTop | Qt::AlignLeft) << 30.0 << 20 << 10;
         QTest::newRow("bottom right") << int(Qt::AlignBottom | Qt::AlignRight) << 30.0 << 40 << 80;
     }

@@ -8,7 +8,8 @@ Q_DECLARE_METATYPE(LabelFields)
 
 namespace {
 
-LabelFields seat(const QString &name, const QString &zone, const QString &row, const QString &number)
+LabelFields seat(const QString &name, const QString &zone, const QString &row,
+                 const QString &number)
 {
     LabelFields fields;
     fields.name = name;
@@ -33,15 +34,26 @@ private Q_SLOTS:
         LabelFields address;
         address.name = QStringLiteral("林志明");
         address.address = QStringLiteral("台北市 中山區 三樓");
-        QTest::newRow("breaks and tabs") << 2 << QStringList{QStringLiteral(" 林志明 "), QString(), QStringLiteral("台北市\r\n中山區\t三樓")} << address;
-        QTest::newRow("seat text") << 3 << QStringList{QStringLiteral("王"), QStringLiteral("A區３排１２號")}
-                                   << seat(QStringLiteral("王"), QStringLiteral("A"), QStringLiteral("3"), QStringLiteral("12"));
-        QTest::newRow("seat parts with units") << 3 << QStringList{QStringLiteral("王"), QStringLiteral("A區"), QStringLiteral("3排"), QStringLiteral("１２號")}
-                                               << seat(QStringLiteral("王"), QStringLiteral("A"), QStringLiteral("3"), QStringLiteral("12"));
-        QTest::newRow("number only") << 3 << QStringList{QStringLiteral("王"), QStringLiteral("5號")}
-                                     << seat(QStringLiteral("王"), QString(), QString(), QStringLiteral("5"));
-        QTest::newRow("extra columns ignored") << 1 << QStringList{QStringLiteral("王"), QStringLiteral("0912")}
-                                               << seat(QStringLiteral("王"), QString(), QString(), QString());
+        QTest::newRow("breaks and tabs") << 2
+                                         << QStringList{QStringLiteral(" 林志明 "), QString(),
+                                                        QStringLiteral("台北市\r\n中山區\t三樓")}
+                                         << address;
+        QTest::newRow("seat text")
+            << 3 << QStringList{QStringLiteral("王"), QStringLiteral("A區３排１２號")}
+            << seat(QStringLiteral("王"), QStringLiteral("A"), QStringLiteral("3"),
+                    QStringLiteral("12"));
+        QTest::newRow("seat parts with units")
+            << 3
+            << QStringList{QStringLiteral("王"), QStringLiteral("A區"), QStringLiteral("3排"),
+                           QStringLiteral("１２號")}
+            << seat(QStringLiteral("王"), QStringLiteral("A"), QStringLiteral("3"),
+                    QStringLiteral("12"));
+        QTest::newRow("number only")
+            << 3 << QStringList{QStringLiteral("王"), QStringLiteral("5號")}
+            << seat(QStringLiteral("王"), QString(), QString(), QStringLiteral("5"));
+        QTest::newRow("extra columns ignored")
+            << 1 << QStringList{QStringLiteral("王"), QStringLiteral("0912")}
+            << seat(QStringLiteral("王"), QString(), QString(), QString());
     }
 
     void valuesAreCleanedAndRead()
@@ -57,9 +69,12 @@ private Q_SLOTS:
     void unreadableSeatsAreReasons_data()
     {
         QTest::addColumn<QStringList>("values");
-        QTest::newRow("row too large") << QStringList{QStringLiteral("王"), QStringLiteral("A"), QStringLiteral("101"), QStringLiteral("1")};
-        QTest::newRow("number not a number") << QStringList{QStringLiteral("王"), QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("一")};
-        QTest::newRow("seat text without parts") << QStringList{QStringLiteral("王"), QStringLiteral("12")};
+        QTest::newRow("row too large") << QStringList{QStringLiteral("王"), QStringLiteral("A"),
+                                                      QStringLiteral("101"), QStringLiteral("1")};
+        QTest::newRow("number not a number") << QStringList{
+            QStringLiteral("王"), QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("一")};
+        QTest::newRow("seat text without parts")
+            << QStringList{QStringLiteral("王"), QStringLiteral("12")};
     }
 
     void unreadableSeatsAreReasons()
@@ -71,14 +86,16 @@ private Q_SLOTS:
     void rowsContinueOnTheEmptyCellsOfTheFollowingPages()
     {
         SheetPage::Cells start;
-        start[68] = QStringList{QStringLiteral("舊")};  // cell 69 is overwritten
+        start[68] = QStringList{QStringLiteral("舊")}; // cell 69 is overwritten
         SheetPage::Cells second;
-        second[0] = QStringList{QStringLiteral("有")};  // cell 1 of page 2 is passed over
-        const LabelFill::PageSource pages = [&](int page) { return page == 4 ? start : page == 5 ? second : SheetPage::Cells{}; };
+        second[0] = QStringList{QStringLiteral("有")}; // cell 1 of page 2 is passed over
+        const LabelFill::PageSource pages = [&](int page) {
+            return page == 4 ? start : page == 5 ? second : SheetPage::Cells{};
+        };
         QList<LabelFill::Row> rows;
         for (int n = 1; n <= 4; ++n)
             rows.append({n, {QStringLiteral("名%1").arg(n)}});
-        rows.insert(1, {9, {QStringLiteral(" "), QStringLiteral("\t")}});  // nothing in it
+        rows.insert(1, {9, {QStringLiteral(" "), QStringLiteral("\t")}}); // nothing in it
         const LabelFill::Plan plan = LabelFill::plan(1, rows, 4, 68, pages);
         QCOMPARE(plan.overwritten, 1);
         QVERIFY(plan.skipped.isEmpty());
@@ -93,15 +110,20 @@ private Q_SLOTS:
 
     void copiedLineHasTheDialogsFields()
     {
-        QCOMPARE(LabelFill::tabLine(3, {QStringLiteral("王"), QStringLiteral("A區3排12號")}), QStringLiteral("王\tA\t3\t12"));
-        QCOMPARE(LabelFill::tabLine(4, {QStringLiteral("王"), QStringLiteral("國家考試")}), QStringLiteral("王\t國家考試"));
+        QCOMPARE(LabelFill::tabLine(3, {QStringLiteral("王"), QStringLiteral("A區3排12號")}),
+                 QStringLiteral("王\tA\t3\t12"));
+        QCOMPARE(LabelFill::tabLine(4, {QStringLiteral("王"), QStringLiteral("國家考試")}),
+                 QStringLiteral("王\t國家考試"));
     }
 
     void followingSeatTakesTheNextNumber()
     {
-        QCOMPARE(LabelFill::followingSeat(seat(QStringLiteral("王"), QStringLiteral("A"), QStringLiteral("3"), QStringLiteral("12"))),
+        QCOMPARE(LabelFill::followingSeat(seat(QStringLiteral("王"), QStringLiteral("A"),
+                                               QStringLiteral("3"), QStringLiteral("12"))),
                  seat(QString(), QStringLiteral("A"), QStringLiteral("3"), QStringLiteral("13")));
-        QCOMPARE(LabelFill::followingSeat(seat(QStringLiteral("王"), QStringLiteral("A"), QStringLiteral("3"), QStringLiteral("100"))).number,
+        QCOMPARE(LabelFill::followingSeat(seat(QStringLiteral("王"), QStringLiteral("A"),
+                                               QStringLiteral("3"), QStringLiteral("100")))
+                     .number,
                  QString());
     }
 };

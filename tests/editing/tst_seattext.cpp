@@ -44,19 +44,46 @@ private Q_SLOTS:
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("number");
-        QTest::newRow("full") << "A區3排12號" << "A" << "3" << "12";
-        QTest::newRow("no row") << "A區7號" << "A" << "" << "7";
-        QTest::newRow("no number") << "A區3排" << "A" << "3" << "";
-        QTest::newRow("no zone") << "3排0號" << "" << "3" << "0";
-        QTest::newRow("number only") << "0號" << "" << "" << "0";
-        QTest::newRow("empty") << "" << "" << "" << "";
-        QTest::newRow("zone holding 區") << "東區區3排4號" << "東" << "區3" << "4";
-        QTest::newRow("zone holding 區, no row") << "東區區7號" << "東" << "" << "區7";
+        QTest::newRow("full") << "A區3排12號"
+                              << "A"
+                              << "3"
+                              << "12";
+        QTest::newRow("no row") << "A區7號"
+                                << "A"
+                                << ""
+                                << "7";
+        QTest::newRow("no number") << "A區3排"
+                                   << "A"
+                                   << "3"
+                                   << "";
+        QTest::newRow("no zone") << "3排0號"
+                                 << ""
+                                 << "3"
+                                 << "0";
+        QTest::newRow("number only") << "0號"
+                                     << ""
+                                     << ""
+                                     << "0";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << ""
+                               << "";
+        QTest::newRow("zone holding 區") << "東區區3排4號"
+                                         << "東"
+                                         << "區3"
+                                         << "4";
+        QTest::newRow("zone holding 區, no row") << "東區區7號"
+                                                 << "東"
+                                                 << ""
+                                                 << "區7";
         // Only 50 characters after a separator are searched further.
         QTest::newRow("tail cut after the row separator")
-            << QStringLiteral("A區") + QString(48, u'9') + QStringLiteral("排5號") << "A" << QString(48, u'9') << "";
+            << QStringLiteral("A區") + QString(48, u'9') + QStringLiteral("排5號") << "A"
+            << QString(48, u'9') << "";
         QTest::newRow("tail cut before the row separator")
-            << QStringLiteral("A區") + QString(50, u'9') + QStringLiteral("排5號") << "A" << "" << "";
+            << QStringLiteral("A區") + QString(50, u'9') + QStringLiteral("排5號") << "A"
+            << ""
+            << "";
     }
 
     void reopen()
@@ -74,7 +101,8 @@ private Q_SLOTS:
     void reopenedSeatSavesTheSame_data()
     {
         QTest::addColumn<QString>("seat");
-        for (const char *seat : {"A區3排12號", "A區7號", "A區3排", "A區", "3排0號", "0號", "3排12號"})
+        for (const char *seat :
+             {"A區3排12號", "A區7號", "A區3排", "A區", "3排0號", "0號", "3排12號"})
             QTest::newRow(seat) << QString::fromUtf8(seat);
     }
 
@@ -119,17 +147,25 @@ private Q_SLOTS:
             f.exam = exam;
             return f;
         };
-        QTest::newRow("kind 1") << 1 << fields("王小明", "", "") << QStringList{"王小明"} << fields("王小明", "", "");
-        QTest::newRow("kind 1 empty") << 1 << fields("", "", "") << QStringList{""} << fields("", "", "");
+        QTest::newRow("kind 1") << 1 << fields("王小明", "", "") << QStringList{"王小明"}
+                                << fields("王小明", "", "");
+        QTest::newRow("kind 1 empty")
+            << 1 << fields("", "", "") << QStringList{""} << fields("", "", "");
         QTest::newRow("kind 2 full") << 2 << fields("陳美玲", "民國六十年", "甲市")
-                                     << QStringList{"陳美玲", "民國六十年", "甲市"} << fields("陳美玲", "民國六十年", "甲市");
-        QTest::newRow("kind 2 no birth") << 2 << fields("林志明", "", "甲市") << QStringList{"林志明", "甲市"}
-                                         << fields("林志明", "甲市", "");
-        QTest::newRow("kind 2 no address") << 2 << fields("林志明", "民國", "") << QStringList{"林志明", "民國"}
-                                           << fields("林志明", "民國", "");
-        QTest::newRow("kind 2 name only") << 2 << fields("林", "", "") << QStringList{"林"} << fields("林", "", "");
-        QTest::newRow("kind 4") << 4 << fields("王", "", "", "高考") << QStringList{"王", "高考"} << fields("王", "", "", "高考");
-        QTest::newRow("kind 4 no exam") << 4 << fields("王", "", "", "") << QStringList{"王", ""} << fields("王", "", "", "");
+                                     << QStringList{"陳美玲", "民國六十年", "甲市"}
+                                     << fields("陳美玲", "民國六十年", "甲市");
+        QTest::newRow("kind 2 no birth")
+            << 2 << fields("林志明", "", "甲市") << QStringList{"林志明", "甲市"}
+            << fields("林志明", "甲市", "");
+        QTest::newRow("kind 2 no address")
+            << 2 << fields("林志明", "民國", "") << QStringList{"林志明", "民國"}
+            << fields("林志明", "民國", "");
+        QTest::newRow("kind 2 name only")
+            << 2 << fields("林", "", "") << QStringList{"林"} << fields("林", "", "");
+        QTest::newRow("kind 4") << 4 << fields("王", "", "", "高考") << QStringList{"王", "高考"}
+                                << fields("王", "", "", "高考");
+        QTest::newRow("kind 4 no exam")
+            << 4 << fields("王", "", "", "") << QStringList{"王", ""} << fields("王", "", "", "");
         QTest::newRow("other kind") << 7 << fields("王", "", "") << QStringList{} << LabelFields{};
     }
 
@@ -145,7 +181,8 @@ private Q_SLOTS:
 
     void kindOneOpensOnlyLineZero()
     {
-        const QStringList loaded{QStringLiteral("王"), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")};
+        const QStringList loaded{QStringLiteral("王"), QStringLiteral("x"), QStringLiteral("y"),
+                                 QStringLiteral("z")};
         const LabelFields fields = fieldsFromCell(1, loaded);
         QCOMPARE(fields.name, QStringLiteral("王"));
         QCOMPARE(cellFromFields(1, fields), QStringList{QStringLiteral("王")});

@@ -86,7 +86,8 @@ private Q_SLOTS:
             else if (how == QLatin1String("close"))
                 dialog.close();
             else if (how == QLatin1String("enter"))
-                QTest::keyClick(dialog.findChild<QLineEdit *>(QStringLiteral("edt3")), Qt::Key_Return);
+                QTest::keyClick(dialog.findChild<QLineEdit *>(QStringLiteral("edt3")),
+                                Qt::Key_Return);
             else
                 dialog.findChild<QPushButton *>(how)->click();
         });
@@ -153,7 +154,7 @@ private Q_SLOTS:
         stored.birth = QStringLiteral("不詳");
         page.dialog.setFields(2, stored);
         QCOMPARE(page.preview->text(), QString());
-        stored.birth = QStringLiteral("1971-3-5");  // digits from an earlier import
+        stored.birth = QStringLiteral("1971-3-5"); // digits from an earlier import
         page.dialog.setFields(2, stored);
         QCOMPARE(page.preview->text(), QStringLiteral("→ 民國六十年三月五日　生肖豬"));
     }
@@ -176,7 +177,7 @@ private Q_SLOTS:
         LabelFields seat;
         seat.name = QStringLiteral("林志明");
         seat.zone = QStringLiteral("A");
-        seat.row = QStringLiteral("區3");  // as a reopened seat line may leave it
+        seat.row = QStringLiteral("區3"); // as a reopened seat line may leave it
         seat.number = QStringLiteral("12");
         dialog.setFields(3, seat);
         QVERIFY(dialog.fields(3) == seat);
@@ -188,10 +189,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("afterFocusOut");
         QTest::addColumn<int>("value");
-        QTest::newRow("inside") << "42" << "42" << 42;
-        QTest::newRow("above") << "150" << "100" << 100;
-        QTest::newRow("below") << "-3" << "0" << 0;
-        QTest::newRow("empty") << "" << "" << 0;
+        QTest::newRow("inside") << "42"
+                                << "42" << 42;
+        QTest::newRow("above") << "150"
+                               << "100" << 100;
+        QTest::newRow("below") << "-3"
+                               << "0" << 0;
+        QTest::newRow("empty") << ""
+                               << "" << 0;
     }
 
     void seatNumberField()
@@ -218,11 +223,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("crlf from a sheet") << "edtname" << "林志明\r\n王小明\r\n" << "林志明 王小明";
-        QTest::newRow("tabs between cells") << "edt3" << "台北市\t中山區\t一號" << "台北市 中山區 一號";
-        QTest::newRow("lone cr and lf") << "edt9" << "國中\r會考\n甲" << "國中 會考 甲";
-        QTest::newRow("one copied cell") << "edt4" << "陳美玲\r\n" << "陳美玲";
-        QTest::newRow("plain") << "edt8" << "陳美玲" << "陳美玲";
+        QTest::newRow("crlf from a sheet") << "edtname"
+                                           << "林志明\r\n王小明\r\n"
+                                           << "林志明 王小明";
+        QTest::newRow("tabs between cells") << "edt3"
+                                            << "台北市\t中山區\t一號"
+                                            << "台北市 中山區 一號";
+        QTest::newRow("lone cr and lf") << "edt9"
+                                        << "國中\r會考\n甲"
+                                        << "國中 會考 甲";
+        QTest::newRow("one copied cell") << "edt4"
+                                         << "陳美玲\r\n"
+                                         << "陳美玲";
+        QTest::newRow("plain") << "edt8"
+                               << "陳美玲"
+                               << "陳美玲";
     }
 
     // Spreadsheet cells arrive with tabs and CRLF: what the field shows is

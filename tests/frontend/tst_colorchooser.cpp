@@ -1,5 +1,5 @@
-#include "frontend/colorchooser.h"
 #include "composition/wincolor.h"
+#include "frontend/colorchooser.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -114,14 +114,14 @@ void TestColorChooser::keysPickASwatch_data()
     const int enter = Qt::Key_Return;
     QTest::newRow("enter keeps the current colour")
         << 0x0000ff << f4 << QList<int>{enter} << 0x0000ff << 1;
-    QTest::newRow("right of black") << 0 << altDown << QList<int>{Qt::Key_Right, enter}
-                                    << 0x000080 << 1;
-    QTest::newRow("below black") << 0 << f4 << QList<int>{Qt::Key_Down, Qt::Key_Space}
-                                 << 0x800080 << 1;
+    QTest::newRow("right of black")
+        << 0 << altDown << QList<int>{Qt::Key_Right, enter} << 0x000080 << 1;
+    QTest::newRow("below black") << 0 << f4 << QList<int>{Qt::Key_Down, Qt::Key_Space} << 0x800080
+                                 << 1;
     QTest::newRow("no colour starts at the first")
         << 536870911 << f4 << QList<int>{Qt::Key_Down, Qt::Key_Up, enter} << 0 << 1;
-    QTest::newRow("escape picks nothing") << 0 << altDown << QList<int>{Qt::Key_Right, Qt::Key_Escape}
-                                          << 0 << 0;
+    QTest::newRow("escape picks nothing")
+        << 0 << altDown << QList<int>{Qt::Key_Right, Qt::Key_Escape} << 0 << 0;
 }
 
 void TestColorChooser::keysPickASwatch()

@@ -27,12 +27,10 @@ void TestFileDialogs::passesTheRequestAndReturnsTheChoice()
         seen = request;
         return chosen;
     });
-    const MessageAnswer messages([](const UserMessages::Shown &) {
-        return Answer::Cancel;
-    });
-    const QString path = FileDialogs::saveFileName(nullptr, QStringLiteral("匯出 PDF"),
-                                                   QStringLiteral("/tmp/a.pdf"),
-                                                   QStringLiteral("PDF 檔案 (*.pdf)"));
+    const MessageAnswer messages([](const UserMessages::Shown &) { return Answer::Cancel; });
+    const QString path =
+        FileDialogs::saveFileName(nullptr, QStringLiteral("匯出 PDF"), QStringLiteral("/tmp/a.pdf"),
+                                  QStringLiteral("PDF 檔案 (*.pdf)"));
     QCOMPARE(path, chosen);
     QCOMPARE(seen.caption, QStringLiteral("匯出 PDF"));
     QCOMPARE(seen.suggestedPath, QStringLiteral("/tmp/a.pdf"));
@@ -50,10 +48,10 @@ void TestFileDialogs::existingFileAsksBeforeReplacing_data()
     QTest::newRow("dialog cancelled") << QStringList{QString()} << QList<Answer>{} << QString();
     QTest::newRow("replace") << QStringList{old} << QList<Answer>{Answer::Yes} << old;
     QTest::newRow("cancel") << QStringList{old} << QList<Answer>{Answer::Cancel} << QString();
-    QTest::newRow("no, then a new name") << QStringList{old, fresh} << QList<Answer>{Answer::No}
-                                         << fresh;
-    QTest::newRow("no, then replace") << QStringList{old, old}
-                                      << QList<Answer>{Answer::No, Answer::Yes} << old;
+    QTest::newRow("no, then a new name")
+        << QStringList{old, fresh} << QList<Answer>{Answer::No} << fresh;
+    QTest::newRow("no, then replace")
+        << QStringList{old, old} << QList<Answer>{Answer::No, Answer::Yes} << old;
 }
 
 void TestFileDialogs::existingFileAsksBeforeReplacing()

@@ -41,7 +41,7 @@ QStringList listedFamilies()
 void pickFromList(FontChooser &chooser, const QString &family)
 {
     const int row = chooser.model()->rowCount() - int(sortedPart(chooser).size())
-                  + int(sortedPart(chooser).indexOf(family));
+        + int(sortedPart(chooser).indexOf(family));
     chooser.showPopup();
     QAbstractItemView *list = chooser.view();
     list->setCurrentIndex(chooser.model()->index(row, 0));
@@ -111,8 +111,7 @@ void TestFontChooser::picksGoToTheTop_data()
     QTest::newRow("one pick") << QList<int>{0} << QList<int>{0};
     QTest::newRow("latest first") << QList<int>{3, 1} << QList<int>{1, 3};
     QTest::newRow("picked again moves up") << QList<int>{1, 2, 1} << QList<int>{1, 2};
-    QTest::newRow("oldest falls off") << QList<int>{0, 1, 2, 3, 4, 5}
-                                      << QList<int>{5, 4, 3, 2, 1};
+    QTest::newRow("oldest falls off") << QList<int>{0, 1, 2, 3, 4, 5} << QList<int>{5, 4, 3, 2, 1};
 }
 
 void TestFontChooser::picksGoToTheTop()
@@ -145,7 +144,8 @@ void TestFontChooser::setFontName_data()
     QTest::newRow("unknown") << QStringLiteral("細明體測試") << QString() << QString();
     QTest::newRow("empty") << QString() << QString() << QString();
     // A substituted name shows the face that draws it and keeps its own name.
-    QTest::newRow("substituted") << QStringLiteral("岑禾測試字型") << families.at(2) << QStringLiteral("岑禾測試字型");
+    QTest::newRow("substituted") << QStringLiteral("岑禾測試字型") << families.at(2)
+                                 << QStringLiteral("岑禾測試字型");
     QTest::newRow("first installed substitute")
         << QStringLiteral("岑禾測試字型二") << families.at(3) << QStringLiteral("岑禾測試字型二");
 }

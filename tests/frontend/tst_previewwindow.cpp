@@ -12,12 +12,12 @@
 #include "tests/composition/labelfixtures.h"
 #include "tests/composition/memoryfeed.h"
 
+#include "frontend/sheetview.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
-#include "frontend/sheetview.h"
 #include <QLabel>
 #include <QPrinter>
 #include <QScrollBar>
@@ -184,7 +184,8 @@ private Q_SLOTS:
         if (words.isEmpty())
             QFAIL("pdftotext is missing: scripts/setup.sh installs poppler-utils");
         const QString firstName = LabelFixtures::kind2Records(1).first().first();
-        const auto name = std::find_if(words.cbegin(), words.cend(), [&](const PdfWord &w) { return w.text == firstName; });
+        const auto name = std::find_if(words.cbegin(), words.cend(),
+                                       [&](const PdfWord &w) { return w.text == firstName; });
         QVERIFY(name != words.cend());
         QVERIFY(qAbs(name->box.center().x() - (5 + 0.38 + 37.27 / 2)) < 0.3);
     }
@@ -193,7 +194,8 @@ private Q_SLOTS:
     void pageRangePrintsTheChosenSheetsOnly()
     {
         const QString out = m_dir.filePath(QStringLiteral("range.pdf"));
-        const PrinterHooks printers({[] { return true; }, [&](QPrinter &printer) {
+        const PrinterHooks printers({[] { return true; },
+                                     [&](QPrinter &printer) {
                                          printer.setOutputFormat(QPrinter::PdfFormat);
                                          printer.setOutputFileName(out);
                                          printer.setPrintRange(QPrinter::PageRange);
@@ -246,7 +248,7 @@ private Q_SLOTS:
         preview.changePaper(QPageSize(QPageSize::A5));
         QCOMPARE(asked.size(), 1);
         QCOMPARE(asked[0].id(), QPageSize::A5);
-        QVERIFY(preview.pageCount() > 1);  // 14 rows no longer fit
+        QVERIFY(preview.pageCount() > 1); // 14 rows no longer fit
     }
 
     void counterFollowsTheSheetShown_data()
@@ -398,11 +400,13 @@ private Q_SLOTS:
         preview.setAlignmentSheet(
             [](const QPageSize &) { return composeAlignmentSheet(LabelFixtures::kind2Sheet()); });
         QVERIFY(toolAction(preview, QStringLiteral("對位測試頁"))->isVisible());
-        preview.setDescription([](int sheets) { return QStringLiteral("第 3–12 頁，共 %1 張").arg(sheets); });
+        preview.setDescription(
+            [](int sheets) { return QStringLiteral("第 3–12 頁，共 %1 張").arg(sheets); });
         QToolButton *button = toolButton(preview, QStringLiteral("對位測試頁"));
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(preview.showsAlignmentSheet());
-        QCOMPARE(preview.statusText(), QStringLiteral("對位測試頁：只有標籤框、編號與刻度，共 1 張"));
+        QCOMPARE(preview.statusText(),
+                 QStringLiteral("對位測試頁：只有標籤框、編號與刻度，共 1 張"));
         QCOMPARE(preview.pageCount(), 1);
         QCOMPARE(preview.pages().first().marks.outlines.size(), 70);
         QVERIFY(preview.windowTitle().contains(QStringLiteral("對位測試頁")));

@@ -103,8 +103,8 @@ void TestSizeSpinBox::arrowButtonsStepByOne()
     option.initFrom(&box);
     option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
     option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    const QRect arrow = box.style()->subControlRect(QStyle::CC_SpinBox, &option,
-                                                    QStyle::SubControl(button), &box);
+    const QRect arrow =
+        box.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SubControl(button), &box);
     QTest::mouseClick(&box, Qt::LeftButton, {}, arrow.center());
     QCOMPARE(box.value(), expected);
 }

@@ -21,7 +21,8 @@ int main(int argc, char *argv[])
     for (unsigned round = 1;; ++round) {
         const QString mark = QStringLiteral("甲%1").arg(round);
         for (int n = 1; n <= SheetPage::CellCount; ++n)
-            window.grid()->cell(n)->setLines({mark, mark + QStringLiteral("生辰"), mark + QStringLiteral("地址")});
+            window.grid()->cell(n)->setLines(
+                {mark, mark + QStringLiteral("生辰"), mark + QStringLiteral("地址")});
         if (round % 7 == 0)
             window.img1Click();
         else if (round % 7 == 3)

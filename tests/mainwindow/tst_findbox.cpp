@@ -2,12 +2,12 @@
 // full-width input, includes unsaved text on the shown page, and choosing a
 // hit saves the shown page and shows the hit's kind, page and cell.
 #include "editing/tfredit.h"
-#include "tests/common/messagelog.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/findbox.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 #include "sheet/sheetpage.h"
+#include "tests/common/messagelog.h"
 #include "tests/common/workdir.h"
 
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 #include "sheet/folderlock.h"
-#include "tests/mainwindow/celledit.h"
 #include "tests/common/messagelog.h"
-#include "tests/mainwindow/smalldisk.h"
 #include "tests/common/workdir.h"
+#include "tests/mainwindow/celledit.h"
+#include "tests/mainwindow/smalldisk.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -148,7 +148,8 @@ private Q_SLOTS:
         QCOMPARE(openDataFolder(lock), FolderAccess::ReadOnly);
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY(messages.shown[0].text.contains(ReadOnlyText));
-        QVERIFY2(messages.shown[0].text.contains(FolderLock::lockFileName() + QStringLiteral("\n原因：")),
+        QVERIFY2(messages.shown[0].text.contains(FolderLock::lockFileName()
+                                                 + QStringLiteral("\n原因：")),
                  qPrintable(messages.shown[0].text));
         TFrMarowin window;
         CellEdit edit(window);

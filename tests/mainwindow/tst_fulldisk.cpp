@@ -1,8 +1,8 @@
 // A page save on a full disk: one message, the old file kept, the cells kept.
 #include "mainwindow/cellgrid.h"
-#include "tests/common/filefixture.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
+#include "tests/common/filefixture.h"
 #include "tests/common/messagelog.h"
 #include "tests/mainwindow/smalldisk.h"
 
@@ -33,7 +33,8 @@ private Q_SLOTS:
 
         disk.fill();
         for (int n = 1; n <= 70; ++n)
-            window.grid()->cell(n)->setLines({QStringLiteral("林志明%1").arg(n), QStringLiteral("民國六十年三月五日")});
+            window.grid()->cell(n)->setLines(
+                {QStringLiteral("林志明%1").arg(n), QStringLiteral("民國六十年三月五日")});
         window.btnupClick();
 
         const QStringList shown = messages.texts();

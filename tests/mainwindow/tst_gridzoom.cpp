@@ -16,7 +16,8 @@ private Q_SLOTS:
         QTest::newRow("none") << QList<int>{} << QList<int>{0, 150, 300, 450, 600, 750};
         QTest::newRow("out once") << QList<int>{90} << QList<int>{0, 135, 270, 405, 540, 675};
         QTest::newRow("out twice") << QList<int>{90, 90} << QList<int>{0, 122, 243, 365, 486, 608};
-        QTest::newRow("out then in") << QList<int>{90, 110} << QList<int>{0, 149, 297, 446, 594, 743};
+        QTest::newRow("out then in")
+            << QList<int>{90, 110} << QList<int>{0, 149, 297, 446, 594, 743};
         QTest::newRow("in once") << QList<int>{110} << QList<int>{0, 165, 330, 495, 660, 825};
     }
 
@@ -58,7 +59,7 @@ private Q_SLOTS:
     void pageNumberText_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("page");  // 0: not a page
+        QTest::addColumn<int>("page"); // 0: not a page
         QTest::newRow("plain") << "5" << 5;
         QTest::newRow("blanks") << " 12 " << 12;
         QTest::newRow("separators") << "1,234" << 1234;

@@ -16,11 +16,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QStringEncoder>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -97,8 +97,7 @@ public:
     // The editing dialog, answered in the field that has the focus.
     DialogAnswer(TFrEdit &, std::function<void(QWidget *focus)> answer)
         : DialogAnswer([answer](QDialog *dialog) { answer(dialog->focusWidget()); })
-    {
-    }
+    { }
     bool ran = false;
 
 private:
@@ -168,7 +167,8 @@ private Q_SLOTS:
         session.key(key, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(session.grid()->currentCell(), to);
         QCOMPARE(session.grid()->cell(to)->mark(), MemoCell::Mark::Current);
-        QCOMPARE(session.grid()->cell(1)->mark(), to == 1 ? MemoCell::Mark::Current : MemoCell::Mark::None);
+        QCOMPARE(session.grid()->cell(1)->mark(),
+                 to == 1 ? MemoCell::Mark::Current : MemoCell::Mark::None);
         QVERIFY(session.messages.shown.isEmpty());
     }
 
@@ -181,18 +181,22 @@ private Q_SLOTS:
         session.key(Qt::Key_Left);
 
         // Typing on the grid starts the name; Enter confirms.
-        DialogAnswer typed(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("志明")); });
+        DialogAnswer typed(session.editor,
+                           [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("志明")); });
         typeText(session.grid(), QStringLiteral("林"));
         QVERIFY(typed.ran);
         QCOMPARE(session.grid()->currentCell(), 69);
 
         // Enter opens the dialog on the current cell.
-        DialogAnswer opened(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("王小明")); });
+        DialogAnswer opened(session.editor, [](QWidget *focus) {
+            typeAndConfirm(focus, QStringLiteral("王小明"));
+        });
         session.key(Qt::Key_Return);
         QVERIFY(opened.ran);
 
         // An input method's commit starts the name as typing does.
-        DialogAnswer composed(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("玲")); });
+        DialogAnswer composed(session.editor,
+                              [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("玲")); });
         QInputMethodEvent commit;
         commit.setCommitString(QStringLiteral("陳美"));
         QApplication::sendEvent(session.focus(), &commit);
@@ -221,7 +225,8 @@ private Q_SLOTS:
         QWindow *main = session.window.windowHandle();
         const auto typeInto = [](QWindow *window, const QString &text) {
             for (const QChar c : text)
-                QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
         };
         int cellClicks = 0;
         connect(session.grid(), &CellGrid::cellClicked, this, [&] { ++cellClicks; });
@@ -232,7 +237,8 @@ private Q_SLOTS:
             typeInto(main, QStringLiteral("小華"));
             // A click on the main window waits until the dialog is closed.
             MemoCell *other = session.grid()->cell(9);
-            QTest::mouseClick(main, Qt::LeftButton, {}, other->mapTo(&session.window, other->rect().center()));
+            QTest::mouseClick(main, Qt::LeftButton, {},
+                              other->mapTo(&session.window, other->rect().center()));
             QTest::sendKeyEvent(QTest::Click, main, Qt::Key_Return, QString(), Qt::NoModifier);
             // Lost keys would leave the dialog open: close it to fail, not hang.
             QTimer::singleShot(2000, &session.editor, [&] { session.editor.reject(); });
@@ -245,7 +251,8 @@ private Q_SLOTS:
 
         // The next name typed before the keyboard is back reaches the
         // closed dialog's window: it starts cell 2 as typing on the grid does.
-        DialogAnswer next(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("大明")); });
+        DialogAnswer next(session.editor,
+                          [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("大明")); });
         typeInto(session.editor.windowHandle(), QStringLiteral("王"));
         QVERIFY(next.ran);
         QCOMPARE(session.name(2), QStringLiteral("王大明"));
@@ -273,7 +280,8 @@ private Q_SLOTS:
     {
         Session session(1);
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
-        DialogAnswer answer(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("林")); });
+        DialogAnswer answer(session.editor,
+                            [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("林")); });
         MemoCell *last = session.grid()->cell(70);
         QTest::mouseClick(last, Qt::LeftButton);
         QVERIFY(answer.ran);
@@ -288,7 +296,8 @@ private Q_SLOTS:
         Session session(1, {{QStringLiteral("姓名2.ini"), section(1, QStringLiteral("第二頁"))}});
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         session.grid()->cell(3)->setLines({QStringLiteral("林")});
-        session.key(Qt::Key_S, Qt::ControlModifier);  // clicks 存檔 as a shortcut does, shortly after
+        session.key(Qt::Key_S,
+                    Qt::ControlModifier); // clicks 存檔 as a shortcut does, shortly after
         QTRY_VERIFY(session.page(1).contains("[3]\r\n0=林\r\n"));
         session.grid()->cell(3)->setLines({QStringLiteral("王")});
         session.key(Qt::Key_PageDown);
@@ -303,8 +312,10 @@ private Q_SLOTS:
 
     void deleteCopyAndCut()
     {
-        Session session(2, {{QStringLiteral("地址1.ini"), "[1]\r\n0=林志明\r\n1=甲子年\r\n2=台北市\r\n"
-                                                          "[2]\r\n0=王小明\r\n2=高雄市\r\n[3]\r\n0=陳美玲\r\n"}});
+        Session session(2,
+                        {{QStringLiteral("地址1.ini"),
+                          "[1]\r\n0=林志明\r\n1=甲子年\r\n2=台北市\r\n"
+                          "[2]\r\n0=王小明\r\n2=高雄市\r\n[3]\r\n0=陳美玲\r\n"}});
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         QClipboard *clipboard = QGuiApplication::clipboard();
         session.key(Qt::Key_C, Qt::ControlModifier);
@@ -336,19 +347,22 @@ private Q_SLOTS:
     void pasteFillsFromTheCurrentCellOntoTheNextPage()
     {
         QFETCH(UserMessages::Answer, answer);
-        Session session(2, {{QStringLiteral("地址1.ini"), section(10, QStringLiteral("舊的"))},
-                            {QStringLiteral("地址2.ini"), section(2, QStringLiteral("已有"))}});
+        Session session(2,
+                        {{QStringLiteral("地址1.ini"), section(10, QStringLiteral("舊的"))},
+                         {QStringLiteral("地址2.ini"), section(2, QStringLiteral("已有"))}});
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         QStringList rows;
         for (int n = 1; n <= 75; ++n)
             rows.append(QStringLiteral("名%1\t生辰%1\t地址%1").arg(n));
-        QGuiApplication::clipboard()->setText(rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        QGuiApplication::clipboard()->setText(rows.join(QStringLiteral("\r\n"))
+                                              + QStringLiteral("\r\n"));
         session.goTo(3);
         session.messages.answer = answer;
         session.key(Qt::Key_V, Qt::ControlModifier);
 
         QCOMPARE(session.messages.shown.size(), 1);
-        QCOMPARE(session.messages.shown[0].text, QStringLiteral("將覆蓋 1 個已有資料的標籤，是否繼續?"));
+        QCOMPARE(session.messages.shown[0].text,
+                 QStringLiteral("將覆蓋 1 個已有資料的標籤，是否繼續?"));
         if (answer == UserMessages::Answer::No) {
             QCOMPARE(session.window.page(), 1);
             QCOMPARE(session.name(3), QString());
@@ -364,7 +378,9 @@ private Q_SLOTS:
         QVERIFY(first.contains("[70]\r\n0=名68\r\n1=生辰68\r\n2=地址68\r\n"));
         QVERIFY(first.contains("[1]\r\n0=\r\n"));
         QCOMPARE(session.window.page(), 2);
-        QCOMPARE(session.lines(1), (QStringList{QStringLiteral("名69"), QStringLiteral("生辰69"), QStringLiteral("地址69")}));
+        QCOMPARE(session.lines(1),
+                 (QStringList{QStringLiteral("名69"), QStringLiteral("生辰69"),
+                              QStringLiteral("地址69")}));
         QCOMPARE(session.name(2), QStringLiteral("已有"));
         QCOMPARE(session.name(3), QStringLiteral("名70"));
         QCOMPARE(session.name(8), QStringLiteral("名75"));
@@ -387,16 +403,20 @@ private Q_SLOTS:
                                                              "\"周\n八\"\t\t1\t2\n")
                                                   .arg(QString(2048, u'長')));
         session.key(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(session.lines(1), (QStringList{QStringLiteral("王大同"), QStringLiteral("A區3排12號")}));
-        QCOMPARE(session.lines(2), (QStringList{QStringLiteral("李四"), QStringLiteral("B區3排12號")}));
+        QCOMPARE(session.lines(1),
+                 (QStringList{QStringLiteral("王大同"), QStringLiteral("A區3排12號")}));
+        QCOMPARE(session.lines(2),
+                 (QStringList{QStringLiteral("李四"), QStringLiteral("B區3排12號")}));
         QCOMPARE(session.lines(3), (QStringList{QStringLiteral("趙七"), QStringLiteral("0號")}));
-        QCOMPARE(session.lines(4), (QStringList{QStringLiteral("周 八"), QStringLiteral("1排2號")}));
+        QCOMPARE(session.lines(4),
+                 (QStringList{QStringLiteral("周 八"), QStringLiteral("1排2號")}));
         QCOMPARE(session.grid()->currentCell(), 5);
         QCOMPARE(session.messages.shown.size(), 1);
-        QCOMPARE(session.messages.shown[0].text, QStringLiteral("下列 3 列未貼上：\n"
-                                                                "第 4 列：排「200」不是 0 到 100 的整數\n"
-                                                                "第 5 列：無法辨識座位「靠窗」\n"
-                                                                "第 6 列：內容超過 2047 字"));
+        QCOMPARE(session.messages.shown[0].text,
+                 QStringLiteral("下列 3 列未貼上：\n"
+                                "第 4 列：排「200」不是 0 到 100 的整數\n"
+                                "第 5 列：無法辨識座位「靠窗」\n"
+                                "第 6 列：內容超過 2047 字"));
     }
 
     void seatFollowsThePreviousCellAndCtrlDCopiesItsField()
@@ -415,12 +435,14 @@ private Q_SLOTS:
         });
         session.key(Qt::Key_Return);
         QVERIFY(answer.ran);
-        QCOMPARE(session.lines(2), (QStringList{QStringLiteral("王大同"), QStringLiteral("A區3排13號")}));
+        QCOMPARE(session.lines(2),
+                 (QStringList{QStringLiteral("王大同"), QStringLiteral("A區3排13號")}));
     }
 
     void ctrlDInTheAddressFieldTakesThePreviousAddress()
     {
-        Session session(2, {{QStringLiteral("地址1.ini"), "[1]\r\n0=林志明\r\n1=甲子年\r\n2=台北市\r\n"}});
+        Session session(
+            2, {{QStringLiteral("地址1.ini"), "[1]\r\n0=林志明\r\n1=甲子年\r\n2=台北市\r\n"}});
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         session.key(Qt::Key_Right);
         DialogAnswer answer(session.editor, [&](QWidget *focus) {
@@ -447,10 +469,15 @@ private Q_SLOTS:
     void undoAndRedoEachEdit()
     {
         QFETCH(QString, edit);
-        Session session(1, {{QStringLiteral("姓名1.ini"), section(1, QStringLiteral("王小明")) + section(2, QStringLiteral("林"))}});
+        Session session(
+            1,
+            {{QStringLiteral("姓名1.ini"),
+              section(1, QStringLiteral("王小明")) + section(2, QStringLiteral("林"))}});
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         QGuiApplication::clipboard()->setText(QStringLiteral("甲\n乙\n"));
-        DialogAnswer answer(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("陳美玲")); });
+        DialogAnswer answer(session.editor, [](QWidget *focus) {
+            typeAndConfirm(focus, QStringLiteral("陳美玲"));
+        });
         if (edit == QLatin1String("dialog"))
             session.key(Qt::Key_Return);
         else if (edit == QLatin1String("delete"))
@@ -478,7 +505,8 @@ private Q_SLOTS:
     {
         Session session(1);
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
-        DialogAnswer answer(session.editor, [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("林")); });
+        DialogAnswer answer(session.editor,
+                            [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("林")); });
         session.key(Qt::Key_Return);
         session.key(Qt::Key_PageDown);
         session.key(Qt::Key_PageUp);
@@ -505,10 +533,15 @@ private Q_SLOTS:
                                            "許功蓋,甲子年,\"台北市中山區, 三樓\"\r\n"
                                            "\"王\"\"小明\"\"\",乙丑年,\"高雄市\r\n前鎮區\"\r\n"
                                            "陳美玲,,台南市\r\n");
-        const QList<ListRow> cells{{1, {QStringLiteral("姓名"), QStringLiteral("生辰"), QStringLiteral("地址")}},
-                                   {2, {QStringLiteral("許功蓋"), QStringLiteral("甲子年"), QStringLiteral("台北市中山區, 三樓")}},
-                                   {3, {QStringLiteral("王\"小明\""), QStringLiteral("乙丑年"), QStringLiteral("高雄市\n前鎮區")}},
-                                   {4, {QStringLiteral("陳美玲"), QString(), QStringLiteral("台南市")}}};
+        const QList<ListRow> cells{
+            {1, {QStringLiteral("姓名"), QStringLiteral("生辰"), QStringLiteral("地址")}},
+            {2,
+             {QStringLiteral("許功蓋"), QStringLiteral("甲子年"),
+              QStringLiteral("台北市中山區, 三樓")}},
+            {3,
+             {QStringLiteral("王\"小明\""), QStringLiteral("乙丑年"),
+              QStringLiteral("高雄市\n前鎮區")}},
+            {4, {QStringLiteral("陳美玲"), QString(), QStringLiteral("台南市")}}};
         session.dir.write(QStringLiteral("名單.csv"), csv.toUtf8());
         session.dir.write(QStringLiteral("名單bom.csv"), "\xEF\xBB\xBF" + csv.toUtf8());
         QStringEncoder big5("CP950");
@@ -525,9 +558,14 @@ private Q_SLOTS:
         session.key(Qt::Key_O, Qt::ControlModifier);
         QTRY_VERIFY(mapping.ran);
 
-        QCOMPARE(session.lines(1), (QStringList{QStringLiteral("許功蓋"), QStringLiteral("甲子年"), QStringLiteral("台北市中山區, 三樓")}));
-        QCOMPARE(session.lines(2), (QStringList{QStringLiteral("王\"小明\""), QStringLiteral("乙丑年"), QStringLiteral("高雄市 前鎮區")}));
-        QCOMPARE(session.lines(3), (QStringList{QStringLiteral("陳美玲"), QStringLiteral("台南市")}));
+        QCOMPARE(session.lines(1),
+                 (QStringList{QStringLiteral("許功蓋"), QStringLiteral("甲子年"),
+                              QStringLiteral("台北市中山區, 三樓")}));
+        QCOMPARE(session.lines(2),
+                 (QStringList{QStringLiteral("王\"小明\""), QStringLiteral("乙丑年"),
+                              QStringLiteral("高雄市 前鎮區")}));
+        QCOMPARE(session.lines(3),
+                 (QStringList{QStringLiteral("陳美玲"), QStringLiteral("台南市")}));
         QCOMPARE(session.name(4), QString());
         QCOMPARE(session.messages.shown.size(), 1);
         QCOMPARE(session.messages.shown[0].text, QStringLiteral("已匯入 3 筆，第 1 頁到第 1 頁"));
@@ -559,11 +597,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("存檔") << "bnSave" << "存檔 (Ctrl+S)";
-        QTest::newRow("預覽列印") << "btn1" << "預覽列印 (Ctrl+P)\n按右鍵設定上、左邊界";
-        QTest::newRow("結束") << "btn2" << "結束 (Ctrl+Q)";
-        QTest::newRow("技術支援") << "btn3" << "技術支援 (F1)";
-        QTest::newRow("匯入名單") << "btnImport" << "匯入名單 (Ctrl+O)";
+        QTest::newRow("存檔") << "bnSave"
+                              << "存檔 (Ctrl+S)";
+        QTest::newRow("預覽列印") << "btn1"
+                                  << "預覽列印 (Ctrl+P)\n按右鍵設定上、左邊界";
+        QTest::newRow("結束") << "btn2"
+                              << "結束 (Ctrl+Q)";
+        QTest::newRow("技術支援") << "btn3"
+                                  << "技術支援 (F1)";
+        QTest::newRow("匯入名單") << "btnImport"
+                                  << "匯入名單 (Ctrl+O)";
     }
 
     void barButtonsHaveTheirKeysInTheirTips()

@@ -21,7 +21,9 @@ QString pageProblem(const QString &path)
     if (!markPattern.match(mark).hasMatch())
         return QStringLiteral("cell 1 holds '%1'").arg(mark);
     for (int i = 0; i < SheetPage::CellCount; ++i) {
-        if (cells[i] != QStringList{mark, mark + QStringLiteral("生辰"), mark + QStringLiteral("地址"), QString()})
+        if (cells[i]
+            != QStringList{mark, mark + QStringLiteral("生辰"), mark + QStringLiteral("地址"),
+                           QString()})
             return QStringLiteral("cell %1 does not match cell 1").arg(i + 1);
     }
     return {};
@@ -31,7 +33,8 @@ QString settingsProblem(const QString &path)
 {
     const IniDocument settings = IniDocument::load(path);
     // No kind change may have happened yet: then there is no Mode at all.
-    const QString mode = settings.value(QStringLiteral("info"), QStringLiteral("Mode"), QStringLiteral("none"));
+    const QString mode =
+        settings.value(QStringLiteral("info"), QStringLiteral("Mode"), QStringLiteral("none"));
     if (mode != QLatin1String("none") && mode != QLatin1String("1") && mode != QLatin1String("2"))
         return QStringLiteral("Mode is '%1'").arg(mode);
     for (const QString &section : settings.sectionNames()) {
@@ -66,11 +69,13 @@ private Q_SLOTS:
             program.kill();
             QVERIFY(program.waitForFinished());
 
-            const QStringList files = QDir(dir.path()).entryList({QStringLiteral("*.ini")}, QDir::Files);
+            const QStringList files =
+                QDir(dir.path()).entryList({QStringLiteral("*.ini")}, QDir::Files);
             QVERIFY(files.contains(QStringLiteral("sys.ini")));
             for (const QString &name : files) {
                 const QString file = dir.filePath(name);
-                const QString problem = name == QLatin1String("sys.ini") ? settingsProblem(file) : pageProblem(file);
+                const QString problem =
+                    name == QLatin1String("sys.ini") ? settingsProblem(file) : pageProblem(file);
                 QVERIFY2(problem.isEmpty(), qPrintable(name + QStringLiteral(": ") + problem));
             }
         }

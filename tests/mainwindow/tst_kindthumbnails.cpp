@@ -1,7 +1,7 @@
 // The kind thumbnails are drawn from the real templates: each shows ink
 // where its kind prints, and no two kinds look alike.
-#include "mainwindow/kindthumbnails.h"
 #include "composition/labelfonts.h"
+#include "mainwindow/kindthumbnails.h"
 
 #include <QImage>
 #include <QTest>

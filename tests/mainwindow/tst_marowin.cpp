@@ -101,7 +101,8 @@ private Q_SLOTS:
         dir.write(QStringLiteral("地址4.ini"), pageWithName(1, "陳美玲"));
         // Page 1 of kind 1 is the same file as page 4 of kind 2: it can only
         // show the edit below if the save came first.
-        QVERIFY(QFile::link(dir.path(QStringLiteral("地址4.ini")), dir.path(QStringLiteral("姓名1.ini"))));
+        QVERIFY(QFile::link(dir.path(QStringLiteral("地址4.ini")),
+                            dir.path(QStringLiteral("姓名1.ini"))));
         TFrMarowin window;
         window.FormActivate();
         auto *field = window.findChild<QLineEdit *>(QStringLiteral("edtpage"));
@@ -114,7 +115,8 @@ private Q_SLOTS:
         QCOMPARE(window.mode(), 1);
         QCOMPARE(window.page(), 1);
         QCOMPARE(field->text(), QStringLiteral("1"));
-        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("info"), QStringLiteral("Mode")),
+        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("info"),
+                                        QStringLiteral("Mode")),
                  QStringLiteral("1"));
         QCOMPARE(cellLine(window, 3, 0), QStringLiteral("林志明"));
         QCOMPARE(cellLine(window, 1, 0), QStringLiteral("陳美玲"));
@@ -198,10 +200,13 @@ private Q_SLOTS:
         WorkDir dir;
         MessageLog messages;
         QStringEncoder big5("windows-950");
-        QByteArray settings = big5.encode(QStringLiteral("[info]\r\nMode=1\r\n[M1font1]\r\nfont=標楷體\r\ncolor=0\r\nsize=20\r\n"
-                                                         "[標籤]\r\nTOPMARGIN=3\r\n"));
-        settings.append('\xA4');  // a stray byte at the end
-        const QByteArray page = QByteArray(big5.encode(QStringLiteral("[1]\r\n0=陳美玲\r\n[70]\r\n0=林"))).chopped(1);  // cut short
+        QByteArray settings = big5.encode(
+            QStringLiteral("[info]\r\nMode=1\r\n[M1font1]\r\nfont=標楷體\r\ncolor=0\r\nsize=20\r\n"
+                           "[標籤]\r\nTOPMARGIN=3\r\n"));
+        settings.append('\xA4'); // a stray byte at the end
+        const QByteArray page =
+            QByteArray(big5.encode(QStringLiteral("[1]\r\n0=陳美玲\r\n[70]\r\n0=林")))
+                .chopped(1); // cut short
         dir.write(QStringLiteral("sys.ini"), settings);
         dir.write(QStringLiteral("姓名1.ini"), page);
         TFrMarowin window;
@@ -209,19 +214,25 @@ private Q_SLOTS:
         window.FormActivate();
         QCOMPARE(cellLine(window, 1, 0), QStringLiteral("陳美玲"));
         QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("btnup")), Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("btndown")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("btndown")),
+                          Qt::LeftButton);
         QCOMPARE(window.page(), 1);
         QCOMPARE(cellLine(window, 1, 0), QStringLiteral("陳美玲"));
-        QCOMPARE(messages.shown.size(), 2);  // once for each file, not once per save
-        const QStringList pageCopies = QDir(dir.path(QString())).entryList({QStringLiteral("姓名1.ini.損毀備份-*")});
-        const QStringList settingsCopies = QDir(dir.path(QString())).entryList({QStringLiteral("sys.ini.損毀備份-*")});
+        QCOMPARE(messages.shown.size(), 2); // once for each file, not once per save
+        const QStringList pageCopies =
+            QDir(dir.path(QString())).entryList({QStringLiteral("姓名1.ini.損毀備份-*")});
+        const QStringList settingsCopies =
+            QDir(dir.path(QString())).entryList({QStringLiteral("sys.ini.損毀備份-*")});
         QCOMPARE(pageCopies.size(), 1);
         QCOMPARE(settingsCopies.size(), 1);
         QCOMPARE(dir.read(pageCopies[0]), page);
         QCOMPARE(dir.read(settingsCopies[0]), settings);
-        QVERIFY(messages.shown[0].text.contains(QStringLiteral("姓名1.ini")) && messages.shown[0].text.contains(pageCopies[0]));
-        QVERIFY(messages.shown[1].text.contains(QStringLiteral("sys.ini")) && messages.shown[1].text.contains(settingsCopies[0]));
-        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("標籤"), QStringLiteral("TOPMARGIN")),
+        QVERIFY(messages.shown[0].text.contains(QStringLiteral("姓名1.ini"))
+                && messages.shown[0].text.contains(pageCopies[0]));
+        QVERIFY(messages.shown[1].text.contains(QStringLiteral("sys.ini"))
+                && messages.shown[1].text.contains(settingsCopies[0]));
+        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("標籤"),
+                                        QStringLiteral("TOPMARGIN")),
                  QStringLiteral("3"));
     }
 
@@ -232,7 +243,7 @@ private Q_SLOTS:
         QFile::setPermissions(s.dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
         auto *btnup = s.window.findChild<QToolButton *>(QStringLiteral("btnup"));
         QTest::mousePress(btnup, Qt::LeftButton);
-        QTest::qWait(900);  // past the 400 ms delay and several 100 ms repeats
+        QTest::qWait(900); // past the 400 ms delay and several 100 ms repeats
         QTest::mouseRelease(btnup, Qt::LeftButton);
         QFile::setPermissions(s.dir.path(QString()), saved);
         QCOMPARE(s.messages.shown.size(), 1);
@@ -305,10 +316,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("page");
-        QTest::newRow("next after a typed page") << "5" << "btnup" << 5;
-        QTest::newRow("previous after a typed page") << "5" << "btndown" << 5;
-        QTest::newRow("next after letters") << "x" << "btnup" << 3;
-        QTest::newRow("previous after letters") << "x" << "btndown" << 1;
+        QTest::newRow("next after a typed page") << "5"
+                                                 << "btnup" << 5;
+        QTest::newRow("previous after a typed page") << "5"
+                                                     << "btndown" << 5;
+        QTest::newRow("next after letters") << "x"
+                                            << "btnup" << 3;
+        QTest::newRow("previous after letters") << "x"
+                                                << "btndown" << 1;
     }
 
     // The arrow buttons take no focus, so the field would never finish its
@@ -354,7 +369,8 @@ private Q_SLOTS:
         WorkDir dir;
         MessageLog messages;
         dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=" + QByteArray::number(kind) + "\r\n");
-        const QString pageFile = kind == 1 ? QStringLiteral("姓名1.ini") : QStringLiteral("地址1.ini");
+        const QString pageFile =
+            kind == 1 ? QStringLiteral("姓名1.ini") : QStringLiteral("地址1.ini");
         dir.write(pageFile, page);
         TFrMarowin window;
         TFrEdit editor(&window);
@@ -382,8 +398,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("line0");
         QTest::addColumn<bool>("changed");
-        QTest::newRow("save") << "btnsvae" << "林志明" << true;
-        QTest::newRow("cancel") << "btncal" << "王小明" << false;
+        QTest::newRow("save") << "btnsvae"
+                              << "林志明" << true;
+        QTest::newRow("cancel") << "btncal"
+                                << "王小明" << false;
     }
 
     void editingACellThroughTheDialog()
@@ -443,7 +461,8 @@ private Q_SLOTS:
         WorkDir dir;
         MessageLog messages;
         dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=3\r\n");
-        dir.write(QStringLiteral("座位1.ini"), "[1]\r\n0=林志明\r\n1=A區3排12號\r\n[2]\r\n0=王\r\n");
+        dir.write(QStringLiteral("座位1.ini"),
+                  "[1]\r\n0=林志明\r\n1=A區3排12號\r\n[2]\r\n0=王\r\n");
         TFrMarowin window;
         TFrEdit editor(&window);
         window.setEditor(&editor);
@@ -458,11 +477,12 @@ private Q_SLOTS:
         expected.row = QStringLiteral("3");
         expected.number = QStringLiteral("12");
         QVERIFY(editor.fields(3) == expected);
-        window.EditMode(QStringLiteral("2"));  // no seat: no message, fields emptied
+        window.EditMode(QStringLiteral("2")); // no seat: no message, fields emptied
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(editor.fields(3).zone, QString());
         window.WriteToMmo(QStringLiteral("2"));
-        QCOMPARE(window.grid()->cell(2)->lines(), (QStringList{QStringLiteral("王"), QStringLiteral("0號")}));
+        QCOMPARE(window.grid()->cell(2)->lines(),
+                 (QStringList{QStringLiteral("王"), QStringLiteral("0號")}));
     }
 
     void exitQuestion_data()
@@ -527,7 +547,7 @@ private Q_SLOTS:
         QFile::setPermissions(dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
         window.btn2Click();
         QFile::setPermissions(dir.path(QString()), saved);
-        QCOMPARE(messages.shown.size(), 2);  // the question, then the write error
+        QCOMPARE(messages.shown.size(), 2); // the question, then the write error
         QVERIFY(window.isVisible());
     }
 

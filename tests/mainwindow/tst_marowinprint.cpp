@@ -1,17 +1,17 @@
 // The print run from the main window: the record feed over the cells, the
 // preview button and its right-button margin dialog, and a PDF exported
 // from the preview checked against the label grid.
-#include "mainwindow/cellgrid.h"
-#include "frontend/filedialogs.h"
 #include "composition/labelfonts.h"
+#include "frontend/filedialogs.h"
+#include "frontend/previewwindow.h"
+#include "frontend/sizespinbox.h"
+#include "frontend/usermessages.h"
+#include "mainwindow/cellgrid.h"
 #include "mainwindow/memocell.h"
+#include "mainwindow/tfrmarowin.h"
 #include "printing/pagemarginsetdialog.h"
 #include "tests/common/pdfwords.h"
 #include "tests/common/seamguards.h"
-#include "frontend/previewwindow.h"
-#include "frontend/sizespinbox.h"
-#include "mainwindow/tfrmarowin.h"
-#include "frontend/usermessages.h"
 #include "tests/common/workdir.h"
 
 #include <QInputMethodEvent>
@@ -47,7 +47,8 @@ QString kindTwoName(int cell)
 void fillKindTwoPage(TFrMarowin &window)
 {
     for (int n = 1; n <= SheetPage::CellCount; ++n)
-        window.grid()->cell(n)->setLines({kindTwoName(n), QStringLiteral("生%1").arg(n), QStringLiteral("址%1").arg(n)});
+        window.grid()->cell(n)->setLines(
+            {kindTwoName(n), QStringLiteral("生%1").arg(n), QStringLiteral("址%1").arg(n)});
 }
 
 } // namespace
@@ -88,7 +89,7 @@ private Q_SLOTS:
         window.frxsrdtst1GetValue(QStringLiteral("N1"), value);
         QCOMPARE(value, std::optional<QString>(QStringLiteral("陳美玲")));
         window.frxsrdtst1GetValue(QStringLiteral("n3"), value);
-        QCOMPARE(value, std::optional<QString>(QString()));  // a line the cell lacks
+        QCOMPARE(value, std::optional<QString>(QString())); // a line the cell lacks
         std::optional<QString> unanswered;
         window.frxsrdtst1GetValue(QStringLiteral("n4"), unanswered);
         QVERIFY(!unanswered);
@@ -97,7 +98,7 @@ private Q_SLOTS:
         window.frxsrdtst1CheckEOF(eof);
         QVERIFY(eof);
         std::optional<QString> beyond;
-        window.frxsrdtst1GetValue(QStringLiteral("n1"), beyond);  // no cell 71
+        window.frxsrdtst1GetValue(QStringLiteral("n1"), beyond); // no cell 71
         QCOMPARE(beyond, std::optional<QString>(QString()));
     }
 
@@ -107,7 +108,8 @@ private Q_SLOTS:
         dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
         TFrMarowin window;
         window.FormActivate();
-        window.grid()->cell(1)->setLines({QStringLiteral("林志明"), QStringLiteral("甲市乙區丁路8號")});
+        window.grid()->cell(1)->setLines(
+            {QStringLiteral("林志明"), QStringLiteral("甲市乙區丁路8號")});
         const QByteArray settings = dir.read(QStringLiteral("sys.ini"));
         QList<ComposedPage> pages;
         const auto keepPages = [&](QWidget *modal) {
@@ -128,9 +130,9 @@ private Q_SLOTS:
             if (box.name == QLatin1String("Memo3"))
                 QCOMPARE(box.text, QString());
             if (box.name == QLatin1String("Memo1"))
-                QCOMPARE(box.font.pointSize, 12);  // kind 2's initial name size
+                QCOMPARE(box.font.pointSize, 12); // kind 2's initial name size
         }
-        QCOMPARE(pages[0].labels[69].boxes[0].text, QString());  // an empty cell is an empty label
+        QCOMPARE(pages[0].labels[69].boxes[0].text, QString()); // an empty cell is an empty label
 
         // A size changed after that run is used by the next, unsaved cells too.
         window.findChild<SizeSpinBox *>(QStringLiteral("spinSize"))->setValue(14);
@@ -138,7 +140,7 @@ private Q_SLOTS:
         onModal([&] { window.btn1Click(); }, keepPages);
         QCOMPARE(pages[0].labels[0].boxes[0].font.pointSize, 14);
         QCOMPARE(pages[0].labels[0].boxes[0].text, QStringLiteral("未存的名字"));
-        QVERIFY(!dir.exists(QStringLiteral("地址1.ini")));  // printing saves nothing
+        QVERIFY(!dir.exists(QStringLiteral("地址1.ini"))); // printing saves nothing
         QVERIFY(m_shown.isEmpty());
     }
 
@@ -176,7 +178,7 @@ private Q_SLOTS:
         QCOMPARE(sheets[1].labels[0].boxes[0].text, QStringLiteral("第二頁的名字"));
         QCOMPARE(sheets[2].labels[69].boxes[0].text, QStringLiteral("第四頁的名字"));
         QCOMPARE(status, QStringLiteral("第 1–4 頁，共 3 張，第 3 頁無資料"));
-        QVERIFY(!dir.exists(QStringLiteral("地址1.ini")));  // printing saves nothing
+        QVERIFY(!dir.exists(QStringLiteral("地址1.ini"))); // printing saves nothing
         QVERIFY(m_shown.isEmpty());
     }
 
@@ -184,11 +186,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("grouped") << "1200" << "1,200";
-        QTest::newRow("largest") << "99999" << "9,999";
-        QTest::newRow("zero") << "0" << "0";
-        QTest::newRow("emptied") << " " << "0";
-        QTest::newRow("full-width") << "１２" << "12";
+        QTest::newRow("grouped") << "1200"
+                                 << "1,200";
+        QTest::newRow("largest") << "99999"
+                                 << "9,999";
+        QTest::newRow("zero") << "0"
+                              << "0";
+        QTest::newRow("emptied") << " "
+                                 << "0";
+        QTest::newRow("full-width") << "１２"
+                                    << "12";
     }
 
     void pageCountShowsGroupedWholeNumbers()
@@ -205,7 +212,7 @@ private Q_SLOTS:
         QTest::keyClick(count, Qt::Key_Delete);
         if (typed.front() < u'\x80') {
             QTest::keyClicks(count, typed);
-        } else {  // as a Chinese input method hands it over
+        } else { // as a Chinese input method hands it over
             QInputMethodEvent committed;
             committed.setCommitString(typed);
             QApplication::sendEvent(count, &committed);
@@ -220,7 +227,8 @@ private Q_SLOTS:
         dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n[標籤]\r\nTOPMARGIN=280\r\n");
         TFrMarowin window;
         window.FormActivate();
-        QCOMPARE(onModal([&] { window.btn1Click(); }, [](QWidget *modal) { modal->close(); }), QString());
+        QCOMPARE(onModal([&] { window.btn1Click(); }, [](QWidget *modal) { modal->close(); }),
+                 QString());
         QCOMPARE(m_shown.size(), 1);
         QVERIFY(m_shown[0].text.contains(QStringLiteral("280")));
     }
@@ -235,7 +243,8 @@ private Q_SLOTS:
         const auto cancel = [](QWidget *modal) { modal->close(); };
         QCOMPARE(onModal([&] { QTest::mouseClick(btn1, Qt::RightButton); }, cancel),
                  QStringLiteral("TPageMarginSetDlg"));
-        QCOMPARE(onModal([&] { QTest::mouseClick(btn1, Qt::LeftButton); }, cancel), QStringLiteral("PreviewWindow"));
+        QCOMPARE(onModal([&] { QTest::mouseClick(btn1, Qt::LeftButton); }, cancel),
+                 QStringLiteral("PreviewWindow"));
         QCOMPARE(onModal([&] { window.btn1MouseUp(Qt::LeftButton); }, cancel), QString());
     }
 
@@ -287,19 +296,26 @@ private Q_SLOTS:
         fillKindTwoPage(window);
 
         // Top 3 and left 6 mm through the margin dialog.
-        onModal([&] { window.btn1MouseUp(Qt::RightButton); }, [](QWidget *modal) {
-            modal->findChild<QLineEdit *>(QStringLiteral("TopMarginEd"))->setText(QStringLiteral("3"));
-            modal->findChild<QLineEdit *>(QStringLiteral("LeftMarginEd"))->setText(QStringLiteral("6"));
-            modal->findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
-        });
+        onModal([&] { window.btn1MouseUp(Qt::RightButton); },
+                [](QWidget *modal) {
+                    modal->findChild<QLineEdit *>(QStringLiteral("TopMarginEd"))
+                        ->setText(QStringLiteral("3"));
+                    modal->findChild<QLineEdit *>(QStringLiteral("LeftMarginEd"))
+                        ->setText(QStringLiteral("6"));
+                    modal->findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
+                });
         const QString pdf = dir.path(QStringLiteral("標籤.pdf"));
         const FileDialogAnswer answer([&](const FileDialogs::SaveRequest &) { return pdf; });
-        onModal([&] { QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("btn1")), Qt::LeftButton); },
-                [](QWidget *modal) {
-                    auto *preview = qobject_cast<PreviewWindow *>(modal);
-                    preview->exportPdf();
-                    preview->reject();
-                });
+        onModal(
+            [&] {
+                QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("btn1")),
+                                  Qt::LeftButton);
+            },
+            [](QWidget *modal) {
+                auto *preview = qobject_cast<PreviewWindow *>(modal);
+                preview->exportPdf();
+                preview->reject();
+            });
         // Only the word of where the file went.
         QCOMPARE(m_shown.size(), 1);
         QCOMPARE(m_shown[0].kind, UserMessages::Kind::Information);
@@ -311,7 +327,8 @@ private Q_SLOTS:
             const int row = (n - 1) / 5;
             const int column = (n - 1) % 5;
             // The name box: 0.38 mm in and 2.85 mm down in its label, 37.27 x 7.70 mm.
-            const QPointF centre(6 + column * 40.2 + 0.38 + 37.27 / 2, 3 + row * 20.9 + 2.85 + 7.70 / 2);
+            const QPointF centre(6 + column * 40.2 + 0.38 + 37.27 / 2,
+                                 3 + row * 20.9 + 2.85 + 7.70 / 2);
             for (const PdfWord &word : words) {
                 if (word.text != kindTwoName(n))
                     continue;

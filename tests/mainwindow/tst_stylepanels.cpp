@@ -23,7 +23,8 @@ QString stored(const QString &section, const QString &key)
 
 QByteArray style(const char *section, const char *font, const char *color, const char *size)
 {
-    return QByteArray("[") + section + "]\r\nfont=" + font + "\r\ncolor=" + color + "\r\nsize=" + size + "\r\n";
+    return QByteArray("[") + section + "]\r\nfont=" + font + "\r\ncolor=" + color
+        + "\r\nsize=" + size + "\r\n";
 }
 
 // A family that is surely listed, other than the initial one.
@@ -53,8 +54,10 @@ private Q_SLOTS:
         QVERIFY(stored(QStringLiteral("M1font1"), QStringLiteral("size")).isEmpty());
 
         s.window.bnSaveClick();
-        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("font")), QStringLiteral("標楷體"));
-        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("color")), QStringLiteral("536870911"));
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("font")),
+                 QStringLiteral("標楷體"));
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("color")),
+                 QStringLiteral("536870911"));
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("size")), QStringLiteral("20"));
         // Kind 1 touches no other kind's sections.
         QVERIFY(!s.dir.read(QStringLiteral("sys.ini")).contains("M2font"));
@@ -65,9 +68,11 @@ private Q_SLOTS:
         WorkDir dir;
         MessageLog messages;
         const QString family = someOtherFamily();
-        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n" + style("M2font1", family.toUtf8().constData(), "255", "12")
-                                                 + style("M2font2", "標楷體", "65280", "150")
-                                                 + style("M2font3", "不存在的字型", "-5", "-3"));
+        dir.write(QStringLiteral("sys.ini"),
+                  "[info]\r\nMode=2\r\n"
+                      + style("M2font1", family.toUtf8().constData(), "255", "12")
+                      + style("M2font2", "標楷體", "65280", "150")
+                      + style("M2font3", "不存在的字型", "-5", "-3"));
         TFrMarowin window;
         window.FormActivate();
         QVERIFY(messages.shown.isEmpty());
@@ -77,10 +82,11 @@ private Q_SLOTS:
         QCOMPARE(address->fontName(), family);
         QCOMPARE(address->color(), 255);
         QCOMPARE(address->size(), 12);
-        QCOMPARE(third->size(), 100);  // 150 is brought to the bound
-        QCOMPARE(name->fontName(), QString());  // not installed: no selection
+        QCOMPARE(third->size(), 100); // 150 is brought to the bound
+        QCOMPARE(name->fontName(), QString()); // not installed: no selection
         QCOMPARE(name->size(), 0);
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(), QStringLiteral("生辰"));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(),
+                 QStringLiteral("生辰"));
 
         window.bnSaveClick();
         QCOMPARE(stored(QStringLiteral("M2font2"), QStringLiteral("size")), QStringLiteral("100"));
@@ -106,8 +112,10 @@ private Q_SLOTS:
         StartedWindow s({StartedWindow::kind(1)});
         s.window.findChild<SizeSpinBox *>(QStringLiteral("spinSize"))->stepBy(1);
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("size")), QStringLiteral("21"));
-        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("font")), QStringLiteral("標楷體"));
-        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("color")), QStringLiteral("536870911"));
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("font")),
+                 QStringLiteral("標楷體"));
+        QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("color")),
+                 QStringLiteral("536870911"));
     }
 
     void fontPickInKindTwoWritesAllNineValues()
@@ -120,7 +128,9 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("M2font1"), QStringLiteral("font")), family);
         for (const char *section : {"M2font1", "M2font2", "M2font3"}) {
             for (const char *key : {"font", "color", "size"})
-                QVERIFY2(!IniUtil::IniReadString(QStringLiteral("sys.ini"), QLatin1String(section), QLatin1String(key)).isEmpty(),
+                QVERIFY2(!IniUtil::IniReadString(QStringLiteral("sys.ini"), QLatin1String(section),
+                                                 QLatin1String(key))
+                              .isEmpty(),
                          section);
         }
         QVERIFY(!s.dir.read(QStringLiteral("sys.ini")).contains("M1font1"));
@@ -132,9 +142,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("nameColor");
         QTest::addColumn<int>("nameSize");
         // Kind 3 reads M3font1 (third panel) then M3font2 (name panel).
-        QTest::newRow("colour not a number") << QByteArray(style("M3font1", "標楷體", "red", "30") + style("M3font2", "標楷體", "255", "40"))
+        QTest::newRow("colour not a number") << QByteArray(
+            style("M3font1", "標楷體", "red", "30") + style("M3font2", "標楷體", "255", "40"))
                                              << 536870911 << 20;
-        QTest::newRow("size empty in second section") << QByteArray(style("M3font1", "標楷體", "0", "30") + style("M3font2", "標楷體", "255", ""))
+        QTest::newRow("size empty in second section") << QByteArray(
+            style("M3font1", "標楷體", "0", "30") + style("M3font2", "標楷體", "255", ""))
                                                       << 255 << 20;
     }
 

@@ -4,9 +4,9 @@
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
-#include "tests/mainwindow/celledit.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/workdir.h"
+#include "tests/mainwindow/celledit.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -1,9 +1,9 @@
 // Splash and support windows.
 #include "frontend/desktopopener.h"
+#include "frontend/urllabel.h"
 #include "mainwindow/tfrmarowin.h"
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
-#include "frontend/urllabel.h"
 #include "tests/common/workdir.h"
 
 #include <QDir>
@@ -15,8 +15,9 @@
 namespace {
 
 // A temple helper's contacts; the second link has no text of its own.
-const QByteArray SupportSection = "[支援]\r\n電話=02-2345-6789\r\n連結1=岑禾使用說明\r\n網址1=https://example.org/cenhe\r\n"
-                                  "網址2=https://example.org/faq\r\n";
+const QByteArray SupportSection =
+    "[支援]\r\n電話=02-2345-6789\r\n連結1=岑禾使用說明\r\n網址1=https://example.org/cenhe\r\n"
+    "網址2=https://example.org/faq\r\n";
 
 } // namespace
 
@@ -44,7 +45,7 @@ private Q_SLOTS:
         QVERIFY(splash->isVisible());
         splash->tmr1Timer();
         QVERIFY(!splash->isVisible());
-        QVERIFY(splash->timer()->isActive());  // later ticks change nothing
+        QVERIFY(splash->timer()->isActive()); // later ticks change nothing
 
         // A later activation of the main window brings nothing back.
         QEvent activate(QEvent::WindowActivate);
@@ -89,12 +90,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("succeeds");
-        QTest::addColumn<QString>("opened");  // empty: nothing opened
-        QTest::newRow("trimmed target") << "  https://www.example.com/a.html \t" << "www.example.com" << true
-                                        << "https://www.example.com/a.html";
-        QTest::newRow("text when no target") << "   " << "https://www.example.org/" << true << "https://www.example.org/";
-        QTest::newRow("nothing at all") << "" << "" << true << "";
-        QTest::newRow("failure stays unvisited") << "https://www.example.net/" << "x" << false << "https://www.example.net/";
+        QTest::addColumn<QString>("opened"); // empty: nothing opened
+        QTest::newRow("trimmed target")
+            << "  https://www.example.com/a.html \t"
+            << "www.example.com" << true << "https://www.example.com/a.html";
+        QTest::newRow("text when no target")
+            << "   "
+            << "https://www.example.org/" << true << "https://www.example.org/";
+        QTest::newRow("nothing at all") << ""
+                                        << "" << true << "";
+        QTest::newRow("failure stays unvisited") << "https://www.example.net/"
+                                                 << "x" << false << "https://www.example.net/";
     }
 
     void links()
@@ -116,7 +122,8 @@ private Q_SLOTS:
         QCOMPARE(calls, opened.isEmpty() ? QStringList() : QStringList{opened});
         const bool visited = succeeds && !opened.isEmpty();
         QCOMPARE(link.visited(), visited);
-        QCOMPARE(link.palette().color(QPalette::WindowText), visited ? QColor(0x80, 0x00, 0x80) : before);
+        QCOMPARE(link.palette().color(QPalette::WindowText),
+                 visited ? QColor(0x80, 0x00, 0x80) : before);
     }
 
     void visitedLinkStaysPurpleAcrossOpenings()
@@ -135,7 +142,8 @@ private Q_SLOTS:
         DesktopOpener::setOpener({});
         QVERIFY(support.links()[0]->visited());
         QVERIFY(!support.links()[1]->visited());
-        QCOMPARE(support.links()[0]->palette().color(QPalette::WindowText), QColor(0x80, 0x00, 0x80));
+        QCOMPARE(support.links()[0]->palette().color(QPalette::WindowText),
+                 QColor(0x80, 0x00, 0x80));
     }
 
     void supportShowsStoredContactsAndHidesEmptyRows_data()
@@ -144,10 +152,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QStringList>("hidden");
         const QStringList always{"lblVersion", "lblFolder"};
-        QTest::newRow("no sys.ini") << QByteArray() << always
-                                    << QStringList{"lbl4", "lblFax", "lbl5", "lblLink1", "lblLink2"};
-        QTest::newRow("phone and two links") << SupportSection << always + QStringList{"lbl4", "lblLink1", "lblLink2"}
-                                             << QStringList{"lblFax", "lbl5", "lblLink3"};
+        QTest::newRow("no sys.ini")
+            << QByteArray() << always
+            << QStringList{"lbl4", "lblFax", "lbl5", "lblLink1", "lblLink2"};
+        QTest::newRow("phone and two links")
+            << SupportSection << always + QStringList{"lbl4", "lblLink1", "lblLink2"}
+            << QStringList{"lblFax", "lbl5", "lblLink3"};
     }
 
     void supportShowsStoredContactsAndHidesEmptyRows()
@@ -167,9 +177,11 @@ private Q_SLOTS:
         // Nothing made up: no placeholder, no example address.
         for (const QLabel *label : support.findChildren<QLabel *>()) {
             QVERIFY2(!label->text().contains(QStringLiteral("請填入")), qPrintable(label->text()));
-            QVERIFY2(!sysIni.isEmpty() || !label->text().contains(QStringLiteral("example")), qPrintable(label->text()));
+            QVERIFY2(!sysIni.isEmpty() || !label->text().contains(QStringLiteral("example")),
+                     qPrintable(label->text()));
         }
-        QCOMPARE(support.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("岑禾 3.2"));
+        QCOMPARE(support.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
+                 QStringLiteral("岑禾 3.2"));
     }
 
     void supportOpensTheDataFolderAndStoredLinks()
@@ -183,14 +195,17 @@ private Q_SLOTS:
         });
         TFrSupport support;
         support.show();
-        QCOMPARE(support.findChild<QLabel *>(QStringLiteral("lbl4"))->text(), QStringLiteral("02-2345-6789"));
+        QCOMPARE(support.findChild<QLabel *>(QStringLiteral("lbl4"))->text(),
+                 QStringLiteral("02-2345-6789"));
         QCOMPARE(support.links()[0]->text(), QStringLiteral("岑禾使用說明"));
         QCOMPARE(support.folderLink()->text(), QDir::toNativeSeparators(QDir::currentPath()));
         QTest::mouseClick(support.folderLink(), Qt::LeftButton);
         QTest::mouseClick(support.links()[0], Qt::LeftButton);
         QTest::mouseClick(support.links()[1], Qt::LeftButton);
         DesktopOpener::setOpener({});
-        QCOMPARE(opened, (QStringList{QDir::currentPath(), "https://example.org/cenhe", "https://example.org/faq"}));
+        QCOMPARE(opened,
+                 (QStringList{QDir::currentPath(), "https://example.org/cenhe",
+                              "https://example.org/faq"}));
     }
 };
 

@@ -43,7 +43,8 @@ private Q_SLOTS:
         // What prints: a value not above 0 shows the default the print run uses.
         QTest::newRow("nothing stored") << QByteArray() << "2"
                                         << "5";
-        QTest::newRow("decimal") << QByteArray("TOPMARGIN=2.50\nLEFTMARGIN=6\n") << "2.5" << "6";
+        QTest::newRow("decimal") << QByteArray("TOPMARGIN=2.50\nLEFTMARGIN=6\n") << "2.5"
+                                 << "6";
         QTest::newRow("not numbers") << QByteArray("TOPMARGIN=abc\nLEFTMARGIN=2,5\n") << "2"
                                      << "5";
         QTest::newRow("negative") << QByteArray("TOPMARGIN=-1\nLEFTMARGIN=\n") << "2"
@@ -148,7 +149,8 @@ private Q_SLOTS:
         dialog.findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
         QFile::setPermissions(dir.sysIni(), QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("Unable to write to ") + dir.sysIni()));
+        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("Unable to write to ")
+                                                  + dir.sysIni()));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dir.read(), QByteArray("[標籤]\nTOPMARGIN=3\n"));
     }
@@ -161,14 +163,17 @@ private Q_SLOTS:
         QTest::newRow("near the right edge") << QPoint(1200, 50) << QPoint(1280 - 280 - 10, 50);
         QTest::newRow("exactly fits") << QPoint(1000, 50) << QPoint(1000, 50);
         QTest::newRow("near the bottom edge") << QPoint(10, 1000) << QPoint(10, 1024 - 100 - 10);
-        QTest::newRow("bottom right corner") << QPoint(1270, 1020) << QPoint(1280 - 280 - 10, 1024 - 100 - 10);
+        QTest::newRow("bottom right corner")
+            << QPoint(1270, 1020) << QPoint(1280 - 280 - 10, 1024 - 100 - 10);
     }
 
     void placement()
     {
         QFETCH(QPoint, cursor);
         QFETCH(QPoint, place);
-        QCOMPARE(PageMarginSetDialog::placeAtCursor(cursor, QSize(280, 100), QRect(0, 0, 1280, 1024)), place);
+        QCOMPARE(
+            PageMarginSetDialog::placeAtCursor(cursor, QSize(280, 100), QRect(0, 0, 1280, 1024)),
+            place);
     }
 };
 

@@ -21,7 +21,8 @@ private Q_SLOTS:
         QTest::newRow("negative") << QByteArray("TOPMARGIN=-3\nLEFTMARGIN=-1\n") << 2.0 << 5.0;
         QTest::newRow("letters") << QByteArray("TOPMARGIN=abc\nLEFTMARGIN=\n") << 2.0 << 5.0;
         QTest::newRow("decimal") << QByteArray("TOPMARGIN=2.5\nLEFTMARGIN=7\n") << 2.5 << 7.0;
-        QTest::newRow("no upper bound") << QByteArray("TOPMARGIN=300\nLEFTMARGIN=12\n") << 300.0 << 12.0;
+        QTest::newRow("no upper bound")
+            << QByteArray("TOPMARGIN=300\nLEFTMARGIN=12\n") << 300.0 << 12.0;
     }
 
     void margins()
@@ -46,9 +47,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("boxes");
         QTest::newRow("kind 1") << 1 << QStringList{QStringLiteral("Memo1")};
-        QTest::newRow("kind 2") << 2 << QStringList{QStringLiteral("Memo1"), QStringLiteral("Memo2"), QStringLiteral("Memo3")};
-        QTest::newRow("kind 3") << 3 << QStringList{QStringLiteral("Memo1"), QStringLiteral("Memo2")};
-        QTest::newRow("kind 4") << 4 << QStringList{QStringLiteral("Memo1"), QStringLiteral("Memo2")};
+        QTest::newRow("kind 2") << 2
+                                << QStringList{QStringLiteral("Memo1"), QStringLiteral("Memo2"),
+                                               QStringLiteral("Memo3")};
+        QTest::newRow("kind 3") << 3
+                                << QStringList{QStringLiteral("Memo1"), QStringLiteral("Memo2")};
+        QTest::newRow("kind 4") << 4
+                                << QStringList{QStringLiteral("Memo1"), QStringLiteral("Memo2")};
     }
 
     void templateTakesMarginsAndStyles()
@@ -56,9 +61,10 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QStringList, boxes);
         // Name panel styles Memo1, the third panel Memo2, the address panel Memo3.
-        const QHash<QString, TextStyle> expected{{QStringLiteral("Memo1"), {QStringLiteral("名"), 18, 255}},
-                                                 {QStringLiteral("Memo2"), {QStringLiteral("三"), 20, 0}},
-                                                 {QStringLiteral("Memo3"), {QStringLiteral("址"), 9, -1}}};
+        const QHash<QString, TextStyle> expected{
+            {QStringLiteral("Memo1"), {QStringLiteral("名"), 18, 255}},
+            {QStringLiteral("Memo2"), {QStringLiteral("三"), 20, 0}},
+            {QStringLiteral("Memo3"), {QStringLiteral("址"), 9, -1}}};
         const std::optional<LabelTemplate> prepared = PrintRun::preparedTemplate(
             kind, {3.0, 6.0}, {QStringLiteral("名"), 18.5, 255}, {QStringLiteral("三"), 19.5, 0},
             {QStringLiteral("址"), 9, -1});
@@ -72,7 +78,7 @@ private Q_SLOTS:
             names.append(box.name);
             const TextStyle style = expected.value(box.name);
             QCOMPARE(box.font.family, style.family);
-            QCOMPARE(box.font.pointSize, style.pointSize);  // 18.5 and 19.5 round half to even
+            QCOMPARE(box.font.pointSize, style.pointSize); // 18.5 and 19.5 round half to even
             QCOMPARE(box.font.color, style.color);
         }
         names.sort();
@@ -91,7 +97,8 @@ private Q_SLOTS:
         QVERIFY(message.contains(QStringLiteral("280.5")));
         QVERIFY(message.contains(QStringLiteral("6")));
         // The sheet's own figures, taken from the templates.
-        QVERIFY(message.contains(QStringLiteral("每列標籤高 20.9 毫米，下邊界 1 毫米，A4 紙高 297 毫米")));
+        QVERIFY(message.contains(
+            QStringLiteral("每列標籤高 20.9 毫米，下邊界 1 毫米，A4 紙高 297 毫米")));
     }
 };
 

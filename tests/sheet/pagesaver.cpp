@@ -25,7 +25,8 @@ SheetPage::Cells pageOf(const QString &mark)
 {
     SheetPage::Cells cells;
     for (int i = 0; i < SheetPage::CellCount; ++i)
-        cells[i] = {mark + QStringLiteral("王小明%1").arg(i), mark + QStringLiteral("民國六十年三月五日"),
+        cells[i] = {mark + QStringLiteral("王小明%1").arg(i),
+                    mark + QStringLiteral("民國六十年三月五日"),
                     mark + QStringLiteral("甲市乙區丙路%1號").arg(i), mark};
     return cells;
 }
@@ -44,7 +45,6 @@ Usage usage()
     return {ms(now.ru_utime) + ms(now.ru_stime), now.ru_maxrss};
 }
 
-
 int measurePageTurn(const QString &path)
 {
     const Usage before = usage();
@@ -53,8 +53,8 @@ int measurePageTurn(const QString &path)
     const FileResult failure = SheetPage::writePage(path, page.cells);
     SheetPage::readPage(path);
     const Usage after = usage();
-    QTextStream(stdout) << (loaded.cpuMs - before.cpuMs) << ' ' << (after.cpuMs - before.cpuMs) << ' '
-                        << (after.peakKb - before.peakKb) << ' '
+    QTextStream(stdout) << (loaded.cpuMs - before.cpuMs) << ' ' << (after.cpuMs - before.cpuMs)
+                        << ' ' << (after.peakKb - before.peakKb) << ' '
                         << (failure ? failure->reason : QStringLiteral("saved")) << Qt::endl;
     return 0;
 }

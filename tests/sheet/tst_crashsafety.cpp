@@ -34,7 +34,8 @@ private Q_SLOTS:
 
             const SheetPage::Cells cells = SheetPage::readPage(path);
             const QString mark = cells[0][3];
-            QVERIFY2(mark == QStringLiteral("甲") || mark == QStringLiteral("乙"), qPrintable(mark));
+            QVERIFY2(mark == QStringLiteral("甲") || mark == QStringLiteral("乙"),
+                     qPrintable(mark));
             marksSeen.insert(mark);
             for (int i = 0; i < SheetPage::CellCount; ++i) {
                 QCOMPARE(cells[i][3], mark);
@@ -61,9 +62,10 @@ private Q_SLOTS:
         QVERIFY(saver.waitForFinished(30000));
         QCOMPARE(saver.exitStatus(), QProcess::NormalExit);
         QCOMPARE(saver.exitCode(), 1);
-        QVERIFY(!saver.readAllStandardOutput().trimmed().isEmpty());  // the reason
+        QVERIFY(!saver.readAllStandardOutput().trimmed().isEmpty()); // the reason
         QCOMPARE(readAll(path), QByteArray("[1]\r\n0=舊\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("姓名1.ini")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("姓名1.ini")});
     }
 #endif
 };

@@ -54,17 +54,21 @@ private Q_SLOTS:
     void readsWithoutChangingTheFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("cell1");  // line 0 of cell 1 as read
+        QTest::addColumn<QString>("cell1"); // line 0 of cell 1 as read
         QTest::newRow("binary garbage") << randomBytes(1 << 20, 7) << QString();
         QTest::newRow("NUL bytes") << QByteArray("[1]\n0=王") + '\0' + QByteArray("小明\n")
                                    << QStringLiteral("王") + QChar(0) + QStringLiteral("小明");
-        QTest::newRow("very long line") << QByteArray(3 << 19, 'x') + "\n[1]\n0=林\n" << QStringLiteral("林");
-        QTest::newRow("10,000 character value") << "[1]\n0=" + QByteArray(10000, 'a') + "\n" << QString(2047, u'a');
-        QTest::newRow("neither utf-8 nor big5") << QByteArray("[1]\n0=\xFF\xFE\x80名\n") << QStringLiteral("\uFFFD\uFFFD\uFFFD名");
+        QTest::newRow("very long line") << QByteArray(3 << 19, 'x') + "\n[1]\n0=林\n"
+                                        << QStringLiteral("林");
+        QTest::newRow("10,000 character value") << "[1]\n0=" + QByteArray(10000, 'a') + "\n"
+                                                << QString(2047, u'a');
+        QTest::newRow("neither utf-8 nor big5")
+            << QByteArray("[1]\n0=\xFF\xFE\x80名\n") << QStringLiteral("\uFFFD\uFFFD\uFFFD名");
         const QString utf16Text = QStringLiteral("[1]\n0=王");
-        QTest::newRow("truncated utf-16")
-            << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(utf16Text.utf16()), utf16Text.size() * 2) + "A"
-            << QStringLiteral("王\uFFFD");
+        QTest::newRow("truncated utf-16") << QByteArray("\xFF\xFE")
+                + QByteArray(reinterpret_cast<const char *>(utf16Text.utf16()),
+                             utf16Text.size() * 2)
+                + "A" << QStringLiteral("王\uFFFD");
         QTest::newRow("header only") << QByteArray("[") << QString();
         QTest::newRow("empty file") << QByteArray() << QString();
     }
@@ -90,7 +94,8 @@ private Q_SLOTS:
         writeAll(file, bytes);
         const SheetPage::PageRead page = SheetPage::readPageReporting(file);
         QVERIFY(page.unreadable);
-        QVERIFY2(page.unreadable->reason.contains(QStringLiteral("不是頁面檔")), qPrintable(page.unreadable->reason));
+        QVERIFY2(page.unreadable->reason.contains(QStringLiteral("不是頁面檔")),
+                 qPrintable(page.unreadable->reason));
         QCOMPARE(page.cells[0], QStringList(4, QString()));
         const FileResult failure = SheetPage::writePage(file, page.cells);
         QVERIFY(failure);
@@ -106,10 +111,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("refused");
         QTest::newRow("1.2 million small sections, 50 MB") << smallSections(50 << 20) << true;
-        QTest::newRow("small sections up to the size limit") << smallSections(IniDocument::MaxFileSize) << false;
+        QTest::newRow("small sections up to the size limit")
+            << smallSections(IniDocument::MaxFileSize) << false;
         QTest::newRow("bare section headers up to the size limit")
             << QByteArray("[1]\n").repeated(IniDocument::MaxFileSize / 4) << false;
-        QTest::newRow("one line up to the size limit") << QByteArray(IniDocument::MaxFileSize, '=') << false;
+        QTest::newRow("one line up to the size limit")
+            << QByteArray(IniDocument::MaxFileSize, '=') << false;
     }
 
     void pageTurnStaysWithinBounds()
@@ -140,12 +147,14 @@ private Q_SLOTS:
         const QString file = path(QStringLiteral("考試1.ini"));
         QByteArray bytes;
         for (int section = 20000; section >= 1; --section)
-            bytes += "[" + QByteArray::number(section) + "]\n0=名" + QByteArray::number(section) + "\n";
+            bytes +=
+                "[" + QByteArray::number(section) + "]\n0=名" + QByteArray::number(section) + "\n";
         writeAll(file, bytes);
         SheetPage::Cells cells = SheetPage::readPage(file);
         QCOMPARE(cells[0][0], QStringLiteral("名1"));
         QVERIFY(!SheetPage::writePage(file, cells));
-        QCOMPARE(IniDocument::load(file).value(QStringLiteral("19999"), QStringLiteral("0")), QStringLiteral("名19999"));
+        QCOMPARE(IniDocument::load(file).value(QStringLiteral("19999"), QStringLiteral("0")),
+                 QStringLiteral("名19999"));
     }
 
     void pageFileThatIsAFolder()
@@ -166,7 +175,8 @@ private Q_SLOTS:
         writeAll(file, "[1]\n0=王\n");
         QFile::setPermissions(file, QFile::WriteOwner);
         QFile probe(file);
-        const bool readableAnyway = probe.open(QIODevice::ReadOnly);  // an administrator reads anything
+        const bool readableAnyway =
+            probe.open(QIODevice::ReadOnly); // an administrator reads anything
         probe.close();
         if (readableAnyway) {
             QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);

@@ -18,7 +18,8 @@ class TestIniReading : public QObject
     {
         const QString path = m_dir.filePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || file.write(bytes) != bytes.size())
             qFatal("cannot write fixture");
         return path;
     }
@@ -31,35 +32,94 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("plain") << QByteArray("[info]\nMode=2\n") << "info" << "Mode" << "2";
-        QTest::newRow("section case") << QByteArray("[INFO]\nMode=2\n") << "info" << "Mode" << "2";
-        QTest::newRow("key case") << QByteArray("[info]\nmode=2\n") << "info" << "MODE" << "2";
-        QTest::newRow("blanks around names") << QByteArray("  [ info ]  \n\t Mode \t= 2 \n") << "info" << "Mode" << "2";
-        QTest::newRow("blanks inside value kept") << QByteArray("[a]\nk= x  y \n") << "a" << "k" << "x  y";
-        QTest::newRow("double quotes") << QByteArray("[a]\nk=\" padded \"\n") << "a" << "k" << " padded ";
-        QTest::newRow("single quotes") << QByteArray("[a]\nk='v'\n") << "a" << "k" << "v";
-        QTest::newRow("unmatched quotes kept") << QByteArray("[a]\nk=\"v'\n") << "a" << "k" << "\"v'";
-        QTest::newRow("lone quote kept") << QByteArray("[a]\nk=\"\n") << "a" << "k" << "\"";
-        QTest::newRow("first duplicate key") << QByteArray("[a]\nk=1\nk=2\n") << "a" << "k" << "1";
-        QTest::newRow("first duplicate section") << QByteArray("[a]\nk=1\n[b]\n[A]\nk=2\n") << "a" << "k" << "1";
-        QTest::newRow("key only in second duplicate") << QByteArray("[a]\nx=1\n[a]\nk=2\n") << "a" << "k" << "";
-        QTest::newRow("crlf") << QByteArray("[a]\r\nk=v\r\n") << "a" << "k" << "v";
-        QTest::newRow("no final newline") << QByteArray("[a]\nk=v") << "a" << "k" << "v";
-        QTest::newRow("missing section") << QByteArray("[a]\nk=v\n") << "b" << "k" << "";
-        QTest::newRow("missing key") << QByteArray("[a]\nk=v\n") << "a" << "j" << "";
-        QTest::newRow("key before any section") << QByteArray("k=v\n[a]\n") << "a" << "k" << "";
-        QTest::newRow("empty value") << QByteArray("[a]\nk=\n") << "a" << "k" << "";
-        QTest::newRow("equals in value") << QByteArray("[a]\nk=x=y\n") << "a" << "k" << "x=y";
-        QTest::newRow("chinese names") << QByteArray("[標籤]\nTOPMARGIN=3\n") << "標籤" << "TOPMARGIN" << "3";
-        QTest::newRow("ideographic space kept") << QByteArray("[a]\nk=\xE3\x80\x80陳\n") << "a" << "k" << "\u3000陳";
-        QTest::newRow("backslash is text") << QByteArray("[a]\nk=C:\\x\\n\n") << "a" << "k" << "C:\\x\\n";
-        QTest::newRow("comment line ignored") << QByteArray("[a]\n; note\nk=v\n") << "a" << "k" << "v";
-        QTest::newRow("header without bracket") << QByteArray("[a\nk=v\n") << "a" << "k" << "v";
-        QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF[a]\nk=姓名\n") << "a" << "k" << "姓名";
+        QTest::newRow("plain") << QByteArray("[info]\nMode=2\n") << "info"
+                               << "Mode"
+                               << "2";
+        QTest::newRow("section case") << QByteArray("[INFO]\nMode=2\n") << "info"
+                                      << "Mode"
+                                      << "2";
+        QTest::newRow("key case") << QByteArray("[info]\nmode=2\n") << "info"
+                                  << "MODE"
+                                  << "2";
+        QTest::newRow("blanks around names")
+            << QByteArray("  [ info ]  \n\t Mode \t= 2 \n") << "info"
+            << "Mode"
+            << "2";
+        QTest::newRow("blanks inside value kept") << QByteArray("[a]\nk= x  y \n") << "a"
+                                                  << "k"
+                                                  << "x  y";
+        QTest::newRow("double quotes") << QByteArray("[a]\nk=\" padded \"\n") << "a"
+                                       << "k"
+                                       << " padded ";
+        QTest::newRow("single quotes") << QByteArray("[a]\nk='v'\n") << "a"
+                                       << "k"
+                                       << "v";
+        QTest::newRow("unmatched quotes kept") << QByteArray("[a]\nk=\"v'\n") << "a"
+                                               << "k"
+                                               << "\"v'";
+        QTest::newRow("lone quote kept") << QByteArray("[a]\nk=\"\n") << "a"
+                                         << "k"
+                                         << "\"";
+        QTest::newRow("first duplicate key") << QByteArray("[a]\nk=1\nk=2\n") << "a"
+                                             << "k"
+                                             << "1";
+        QTest::newRow("first duplicate section") << QByteArray("[a]\nk=1\n[b]\n[A]\nk=2\n") << "a"
+                                                 << "k"
+                                                 << "1";
+        QTest::newRow("key only in second duplicate") << QByteArray("[a]\nx=1\n[a]\nk=2\n") << "a"
+                                                      << "k"
+                                                      << "";
+        QTest::newRow("crlf") << QByteArray("[a]\r\nk=v\r\n") << "a"
+                              << "k"
+                              << "v";
+        QTest::newRow("no final newline") << QByteArray("[a]\nk=v") << "a"
+                                          << "k"
+                                          << "v";
+        QTest::newRow("missing section") << QByteArray("[a]\nk=v\n") << "b"
+                                         << "k"
+                                         << "";
+        QTest::newRow("missing key") << QByteArray("[a]\nk=v\n") << "a"
+                                     << "j"
+                                     << "";
+        QTest::newRow("key before any section") << QByteArray("k=v\n[a]\n") << "a"
+                                                << "k"
+                                                << "";
+        QTest::newRow("empty value") << QByteArray("[a]\nk=\n") << "a"
+                                     << "k"
+                                     << "";
+        QTest::newRow("equals in value") << QByteArray("[a]\nk=x=y\n") << "a"
+                                         << "k"
+                                         << "x=y";
+        QTest::newRow("chinese names") << QByteArray("[標籤]\nTOPMARGIN=3\n") << "標籤"
+                                       << "TOPMARGIN"
+                                       << "3";
+        QTest::newRow("ideographic space kept") << QByteArray("[a]\nk=\xE3\x80\x80陳\n") << "a"
+                                                << "k"
+                                                << "\u3000陳";
+        QTest::newRow("backslash is text") << QByteArray("[a]\nk=C:\\x\\n\n") << "a"
+                                           << "k"
+                                           << "C:\\x\\n";
+        QTest::newRow("comment line ignored") << QByteArray("[a]\n; note\nk=v\n") << "a"
+                                              << "k"
+                                              << "v";
+        QTest::newRow("header without bracket") << QByteArray("[a\nk=v\n") << "a"
+                                                << "k"
+                                                << "v";
+        QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF[a]\nk=姓名\n") << "a"
+                                  << "k"
+                                  << "姓名";
         // A carriage return on its own ends a line, as for the Windows profile functions.
-        QTest::newRow("cr only") << QByteArray("[a]\rk=v\rj=w\r") << "a" << "j" << "w";
-        QTest::newRow("stray cr ends the line before it") << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1" << "0" << "name-a";
-        QTest::newRow("stray cr starts a line") << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1" << "1" << "line-b";
+        QTest::newRow("cr only") << QByteArray("[a]\rk=v\rj=w\r") << "a"
+                                 << "j"
+                                 << "w";
+        QTest::newRow("stray cr ends the line before it")
+            << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1"
+            << "0"
+            << "name-a";
+        QTest::newRow("stray cr starts a line")
+            << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1"
+            << "1"
+            << "line-b";
     }
 
     void readString()
@@ -75,14 +135,16 @@ private Q_SLOTS:
     {
         const QByteArray longValue(5000, 'x');
         const QString path = writeFile("[a]\nk=" + longValue + "\n");
-        QCOMPARE(IniReadString(path, QStringLiteral("a"), QStringLiteral("k")), QString(2047, u'x'));
+        QCOMPARE(IniReadString(path, QStringLiteral("a"), QStringLiteral("k")),
+                 QString(2047, u'x'));
     }
 
     void cutNeverSplitsASurrogatePair()
     {
         // 2046 ASCII characters, then a character outside the BMP.
         const QByteArray value = QByteArray(2046, 'x') + "\xF0\xA0\x80\x80" + "y";
-        const QString read = IniReadString(writeFile("[a]\nk=" + value + "\n"), QStringLiteral("a"), QStringLiteral("k"));
+        const QString read = IniReadString(writeFile("[a]\nk=" + value + "\n"), QStringLiteral("a"),
+                                           QStringLiteral("k"));
         QCOMPARE(read, QString(2046, u'x'));
     }
 
@@ -122,7 +184,9 @@ private Q_SLOTS:
         QByteArray bytes("\xFF\xFE");
         const QString text = QStringLiteral("[標籤]\r\nTOPMARGIN=3\r\n");
         bytes += QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-        QCOMPARE(IniReadString(writeFile(bytes), QStringLiteral("標籤"), QStringLiteral("TOPMARGIN")), QStringLiteral("3"));
+        QCOMPARE(
+            IniReadString(writeFile(bytes), QStringLiteral("標籤"), QStringLiteral("TOPMARGIN")),
+            QStringLiteral("3"));
     }
 
     void big5FileReads()
@@ -130,7 +194,8 @@ private Q_SLOTS:
         // 許功蓋 in Big5: every second byte is a backslash.
         const QByteArray bytes("[1]\r\n0=\xB3\x5C\xA5\x5C\xBB\x5C\r\n");
         const QString path = writeFile(bytes, QStringLiteral("姓名1.ini"));
-        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")), QStringLiteral("許功蓋"));
+        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")),
+                 QStringLiteral("許功蓋"));
         QCOMPARE(IniDocument::load(path).encoding(), IniEncoding::LegacyBig5);
     }
 };

@@ -22,12 +22,17 @@ namespace {
 struct PermissionGuard {
     QString path;
     QFile::Permissions saved;
-    explicit PermissionGuard(QString p) : path(std::move(p)), saved(QFile::permissions(path)) {}
+    explicit PermissionGuard(QString p)
+        : path(std::move(p))
+        , saved(QFile::permissions(path))
+    { }
     ~PermissionGuard() { QFile::setPermissions(path, saved); }
 };
 
-constexpr QFile::Permissions ReadOnlyFile = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
-constexpr QFile::Permissions ReadOnlyFolder = ReadOnlyFile | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
+constexpr QFile::Permissions ReadOnlyFile =
+    QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+constexpr QFile::Permissions ReadOnlyFolder =
+    ReadOnlyFile | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
 
 } // namespace
 
@@ -46,47 +51,68 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
 
-        QTest::newRow("new file") << QByteArray() << "info" << "Mode" << "1" << QByteArray("[info]\r\nMode=1\r\n");
-        QTest::newRow("in place")
-            << QByteArray("[info]\nMode=2\nOther=x\n") << "info" << "Mode" << "3" << QByteArray("[info]\nMode=3\nOther=x\n");
+        QTest::newRow("new file") << QByteArray() << "info"
+                                  << "Mode"
+                                  << "1" << QByteArray("[info]\r\nMode=1\r\n");
+        QTest::newRow("in place") << QByteArray("[info]\nMode=2\nOther=x\n") << "info"
+                                  << "Mode"
+                                  << "3" << QByteArray("[info]\nMode=3\nOther=x\n");
         QTest::newRow("in place, other case and blanks")
-            << QByteArray("[INFO]\n  mode = 2 \n") << "info" << "Mode" << "3" << QByteArray("[INFO]\nmode=3\n");
-        QTest::newRow("empty value")
-            << QByteArray("[a]\nk=v\n") << "a" << "k" << "" << QByteArray("[a]\nk=\n");
+            << QByteArray("[INFO]\n  mode = 2 \n") << "info"
+            << "Mode"
+            << "3" << QByteArray("[INFO]\nmode=3\n");
+        QTest::newRow("empty value") << QByteArray("[a]\nk=v\n") << "a"
+                                     << "k"
+                                     << "" << QByteArray("[a]\nk=\n");
         QTest::newRow("new key after last key, before blank lines")
-            << QByteArray("[a]\nx=1\n; note\n\n[b]\ny=2\n") << "a" << "k" << "v"
-            << QByteArray("[a]\nx=1\nk=v\n; note\n\n[b]\ny=2\n");
-        QTest::newRow("new key in empty section")
-            << QByteArray("[a]\n\n[b]\n") << "a" << "k" << "v" << QByteArray("[a]\nk=v\n\n[b]\n");
-        QTest::newRow("new section at end")
-            << QByteArray("; top\n[a]\nx=1\n") << "b" << "k" << "v" << QByteArray("; top\n[a]\nx=1\n[b]\nk=v\n");
-        QTest::newRow("file without final newline")
-            << QByteArray("[a]\nx=1") << "b" << "k" << "v" << QByteArray("[a]\nx=1\n[b]\nk=v\n");
-        QTest::newRow("new key, last line without newline")
-            << QByteArray("[a]\nx=1") << "a" << "k" << "v" << QByteArray("[a]\nx=1\nk=v\n");
-        QTest::newRow("crlf kept") << QByteArray("[a]\r\nx=1\r\n") << "a" << "k" << "v"
-                                   << QByteArray("[a]\r\nx=1\r\nk=v\r\n");
-        QTest::newRow("cr-only file, in place")
-            << QByteArray("[a]\rk=1\rj=2\r") << "a" << "k" << "3" << QByteArray("[a]\rk=3\rj=2\r");
-        QTest::newRow("cr-only file, new key")
-            << QByteArray("[a]\rk=1\r") << "a" << "j" << "2" << QByteArray("[a]\rk=1\rj=2\r");
+            << QByteArray("[a]\nx=1\n; note\n\n[b]\ny=2\n") << "a"
+            << "k"
+            << "v" << QByteArray("[a]\nx=1\nk=v\n; note\n\n[b]\ny=2\n");
+        QTest::newRow("new key in empty section") << QByteArray("[a]\n\n[b]\n") << "a"
+                                                  << "k"
+                                                  << "v" << QByteArray("[a]\nk=v\n\n[b]\n");
+        QTest::newRow("new section at end") << QByteArray("; top\n[a]\nx=1\n") << "b"
+                                            << "k"
+                                            << "v" << QByteArray("; top\n[a]\nx=1\n[b]\nk=v\n");
+        QTest::newRow("file without final newline") << QByteArray("[a]\nx=1") << "b"
+                                                    << "k"
+                                                    << "v" << QByteArray("[a]\nx=1\n[b]\nk=v\n");
+        QTest::newRow("new key, last line without newline") << QByteArray("[a]\nx=1") << "a"
+                                                            << "k"
+                                                            << "v" << QByteArray("[a]\nx=1\nk=v\n");
+        QTest::newRow("crlf kept") << QByteArray("[a]\r\nx=1\r\n") << "a"
+                                   << "k"
+                                   << "v" << QByteArray("[a]\r\nx=1\r\nk=v\r\n");
+        QTest::newRow("cr-only file, in place") << QByteArray("[a]\rk=1\rj=2\r") << "a"
+                                                << "k"
+                                                << "3" << QByteArray("[a]\rk=3\rj=2\r");
+        QTest::newRow("cr-only file, new key") << QByteArray("[a]\rk=1\r") << "a"
+                                               << "j"
+                                               << "2" << QByteArray("[a]\rk=1\rj=2\r");
         QTest::newRow("stray cr kept, new line takes the dominant end")
-            << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1" << "2" << "c"
-            << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n2=c\r\n");
+            << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n") << "1"
+            << "2"
+            << "c" << QByteArray("[1]\r\n0=name-a\r1=line-b\r\n2=c\r\n");
         QTest::newRow("mixed ends, new section takes the dominant end")
-            << QByteArray("[a]\nx=1\r\ny=2\r\n") << "b" << "k" << "v"
-            << QByteArray("[a]\nx=1\r\ny=2\r\n[b]\r\nk=v\r\n");
+            << QByteArray("[a]\nx=1\r\ny=2\r\n") << "b"
+            << "k"
+            << "v" << QByteArray("[a]\nx=1\r\ny=2\r\n[b]\r\nk=v\r\n");
         QTest::newRow("first duplicate rewritten")
-            << QByteArray("[a]\nk=1\nk=2\n[A]\nk=3\n") << "a" << "k" << "9" << QByteArray("[a]\nk=9\nk=2\n[A]\nk=3\n");
-        QTest::newRow("leading blank kept by quoting")
-            << QByteArray("[a]\n") << "a" << "k" << " 陳" << QByteArray("[a]\nk=\" 陳\"\n");
-        QTest::newRow("quoted value kept by quoting")
-            << QByteArray("[a]\n") << "a" << "k" << "'x'" << QByteArray("[a]\nk=\"'x'\"\n");
-        QTest::newRow("lone quote not quoted")
-            << QByteArray("[a]\n") << "a" << "k" << "\"x" << QByteArray("[a]\nk=\"x\n");
-        QTest::newRow("chinese")
-            << QByteArray("[info]\nMode=2\n") << "標籤" << "TOPMARGIN" << "3"
-            << QByteArray("[info]\nMode=2\n[標籤]\nTOPMARGIN=3\n");
+            << QByteArray("[a]\nk=1\nk=2\n[A]\nk=3\n") << "a"
+            << "k"
+            << "9" << QByteArray("[a]\nk=9\nk=2\n[A]\nk=3\n");
+        QTest::newRow("leading blank kept by quoting") << QByteArray("[a]\n") << "a"
+                                                       << "k"
+                                                       << " 陳" << QByteArray("[a]\nk=\" 陳\"\n");
+        QTest::newRow("quoted value kept by quoting") << QByteArray("[a]\n") << "a"
+                                                      << "k"
+                                                      << "'x'" << QByteArray("[a]\nk=\"'x'\"\n");
+        QTest::newRow("lone quote not quoted") << QByteArray("[a]\n") << "a"
+                                               << "k"
+                                               << "\"x" << QByteArray("[a]\nk=\"x\n");
+        QTest::newRow("chinese") << QByteArray("[info]\nMode=2\n") << "標籤"
+                                 << "TOPMARGIN"
+                                 << "3" << QByteArray("[info]\nMode=2\n[標籤]\nTOPMARGIN=3\n");
     }
 
     void write()
@@ -135,7 +161,8 @@ private Q_SLOTS:
             path = dir.path();
         }
 
-        const FileResult result = IniWriteString(path, QStringLiteral("info"), QStringLiteral("Mode"), QStringLiteral("3"));
+        const FileResult result = IniWriteString(path, QStringLiteral("info"),
+                                                 QStringLiteral("Mode"), QStringLiteral("3"));
         QVERIFY(result);
         QCOMPARE(result->path, path);
         QCOMPARE(result->action, FileFailure::Action::Write);
@@ -144,14 +171,16 @@ private Q_SLOTS:
             QCOMPARE(readAll(path), original);
         guard.reset();
         // No temporary file is left behind.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("sys.ini")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("sys.ini")});
     }
 
     void lineBreakInValueIsRefused()
     {
         const QString path = m_dir.filePath(QStringLiteral("inject.ini"));
         writeAll(path, "[a]\nk=v\n");
-        const FileResult result = IniWriteString(path, QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("x\r\n[b]\ny=1"));
+        const FileResult result = IniWriteString(path, QStringLiteral("a"), QStringLiteral("k"),
+                                                 QStringLiteral("x\r\n[b]\ny=1"));
         QVERIFY(result);
         QCOMPARE(readAll(path), QByteArray("[a]\nk=v\n"));
     }
@@ -163,7 +192,8 @@ private Q_SLOTS:
         writeAll(target, "[info]\nMode=2\n");
         const QString link = m_dir.filePath(QStringLiteral("link.ini"));
         QVERIFY(QFile::link(target, link));
-        QVERIFY(!IniWriteString(link, QStringLiteral("info"), QStringLiteral("Mode"), QStringLiteral("4")));
+        QVERIFY(!IniWriteString(link, QStringLiteral("info"), QStringLiteral("Mode"),
+                                QStringLiteral("4")));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(readAll(target), QByteArray("[info]\nMode=4\n"));
     }
@@ -171,26 +201,34 @@ private Q_SLOTS:
     void newFileIsUtf8WithoutBom()
     {
         const QString path = m_dir.filePath(QStringLiteral("地址12.ini"));
-        QVERIFY(!IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("陳美玲")));
+        QVERIFY(!IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"),
+                                QStringLiteral("陳美玲")));
         QCOMPARE(readAll(path), QByteArray("[1]\r\n0=陳美玲\r\n"));
-        QVERIFY(QFileInfo(path).permissions() & QFile::ReadGroup);  // not a private temporary file
+        QVERIFY(QFileInfo(path).permissions() & QFile::ReadGroup); // not a private temporary file
     }
 
     void utf16FileStaysUtf16()
     {
         const QString path = m_dir.filePath(QStringLiteral("u16.ini"));
         const QString text = QStringLiteral("[標籤]\r\nTOPMARGIN=3\r\n");
-        writeAll(path, QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
-        QVERIFY(!IniWriteString(path, QStringLiteral("標籤"), QStringLiteral("LEFTMARGIN"), QStringLiteral("6")));
+        writeAll(path,
+                 QByteArray("\xFF\xFE")
+                     + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
+        QVERIFY(!IniWriteString(path, QStringLiteral("標籤"), QStringLiteral("LEFTMARGIN"),
+                                QStringLiteral("6")));
         const QString expected = QStringLiteral("[標籤]\r\nTOPMARGIN=3\r\nLEFTMARGIN=6\r\n");
-        QCOMPARE(readAll(path), QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(expected.utf16()), expected.size() * 2));
+        QCOMPARE(readAll(path),
+                 QByteArray("\xFF\xFE")
+                     + QByteArray(reinterpret_cast<const char *>(expected.utf16()),
+                                  expected.size() * 2));
     }
 
     void big5FileStaysBig5()
     {
         const QString path = m_dir.filePath(QStringLiteral("姓名1.ini"));
-        writeAll(path, "[1]\r\n0=\xB3\x5C\r\n");  // 許
-        QVERIFY(!IniWriteString(path, QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("功蓋")));
+        writeAll(path, "[1]\r\n0=\xB3\x5C\r\n"); // 許
+        QVERIFY(!IniWriteString(path, QStringLiteral("2"), QStringLiteral("0"),
+                                QStringLiteral("功蓋")));
         QCOMPARE(readAll(path), QByteArray("[1]\r\n0=\xB3\x5C\r\n[2]\r\n0=\xA5\x5C\xBB\x5C\r\n"));
     }
 
@@ -198,11 +236,14 @@ private Q_SLOTS:
     {
         const QString path = m_dir.filePath(QStringLiteral("姓名2.ini"));
         writeAll(path, "[1]\r\n0=\xB3\x5C\r\n");
-        QVERIFY(!IniWriteString(path, QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("王堃")));
+        QVERIFY(!IniWriteString(path, QStringLiteral("2"), QStringLiteral("0"),
+                                QStringLiteral("王堃")));
         const QByteArray bytes = readAll(path);
         QVERIFY(bytes.startsWith("\xFF\xFE"));
-        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")), QStringLiteral("許"));
-        QCOMPARE(IniReadString(path, QStringLiteral("2"), QStringLiteral("0")), QStringLiteral("王堃"));
+        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")),
+                 QStringLiteral("許"));
+        QCOMPARE(IniReadString(path, QStringLiteral("2"), QStringLiteral("0")),
+                 QStringLiteral("王堃"));
     }
 
     void big5BytesThatReadAsUtf8BecomeUtf16()
@@ -210,10 +251,12 @@ private Q_SLOTS:
         // 聽 is C5 A5 in Big5, which is also UTF-8 (for ť): a file holding
         // only that would read back wrong, so it cannot stay Big5.
         const QString path = m_dir.filePath(QStringLiteral("姓名3.ini"));
-        writeAll(path, "[1]\r\n0=\xB3\x5C\r\n");  // 許
-        QVERIFY(!IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("聽")));
+        writeAll(path, "[1]\r\n0=\xB3\x5C\r\n"); // 許
+        QVERIFY(
+            !IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("聽")));
         QVERIFY(readAll(path).startsWith("\xFF\xFE"));
-        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")), QStringLiteral("聽"));
+        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")),
+                 QStringLiteral("聽"));
     }
 
 #ifdef Q_OS_UNIX
@@ -234,7 +277,7 @@ private Q_SLOTS:
         const QString target = elsewhere.filePath(QStringLiteral("姓名1.ini"));
         writeAll(target, "[1]\n0=林\n");
         const QByteArray native = QFile::encodeName(target);
-        const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid();  // nobody
+        const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid(); // nobody
         const gid_t group = ::geteuid() == 0 ? 65534 : ::getegid();
         QCOMPARE(::chown(native.constData(), owner, group), 0);
         QCOMPARE(::chmod(native.constData(), 0604), 0);
@@ -244,10 +287,12 @@ private Q_SLOTS:
             QFile::remove(path);
             QVERIFY(QFile::link(target, path));
         }
-        QVERIFY(!IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("陳")));
+        QVERIFY(
+            !IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("陳")));
         QCOMPARE(QFileInfo(path).isSymLink(), throughLink);
         QCOMPARE(readAll(target), QByteArray("[1]\n0=陳\n"));
-        struct stat after {};
+        struct stat after {
+        };
         QCOMPARE(::stat(native.constData(), &after), 0);
         QCOMPARE(after.st_uid, owner);
         QCOMPARE(after.st_gid, group);
@@ -262,7 +307,8 @@ private Q_SLOTS:
         const QString viaCalls = m_dir.filePath(QStringLiteral("calls.ini"));
         writeAll(viaDoc, start);
         writeAll(viaCalls, start);
-        const QList<QStringList> writes = {{"a", "x", "1"}, {"b", "k", ""}, {"c", "y", "2"}, {"a", "z", "3"}, {"B", "n", "4"}};
+        const QList<QStringList> writes = {
+            {"a", "x", "1"}, {"b", "k", ""}, {"c", "y", "2"}, {"a", "z", "3"}, {"B", "n", "4"}};
         IniDocument doc = IniDocument::load(viaDoc);
         for (const QStringList &w : writes) {
             doc.setValue(w[0], w[1], w[2]);

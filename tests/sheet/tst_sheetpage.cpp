@@ -3,8 +3,8 @@
 #include "sheet/labelkinds.h"
 #include "sheet/sheetpage.h"
 
-#include <QDir>
 #include "tests/common/filefixture.h"
+#include <QDir>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -127,7 +127,8 @@ private Q_SLOTS:
     void saveAfterLoadKeepsEveryValue()
     {
         const QString path = m_dir.filePath(QStringLiteral("地址4.ini"));
-        const QByteArray original("; kept\n[2]\n1=民國六十年三月五日\n0=陳美玲\n3=第四行\n2=甲市乙區丙路1號\n[99]\n0=beyond\n");
+        const QByteArray original(
+            "; kept\n[2]\n1=民國六十年三月五日\n0=陳美玲\n3=第四行\n2=甲市乙區丙路1號\n[99]\n0=beyond\n");
         writeAll(path, original);
         const Cells cells = readPage(path);
         QCOMPARE(cells[1][3], QStringLiteral("第四行"));
@@ -143,12 +144,15 @@ private Q_SLOTS:
         // of its own, and saving the page keeps every byte of it.
         QByteArray original;
         for (int cell = 1; cell <= CellCount; ++cell)
-            original += "[" + QByteArray::number(cell) + "]\r\n0=name-" + QByteArray::number(cell) + "\r\n1=\r\n2=\r\n3=\r\n";
+            original += "[" + QByteArray::number(cell) + "]\r\n0=name-" + QByteArray::number(cell)
+                + "\r\n1=\r\n2=\r\n3=\r\n";
         original.replace("0=name-1\r\n1=\r\n", "0=name-1\r1=line-b\r\n");
         const QString path = m_dir.filePath(QStringLiteral("姓名9.ini"));
         writeAll(path, original);
         Cells cells = readPage(path);
-        QCOMPARE(cells[0], (QStringList{QStringLiteral("name-1"), QStringLiteral("line-b"), QString(), QString()}));
+        QCOMPARE(cells[0],
+                 (QStringList{QStringLiteral("name-1"), QStringLiteral("line-b"), QString(),
+                              QString()}));
         QVERIFY(!writePage(path, cells));
         QCOMPARE(readAll(path), original);
         cells[0][1] = QStringLiteral("民國六十年");
@@ -160,9 +164,11 @@ private Q_SLOTS:
     {
         const QString path = m_dir.filePath(QStringLiteral("地址1.ini"));
         Cells cells;
-        cells[0] = {QStringLiteral("陳美玲"), QStringLiteral("民國六十年三月五日"), QStringLiteral("甲市乙區丙路1號")};
+        cells[0] = {QStringLiteral("陳美玲"), QStringLiteral("民國六十年三月五日"),
+                    QStringLiteral("甲市乙區丙路1號")};
         cells[1] = {QStringLiteral("林志明"), QStringLiteral("甲市乙區丁路8號")};
-        cells[69] = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("not stored")};
+        cells[69] = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                     QStringLiteral("d"), QStringLiteral("not stored")};
         QVERIFY(!writePage(path, cells));
         const Cells back = readPage(path);
         QCOMPARE(back[0], cells[0] + QStringList(1, QString()));
