@@ -84,6 +84,9 @@ void MemoCell::setMark(Mark mark)
     if (mark == m_mark)
         return;
     m_mark = mark;
+    // A found label's selection lasts while it is the current cell.
+    if (mark == Mark::None)
+        m_selected = false;
     update();
 }
 

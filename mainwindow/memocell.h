@@ -27,7 +27,8 @@ public:
 
     // Shows the first line and drops a selection.
     void focusTop();
-    // Shows the whole text selected, until the lines change or focusTop().
+    // Shows the whole text selected, until the lines change, focusTop() or
+    // another cell becomes the current one.
     void selectAll();
     bool isSelected() const { return m_selected; }
 

@@ -31,8 +31,10 @@ bool TFrMarowin::showLabel(int kind, int page, int cell)
         return false;
     activateWindow();
     if (MemoCell *memo = pnlgrid->cell(cell)) {
-        // Focused and its text selected, so the label stands out on the page.
-        memo->setFocus(Qt::OtherFocusReason);
+        // The current cell, so that Enter edits it and the arrows go on from
+        // it, and its text selected, so the label stands out on the page.
+        pnlgrid->setCurrentCell(cell);
+        focusGrid();
         memo->selectAll();
     }
     return true;

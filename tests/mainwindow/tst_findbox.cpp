@@ -150,10 +150,15 @@ private Q_SLOTS:
         QVERIFY(!f.window.hasUnsavedChanges());
         MemoCell *cell = f.window.grid()->cell(17);
         QCOMPARE(cell->line(0), QStringLiteral("林志明"));
-        QTRY_VERIFY(cell->hasFocus());
         QVERIFY(cell->isSelected());
         QVERIFY(box->isHidden());
         QVERIFY(f.messages.shown.isEmpty());
+        // The found label is the current cell: the arrows go on from it.
+        QCOMPARE(f.window.grid()->currentCell(), 17);
+        QTRY_VERIFY(f.window.grid()->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(f.window.grid()->currentCell(), 22);
+        QVERIFY(!cell->isSelected()); // left behind, it is a label like any other
     }
 
     void aFailedSaveStaysOnTheShownPage()
