@@ -90,18 +90,16 @@ void MemoCell::setMark(Mark mark)
     update();
 }
 
-void MemoCell::paintEvent(QPaintEvent *event)
+void MemoCell::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QColor base = palette().color(QPalette::Base);
     painter.fillRect(
         rect(), m_mark == Mark::None ? base : tinted(base, palette().color(QPalette::Highlight)));
     paintLines(painter);
-    painter.end();
-    QFrame::paintEvent(event);
+    drawFrame(&painter);
     if (m_mark == Mark::None)
         return;
-    painter.begin(this);
     const QColor edge = m_mark == Mark::Current ? palette().color(QPalette::Highlight)
                                                 : palette().color(QPalette::Mid);
     painter.setPen(QPen(edge, MarkWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -114,15 +112,15 @@ void MemoCell::paintLines(QPainter &painter) const
 {
     const QRect area = contentsRect();
     painter.setClipRect(area);
+    painter.setPen(palette().color(m_selected ? QPalette::HighlightedText : QPalette::Text));
     const QFontMetrics metrics(font());
     QPoint at = area.topLeft() + QPoint(TextMargin, TextMargin);
     for (const QString &text : m_lines) {
         if (at.y() >= area.bottom())
             break;
-        const QRect lineRect(at, QSize(metrics.horizontalAdvance(text), metrics.height()));
         if (m_selected)
-            painter.fillRect(lineRect, palette().color(QPalette::Highlight));
-        painter.setPen(palette().color(m_selected ? QPalette::HighlightedText : QPalette::Text));
+            painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())),
+                             palette().color(QPalette::Highlight));
         painter.drawText(at.x(), at.y() + metrics.ascent(), text);
         at.ry() += metrics.height();
     }

@@ -25,7 +25,7 @@ public:
     void setLines(const QStringList &lines);
     bool hasText() const;
 
-    // Shows the first line and drops a selection.
+    // Drops a selection; the first line always shows, as a cell never scrolls.
     void focusTop();
     // Shows the whole text selected, until the lines change, focusTop() or
     // another cell becomes the current one.
