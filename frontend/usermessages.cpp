@@ -98,9 +98,12 @@ void showError(QWidget *parent, const QString &text)
     present(parent, {Kind::Error, text});
 }
 
-void showFailure(QWidget *parent, const FileFailure &failure)
+void showFailure(QWidget *parent, const FileFailure &failure, const QString &consequence)
 {
-    showError(parent, failure.heading() + QStringLiteral("\n\n") + failure.text());
+    QString text = failure.heading() + QStringLiteral("\n\n") + failure.text();
+    if (!consequence.isEmpty())
+        text += QStringLiteral("\n\n") + consequence;
+    showError(parent, text);
 }
 
 Answer askYesNoCancel(QWidget *parent, const QString &text)

@@ -36,8 +36,9 @@ void inform(QWidget *parent, const QString &text);
 // An error the user must see, with an OK button.
 void showError(QWidget *parent, const QString &text);
 // A file that could not be read or written, or a print that failed, in the
-// one wording the program uses for it: heading, path and reason.
-void showFailure(QWidget *parent, const FileFailure &failure);
+// one wording the program uses for it: heading, path and reason, then what
+// the program does about it, where that needs saying.
+void showFailure(QWidget *parent, const FileFailure &failure, const QString &consequence = {});
 // 是 / 否 / 取消; the close box counts as 取消.
 Answer askYesNoCancel(QWidget *parent, const QString &text);
 // 是 / 否 with 否 the default; the close box counts as 否.

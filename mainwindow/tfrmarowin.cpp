@@ -78,12 +78,12 @@ QString TFrMarowin::pageFilePath() const
     return SheetPage::pageFileName(FModeName, m_page);
 }
 
-void TFrMarowin::showFailure(const FileFailure &failure)
+void TFrMarowin::showFailure(const FileFailure &failure, const QString &consequence)
 {
     // A held page button would go on turning under the message.
     btnup->setDown(false);
     btndown->setDown(false);
-    UserMessages::showFailure(this, failure);
+    UserMessages::showFailure(this, failure, consequence);
 }
 
 bool TFrMarowin::savedata()
@@ -128,10 +128,9 @@ void TFrMarowin::readdata()
 void TFrMarowin::readMode()
 {
     const IniDocument settings = IniDocument::load(sysIniPath());
-    if (FileResult unreadable = settings.unreadable(); unreadable && !m_settingsReported) {
+    if (const FileResult unreadable = settings.unreadable(); unreadable && !m_settingsReported) {
         m_settingsReported = true;
-        unreadable->reason += QStringLiteral("\n\n將以預設的種類與字型執行，這些設定不會儲存。");
-        showFailure(*unreadable);
+        showFailure(*unreadable, QStringLiteral("將以預設的種類與字型執行，這些設定不會儲存。"));
     }
     // A first start has no "Mode" yet: that is kind 1, not an error.
     FMode = m_viewedKind.value_or(SysIni::readMode(settings).value_or(FirstKind));

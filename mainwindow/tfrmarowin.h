@@ -181,7 +181,7 @@ private:
     bool leavePage();
     void reportSettingsFailure(const FileFailure &failure);
     QString pageFilePath() const;
-    void showFailure(const FileFailure &failure);
+    void showFailure(const FileFailure &failure, const QString &consequence = {});
     MemoCell *cellNamed(const QString &number) const;
     TextStylePanel *panelFor(StylePanel panel) const;
     bool applyStoredStyles(const IniDocument &settings);
