@@ -2,6 +2,9 @@
 
 #include "sheet/labelkinds.h"
 
+#include <array>
+#include <span>
+
 // The four label layouts, with the values the sheets were measured for. The
 // band and box geometry is kept to the digit as it was stored: the grid
 // positions printed on paper depend on it.
@@ -53,20 +56,15 @@ TextBoxTemplate textBox(const BoxGeometry &box)
             box.stretchMode};
 }
 
-QList<BoxGeometry> boxesOfKind(int kind)
-{
-    switch (kind) {
-    case 1:
-        return {{0, 0, 1.24520714, 74.32622143}};
-    case 2:
-        return {{0, 1.44094, 10.76376, 29.11812}, {1, 0, 32.23624, 14.0}, {2, 0, 43.13389, 14.0}};
-    case 3:
-        return {{0, 0, 8.76376, 36.67718}, {1, 0, 39.7953, 21.55906}};
-    default:
-        return {{0, 1.44094, 24.44094, 32.89765},
-                {1, 0, 9.55906, 29.11812, StretchMode::ActualHeight}};
-    }
-}
+const std::array<BoxGeometry, 1> NameBoxes{{{0, 0, 1.24520714, 74.32622143}}};
+const std::array<BoxGeometry, 3> BirthBoxes{
+    {{0, 1.44094, 10.76376, 29.11812}, {1, 0, 32.23624, 14.0}, {2, 0, 43.13389, 14.0}}};
+const std::array<BoxGeometry, 2> SeatBoxes{{{0, 0, 8.76376, 36.67718}, {1, 0, 39.7953, 21.55906}}};
+// The exam name (line 1) above the name (line 0); the exam box grows with its text.
+const std::array<BoxGeometry, 2> ExamBoxes{
+    {{0, 1.44094, 24.44094, 32.89765}, {1, 0, 9.55906, 29.11812, StretchMode::ActualHeight}}};
+const std::array<std::span<const BoxGeometry>, LastKind - FirstKind + 1> BoxesOfKind{
+    NameBoxes, BirthBoxes, SeatBoxes, ExamBoxes};
 
 } // namespace
 
@@ -92,7 +90,7 @@ std::optional<LabelTemplate> labelTemplate(int kind)
                          {QStringLiteral("frxUserDataSet1"),
                           {QStringLiteral("n1"), QStringLiteral("n2"), QStringLiteral("n3"),
                            QStringLiteral("n4"), QStringLiteral("n5")}}};
-    for (const BoxGeometry &box : boxesOfKind(kind))
+    for (const BoxGeometry &box : BoxesOfKind[size_t(kind - FirstKind)])
         layout.boxes.append(textBox(box));
     return layout;
 }

@@ -7,7 +7,21 @@
 
 using SheetPage::lineOf;
 
-std::span<const DialogField> dialogFields(int kind)
+namespace {
+
+// How a kind's dialog fields sit on the cell's lines.
+enum class CellLines {
+    OnePerField, // field n is line n
+    OnePerGivenField, // as above when opening; an empty field after the name writes no line
+    NameAndSeat, // the name, then zone, row and number as one seat line
+};
+
+struct KindFields {
+    std::span<const DialogField> fields;
+    CellLines lines;
+};
+
+const KindFields *kindFields(int kind)
 {
     static const DialogField Name{&LabelFields::name, u"姓名"};
     static const std::array<DialogField, 1> names{Name};
@@ -18,62 +32,56 @@ std::span<const DialogField> dialogFields(int kind)
                                                   DialogField{&LabelFields::number, u"號"}};
     static const std::array<DialogField, 2> exams{Name,
                                                   DialogField{&LabelFields::exam, u"考試名稱"}};
-    static const std::array<std::span<const DialogField>, 4> byKind{names, births, seats, exams};
+    static const std::array<KindFields, 4> byKind{{{names, CellLines::OnePerField},
+                                                   {births, CellLines::OnePerGivenField},
+                                                   {seats, CellLines::NameAndSeat},
+                                                   {exams, CellLines::OnePerField}}};
     if (kind < 1 || kind > int(byKind.size()))
-        return {};
-    return byKind[size_t(kind - 1)];
+        return nullptr;
+    return &byKind[size_t(kind - 1)];
+}
+
+} // namespace
+
+std::span<const DialogField> dialogFields(int kind)
+{
+    const KindFields *kindTable = kindFields(kind);
+    return kindTable ? kindTable->fields : std::span<const DialogField>();
 }
 
 LabelFields fieldsFromCell(int kind, const QStringList &lines)
 {
     LabelFields fields;
-    switch (kind) {
-    case 1:
-        fields.name = lineOf(lines, 0);
-        break;
-    case 2:
-        fields.name = lineOf(lines, 0);
-        fields.birth = lineOf(lines, 1);
-        fields.address = lineOf(lines, 2);
-        break;
-    case 3: {
+    const KindFields *kindTable = kindFields(kind);
+    if (!kindTable)
+        return fields;
+    if (kindTable->lines == CellLines::NameAndSeat) {
         fields.name = lineOf(lines, 0);
         const SeatText::Parts seat = SeatText::parse(lineOf(lines, 1));
         fields.zone = seat.zone;
         fields.row = seat.row;
         fields.number = seat.number;
-        break;
+        return fields;
     }
-    case 4:
-        fields.name = lineOf(lines, 0);
-        fields.exam = lineOf(lines, 1);
-        break;
-    default:
-        break;
-    }
+    for (size_t line = 0; line < kindTable->fields.size(); ++line)
+        fields.*(kindTable->fields[line].member) = lineOf(lines, int(line));
     return fields;
 }
 
 QStringList cellFromFields(int kind, const LabelFields &fields)
 {
-    switch (kind) {
-    case 1:
-        return {fields.name};
-    case 2: {
-        QStringList lines{fields.name};
-        for (const QString &line : {fields.birth, fields.address}) {
-            if (!line.isEmpty())
-                lines.append(line);
-        }
-        return lines;
-    }
-    case 3:
+    const KindFields *kindTable = kindFields(kind);
+    if (!kindTable)
+        return {};
+    if (kindTable->lines == CellLines::NameAndSeat)
         return {fields.name,
                 SeatText::compose(fields.zone, SeatText::fieldValue(fields.row),
                                   SeatText::fieldValue(fields.number))};
-    case 4:
-        return {fields.name, fields.exam};
-    default:
-        return {};
+    QStringList lines{fields.name};
+    for (const DialogField &field : kindTable->fields.subspan(1)) {
+        const QString &value = fields.*(field.member);
+        if (kindTable->lines == CellLines::OnePerField || !value.isEmpty())
+            lines.append(value);
     }
+    return lines;
 }

@@ -3,10 +3,13 @@
 #include "composition/composer.h"
 #include "composition/pagedrawing.h"
 #include "printing/cellsfeed.h"
+#include "sheet/labelkinds.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <array>
 
 namespace KindThumbnails {
 
@@ -39,21 +42,15 @@ struct Sample {
     int sizes[3]; // points of the boxes of lines 0 to 2
 };
 
-Sample sampleOf(int kind)
-{
-    switch (kind) {
-    case 2:
-        return {{QStringLiteral("陳美玲"), QStringLiteral("民國六十年三月五日"),
-                 QStringLiteral("台北市中正區重慶南路1號")},
-                {18, 8, 8}};
-    case 3:
-        return {{QStringLiteral("林志明"), QStringLiteral("A區3排12號")}, {20, 14, 0}};
-    case 4:
-        return {{QStringLiteral("王小明"), QStringLiteral("國家考試")}, {16, 12, 0}};
-    default:
-        return {{QStringLiteral("陳美玲")}, {28, 0, 0}};
-    }
-}
+// The kinds in order, 1 to 4.
+const std::array<Sample, LastKind - FirstKind + 1> Samples{{
+    {{QStringLiteral("陳美玲")}, {28, 0, 0}},
+    {{QStringLiteral("陳美玲"), QStringLiteral("民國六十年三月五日"),
+      QStringLiteral("台北市中正區重慶南路1號")},
+     {18, 8, 8}},
+    {{QStringLiteral("林志明"), QStringLiteral("A區3排12號")}, {20, 14, 0}},
+    {{QStringLiteral("王小明"), QStringLiteral("國家考試")}, {16, 12, 0}},
+}};
 
 constexpr int DotsPerInch = 300; // drawn large, then scaled down smoothly
 
@@ -65,7 +62,7 @@ QImage drawnLabel(int kind)
     // The label at the paper's corner.
     sheet->page1.topMarginMm = 0;
     sheet->page1.leftMarginMm = 0;
-    const Sample sample = sampleOf(kind);
+    const Sample &sample = Samples[size_t(kind - FirstKind)];
     for (TextBoxTemplate &box : sheet->boxes)
         box.font.pointSize = sample.sizes[box.line];
     SampleFeed feed(sample.lines);
