@@ -4,7 +4,39 @@
 #include "frontend/fontpreview.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QProxyStyle>
 #include <QWheelEvent>
+
+namespace {
+
+// A list dropping below the field, as on Windows, rather than Fusion's menu
+// over it, which ignores maxVisibleItems and can fill the screen. One style
+// for all choosers: a style sheet per field cost each of them a style of its
+// own and a re-polish at start-up.
+class DropDownListStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle *dropDownListStyle()
+{
+    static QStyle *const style = [] {
+        QStyle *created = new DropDownListStyle;
+        created->setParent(qApp);
+        return created;
+    }();
+    return style;
+}
+
+} // namespace
 
 FontChooser::FontChooser(QWidget *parent)
     : QComboBox(parent)
@@ -12,9 +44,7 @@ FontChooser::FontChooser(QWidget *parent)
 {
     setEditable(false);
     setFocusPolicy(Qt::StrongFocus);
-    // A list dropping below the field, as on Windows, rather than Fusion's
-    // menu over it, which ignores maxVisibleItems and can fill the screen.
-    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setStyle(dropDownListStyle());
     setMaxVisibleItems(16);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     fillFamilies();

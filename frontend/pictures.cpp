@@ -120,8 +120,11 @@ QPixmap applicationIconPixmap(int size)
 
 QIcon applicationIcon()
 {
+    // The sizes title bars and task switchers show. X sends every size to the
+    // server before the window maps, and the two large ones were nine tenths
+    // of the drawing; menus and launchers take the installed icon files.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64})
         icon.addPixmap(applicationIconPixmap(size));
     return icon;
 }
@@ -133,6 +136,23 @@ QPixmap supportIcon()
 
 namespace {
 
+// Drawn, not written: a bold font for one character would be a font file
+// more to find and open before the main window can show.
+void drawQuestionMark(QPainter &painter, qreal s)
+{
+    QPainterPath hook;
+    const QRectF bend(s * 0.37, s * 0.24, s * 0.26, s * 0.24);
+    hook.arcMoveTo(bend, 165);
+    hook.arcTo(bend, 165, -235);
+    hook.lineTo(s * 0.5, s * 0.6);
+    painter.setPen(QPen(Qt::white, s * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(hook);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(s * 0.5, s * 0.75), s * 0.07, s * 0.07);
+}
+
 void drawGlyph(QPainter &painter, Glyph glyph, qreal s)
 {
     const QPen outline(QColor(0x33, 0x33, 0x33), s / 16, Qt::SolidLine, Qt::RoundCap,
@@ -142,14 +162,7 @@ void drawGlyph(QPainter &painter, Glyph glyph, qreal s)
     case Glyph::Support:
         painter.setBrush(QColor(0x2f, 0x7d, 0xd1));
         painter.drawEllipse(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.8));
-        painter.setPen(Qt::white);
-        painter.setFont([&] {
-            QFont f;
-            f.setPixelSize(int(s * 0.62));
-            f.setBold(true);
-            return f;
-        }());
-        painter.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, QStringLiteral("?"));
+        drawQuestionMark(painter, s);
         break;
     case Glyph::Save:
         painter.setBrush(QColor(0x2f, 0x7d, 0xd1));
