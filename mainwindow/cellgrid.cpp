@@ -3,6 +3,7 @@
 #include "mainwindow/gridzoom.h"
 #include "mainwindow/memocell.h"
 
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -71,6 +72,17 @@ void CellGrid::setCurrentCell(int number)
     m_current = std::clamp(number, 1, SheetPage::CellCount);
     updateMark();
     updateMicroFocus();
+    announceCurrentCell();
+}
+
+// The grid keeps the focus while the current cell moves, so a screen reader
+// is told of each cell as if it had taken the focus itself.
+void CellGrid::announceCurrentCell()
+{
+    if (!hasFocus())
+        return;
+    QAccessibleEvent moved(cell(m_current), QAccessible::Focus);
+    QAccessible::updateAccessibility(&moved);
 }
 
 void CellGrid::updateMark()
@@ -85,6 +97,7 @@ void CellGrid::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
     updateMark();
+    announceCurrentCell();
 }
 
 void CellGrid::focusOutEvent(QFocusEvent *event)

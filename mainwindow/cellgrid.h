@@ -58,6 +58,7 @@ private:
     bool moveByKey(const QKeyEvent *event);
     bool requestByKey(const QKeyEvent *event);
     void updateMark();
+    void announceCurrentCell();
 
     std::array<MemoCell *, SheetPage::CellCount> m_cells{};
     int m_fontPoints = CellFontPoints;

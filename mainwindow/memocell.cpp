@@ -26,6 +26,7 @@ MemoCell::MemoCell(int number, QWidget *parent)
     , m_number(number)
 {
     setObjectName(QStringLiteral("mmo%1").arg(number));
+    setAccessibleDescription(QStringLiteral("第 %1 張標籤").arg(number));
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setContextMenuPolicy(Qt::NoContextMenu);
     setFocusPolicy(Qt::NoFocus);
@@ -55,6 +56,11 @@ void MemoCell::setLines(const QStringList &lines)
         return;
     m_lines = lines;
     m_selected = false;
+    // What a screen reader reads out, as the cell draws its text itself:
+    // the lines that hold something.
+    QStringList spoken = lines;
+    spoken.removeAll(QString());
+    setAccessibleName(spoken.join(u'\n'));
     update();
 }
 

@@ -14,6 +14,7 @@
 #include "tests/common/workdir.h"
 #include "tests/lists/xlsxfixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -615,6 +616,28 @@ private Q_SLOTS:
         QFETCH(QString, tip);
         TFrMarowin window;
         QCOMPARE(window.findChild<QPushButton *>(button)->toolTip(), tip);
+    }
+
+    // The cells paint their own text, so they tell a screen reader what
+    // they hold and which label they are, also after an edit. (That the
+    // current cell is announced as it moves needs an active accessibility
+    // backend, which the offscreen platform does not have.)
+    void screenReadersHearTheCells()
+    {
+        Session session(1, {{QStringLiteral("姓名1.ini"), section(4, QStringLiteral("王小明"))}});
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QAccessibleInterface *fourth =
+            QAccessible::queryAccessibleInterface(session.grid()->cell(4));
+        QCOMPARE(fourth->text(QAccessible::Name), QStringLiteral("王小明"));
+        QCOMPARE(fourth->text(QAccessible::Description), QStringLiteral("第 4 張標籤"));
+
+        session.goTo(4);
+        DialogAnswer typed(session.editor,
+                           [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("林")); });
+        typeText(session.grid(), QStringLiteral("陳"));
+        QTRY_VERIFY(typed.ran);
+        QCOMPARE(session.lines(4), QStringList{QStringLiteral("陳林")});
+        QCOMPARE(fourth->text(QAccessible::Name), QStringLiteral("陳林"));
     }
 };
 
