@@ -169,12 +169,12 @@ LabelFields followingSeat(const LabelFields &previous)
     return next;
 }
 
-FileResult writeIntoPageFile(const QString &path, const QList<Placed> &placed)
+FileResult writeIntoPageFile(const QString &path, const QList<Placed> &placed, QString *damagedCopy)
 {
     SheetPage::Cells cells = SheetPage::readPage(path);
     for (const Placed &one : placed)
         cells[one.cell - 1] = one.lines;
-    return SheetPage::writePage(path, cells);
+    return SheetPage::writePage(path, cells, damagedCopy);
 }
 
 } // namespace LabelFill

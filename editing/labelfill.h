@@ -66,7 +66,10 @@ QString tabLine(int kind, const QStringList &cellLines);
 // (none past the highest).
 LabelFields followingSeat(const LabelFields &previous);
 
-// Writes the placements of one page into its file (other cells kept).
-[[nodiscard]] FileResult writeIntoPageFile(const QString &path, const QList<Placed> &placed);
+// Writes the placements of one page into its file (other cells kept). When
+// the file was damaged and this write kept a copy of it, `damagedCopy` gets
+// the copy's path.
+[[nodiscard]] FileResult writeIntoPageFile(const QString &path, const QList<Placed> &placed,
+                                           QString *damagedCopy = nullptr);
 
 } // namespace LabelFill

@@ -4,6 +4,7 @@
 
 #include "editing/labelfields.h"
 #include "editing/tfredit.h"
+#include "frontend/damagedfilenotice.h"
 #include "frontend/filedialogs.h"
 #include "frontend/usermessages.h"
 #include "lists/delimitedtext.h"
@@ -226,10 +227,13 @@ bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
                 return false;
             }
             const QString path = SheetPage::pageFileName(FModeName, page);
-            if (const FileResult failure = LabelFill::writeIntoPageFile(path, plan.onPage(page))) {
+            QString damagedCopy;
+            if (const FileResult failure =
+                    LabelFill::writeIntoPageFile(path, plan.onPage(page), &damagedCopy)) {
                 showFailure(*failure);
                 return false;
             }
+            tellDamagedFileKept(this, path, damagedCopy);
         }
         progress.setValue(last);
         setPage(last);

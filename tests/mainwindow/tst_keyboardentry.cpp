@@ -8,6 +8,7 @@
 #include "mainwindow/listimportdialog.h"
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
+#include "sheet/sheetpage.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/seamguards.h"
 #include "tests/common/startedwindow.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -388,6 +390,37 @@ private Q_SLOTS:
         QCOMPARE(session.name(9), QString());
         QCOMPARE(session.grid()->currentCell(), 9);
         QVERIFY(session.window.hasUnsavedChanges());
+    }
+
+    // A paste that runs over a damaged page file between the first and the
+    // last page keeps the file's old bytes beside it and says so, as a
+    // page turn does.
+    void aFillThroughADamagedPageTellsOfItsCopy()
+    {
+        QByteArray damaged =
+            QStringEncoder("windows-950").encode(QStringLiteral("[5]\r\n0=已有\r\n"));
+        damaged.append('\xA4'); // a stray byte at the end
+        Session session(1, {{QStringLiteral("姓名2.ini"), damaged}});
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QStringList rows;
+        for (int n = 1; n <= 150; ++n)
+            rows.append(QStringLiteral("名%1").arg(n));
+        QGuiApplication::clipboard()->setText(rows.join(u'\n'));
+        session.key(Qt::Key_V, Qt::ControlModifier);
+
+        QCOMPARE(session.window.page(), 3);
+        const QStringList copies =
+            QDir(session.dir.path(QString())).entryList({QStringLiteral("姓名2.ini.損毀備份-*")});
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(session.dir.read(copies[0]), damaged);
+        // Later pages fill only their empty cells.
+        const SheetPage::Cells second =
+            SheetPage::readPage(session.dir.path(QStringLiteral("姓名2.ini")));
+        QCOMPARE(second[4].value(0), QStringLiteral("已有"));
+        QCOMPARE(second[5].value(0), QStringLiteral("名75"));
+        QCOMPARE(session.messages.shown.size(), 1);
+        QVERIFY(session.messages.shown[0].text.contains(QStringLiteral("姓名2.ini"))
+                && session.messages.shown[0].text.contains(copies[0]));
     }
 
     void pastedValuesAreCleanedAndUnstorableRowsReported()

@@ -236,6 +236,26 @@ private Q_SLOTS:
                  QStringLiteral("3"));
     }
 
+    // The kind change stores the kind after the page and styles; whichever
+    // write first finds sys.ini damaged keeps its copy and says so once.
+    void aKindChangeTellsOfTheDamagedSettingsCopy()
+    {
+        QByteArray settings =
+            QStringEncoder("windows-950").encode(QStringLiteral("[info]\r\nMode=1\r\n"));
+        settings.append('\xA4'); // a stray byte at the end
+        StartedWindow s({{QStringLiteral("sys.ini"), settings}});
+        QTest::mouseClick(s.window.findChild<KindThumbnail *>(QStringLiteral("pnl5")),
+                          Qt::LeftButton);
+        QVERIFY(s.window.findChild<KindThumbnail *>(QStringLiteral("pnl5"))->isChosen());
+        const QStringList copies =
+            QDir(s.dir.path(QString())).entryList({QStringLiteral("sys.ini.損毀備份-*")});
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(s.dir.read(copies[0]), settings);
+        QCOMPARE(s.messages.shown.size(), 1);
+        QVERIFY(s.messages.shown[0].text.contains(QStringLiteral("sys.ini"))
+                && s.messages.shown[0].text.contains(copies[0]));
+    }
+
     void heldPageButtonStopsAtAFailedSave()
     {
         StartedWindow s;
