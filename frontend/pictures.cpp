@@ -200,6 +200,18 @@ void drawGlyph(QPainter &painter, Glyph glyph, qreal s)
         painter.drawLine(QPointF(s * 0.22, s * 0.22), QPointF(s * 0.78, s * 0.78));
         painter.drawLine(QPointF(s * 0.78, s * 0.22), QPointF(s * 0.22, s * 0.78));
         break;
+    case Glyph::Import: // a list with an arrow going into it
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(s * 0.36, s * 0.1, s * 0.52, s * 0.8));
+        painter.setPen(QPen(QColor(0x88, 0x88, 0x88), s / 14));
+        for (const qreal y : {0.28, 0.43, 0.58, 0.73})
+            painter.drawLine(QPointF(s * 0.56, s * y), QPointF(s * 0.8, s * y));
+        painter.setPen(
+            QPen(QColor(0x2e, 0x8b, 0x3a), s / 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(QPointF(s * 0.08, s * 0.5), QPointF(s * 0.48, s * 0.5));
+        painter.drawPolyline(QPolygonF({QPointF(s * 0.34, s * 0.36), QPointF(s * 0.48, s * 0.5),
+                                        QPointF(s * 0.34, s * 0.64)}));
+        break;
     case Glyph::Find:
         painter.setPen(QPen(QColor(0x55, 0x55, 0x55), s / 7, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(s * 0.6, s * 0.6), QPointF(s * 0.86, s * 0.86));

@@ -18,7 +18,7 @@ QPixmap applicationIconPixmap(int size);
 // 32 x 32, the support window's picture.
 QPixmap supportIcon();
 
-enum class Glyph { Support, Save, Print, Exit, Confirm, Cancel, Find };
+enum class Glyph { Support, Save, Print, Exit, Confirm, Cancel, Find, Import };
 QIcon glyph(Glyph glyph);
 
 } // namespace Pictures

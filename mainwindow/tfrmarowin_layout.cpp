@@ -249,8 +249,8 @@ QWidget *TFrMarowin::buildBottomBar()
     btn1->installEventFilter(this);
     auto *btn2 = barButton(QStringLiteral("btn2"), QStringLiteral("結束"),
                            Pictures::glyph(Pictures::Glyph::Exit), 120, rzpnl1);
-    auto *btnImport =
-        barButton(QStringLiteral("btnImport"), QStringLiteral("匯入名單"), QIcon(), 120, rzpnl1);
+    auto *btnImport = barButton(QStringLiteral("btnImport"), QStringLiteral("匯入名單"),
+                                Pictures::glyph(Pictures::Glyph::Import), 120, rzpnl1);
     giveShortcut(btnImport, QKeySequence::Open);
     connect(btnImport, &QPushButton::clicked, this, &TFrMarowin::btnImportClick);
     auto *btnFind = barButton(QStringLiteral("btnFind"), QStringLiteral("尋找"),
