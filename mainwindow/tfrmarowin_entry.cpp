@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QUndoStack>
 
 namespace {
@@ -210,6 +211,13 @@ bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
         // shown, its part undoable.
         if (!savedata())
             return false;
+        // Told once the progress dialog is gone (the guard outlives it): one
+        // that appears late would cover a message already waiting for an answer.
+        QList<std::pair<QString, QString>> keptCopies; // page file, its damaged copy
+        const auto tellKeptCopies = qScopeGuard([this, &keptCopies] {
+            for (const auto &[path, copy] : keptCopies)
+                tellDamagedFileKept(this, path, copy);
+        });
         // Each page is synced to disk: a long list takes a while.
         QProgressDialog progress(QStringLiteral("正在寫入標籤頁…"), QStringLiteral("取消"), first,
                                  last, this);
@@ -230,10 +238,12 @@ bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
             QString damagedCopy;
             if (const FileResult failure =
                     LabelFill::writeIntoPageFile(path, plan.onPage(page), &damagedCopy)) {
+                progress.reset(); // hidden, and it will not show up over the message
                 showFailure(*failure);
                 return false;
             }
-            tellDamagedFileKept(this, path, damagedCopy);
+            if (!damagedCopy.isEmpty())
+                keptCopies.append({path, damagedCopy});
         }
         progress.setValue(last);
         setPage(last);
