@@ -227,9 +227,10 @@ void PreviewWindow::exportPdf()
                                                    QStringLiteral("PDF 檔 (*.pdf)"));
     if (path.isEmpty())
         return;
-    RunProgress progress(this);
-    const OutputResult written = writeSheetsPdf(path, m_run, {OutputNames::title(shownContents())},
-                                                progress.stage(QStringLiteral("正在匯出 PDF…")));
+    const OutputResult written = RunProgress::during(this, [&](RunProgress &progress) {
+        return writeSheetsPdf(path, m_run, {OutputNames::title(shownContents())},
+                              progress.stage(QStringLiteral("正在匯出 PDF…")));
+    });
     if (written.status == OutputResult::Status::Failed)
         UserMessages::showFailure(this, written.failure);
     if (!written.done())
@@ -281,10 +282,10 @@ void PreviewWindow::print()
     const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
     const int from = range ? printer.fromPage() : 1;
     const int to = range ? printer.toPage() : pageCount();
-    RunProgress progress(this);
-    const OutputResult printed =
-        drawSheets(printer, m_run, from, to, progress.stage(QStringLiteral("正在列印…")),
-                   [&printer] { printer.abort(); });
+    const OutputResult printed = RunProgress::during(this, [&](RunProgress &progress) {
+        return drawSheets(printer, m_run, from, to, progress.stage(QStringLiteral("正在列印…")),
+                          [&printer] { printer.abort(); });
+    });
     if (printed.status == OutputResult::Status::Failed)
         UserMessages::showError(this, QStringLiteral("Printer selected is not valid"));
 }

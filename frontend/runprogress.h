@@ -16,6 +16,15 @@ public:
     // done and in all, false once the user cancelled.
     std::function<bool(int done, int total)> stage(const QString &label);
 
+    // Runs `work` with a progress dialog that is gone when it returns. The
+    // dialog shows itself after a delay, also while a message waits for an
+    // answer, and would cover it; so messages come after, never inside.
+    template<typename Work> static auto during(QWidget *parent, Work work)
+    {
+        RunProgress progress(parent);
+        return work(progress);
+    }
+
 private:
     QProgressDialog m_dialog;
 };

@@ -42,24 +42,28 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
     if (!prepared)
         return nullptr;
     const int last = PrintRun::lastPageOfRun(m_page, edt6->count());
-    RunProgress progress(this);
-    const auto stage = [&](const QString &what) {
-        return progress.stage(
-            QStringLiteral("%1%2…").arg(what, PrintRun::pageSpanText(m_page, last)));
-    };
-    const std::optional<PrintRun::RunPages> pages = PrintRun::collectPages(
-        QString(), FModeName, m_page, last, PrintRun::ShownPage{m_page, pnlgrid->contents()},
-        stage(QStringLiteral("正在讀取")));
+    std::optional<PrintRun::RunPages> pages;
+    std::optional<SheetRun::Built> composed;
+    RunProgress::during(this, [&](RunProgress &progress) {
+        const auto stage = [&](const QString &what) {
+            return progress.stage(
+                QStringLiteral("%1%2…").arg(what, PrintRun::pageSpanText(m_page, last)));
+        };
+        pages = PrintRun::collectPages(QString(), FModeName, m_page, last,
+                                       PrintRun::ShownPage{m_page, pnlgrid->contents()},
+                                       stage(QStringLiteral("正在讀取")));
+        if (pages && !pages->pages.isEmpty())
+            composed = PrintRun::composeRun(*prepared, *pages, stage(QStringLiteral("正在排版")));
+    });
     if (!pages)
         return nullptr;
-    if (pages->pages.isEmpty()) {
+    if (!composed) {
         UserMessages::showError(this,
                                 QStringLiteral("%1都沒有資料，沒有可以列印的標籤。")
                                     .arg(PrintRun::pageSpanText(m_page, last)));
         return nullptr;
     }
-    const SheetRun::Built first =
-        PrintRun::composeRun(*prepared, *pages, stage(QStringLiteral("正在排版")));
+    const SheetRun::Built &first = *composed;
     if (first.status == CompositionStatus::NoRowFits)
         UserMessages::showError(this, PrintRun::noRowFitsMessage(margins));
     if (first.status != CompositionStatus::Composed)

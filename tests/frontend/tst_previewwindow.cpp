@@ -7,6 +7,7 @@
 #include "frontend/previewwindow.h"
 #include "frontend/printeraccess.h"
 #include "frontend/usermessages.h"
+#include "tests/common/messagelog.h"
 #include "tests/common/pdfwords.h"
 #include "tests/common/seamguards.h"
 #include "tests/composition/labelfixtures.h"
@@ -83,6 +84,7 @@ class TestPreviewWindow : public QObject
     Q_OBJECT
 
     QStringList m_shown;
+    int m_shownUnderProgress = 0;
     QTemporaryDir m_dir;
 
     void printWith(bool installed, const std::function<bool(QPrinter &)> &choose)
@@ -117,11 +119,18 @@ private Q_SLOTS:
         LabelFonts::installKaiSubstitution();
         UserMessages::setAnswerer([this](const UserMessages::Shown &message) {
             m_shown.append(message.text);
+            m_shownUnderProgress += aProgressDialogLives();
             return UserMessages::Answer::Yes;
         });
     }
     void cleanupTestCase() { UserMessages::setAnswerer({}); }
-    void init() { m_shown.clear(); }
+    void init()
+    {
+        m_shown.clear();
+        m_shownUnderProgress = 0;
+    }
+    // A message never waits under a progress dialog that may still show.
+    void cleanup() { QCOMPARE(m_shownUnderProgress, 0); }
 
     void opensAtTrueSize()
     {

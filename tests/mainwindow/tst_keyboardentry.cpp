@@ -421,6 +421,7 @@ private Q_SLOTS:
         QCOMPARE(session.messages.shown.size(), 1);
         QVERIFY(session.messages.shown[0].text.contains(QStringLiteral("姓名2.ini"))
                 && session.messages.shown[0].text.contains(copies[0]));
+        QCOMPARE(session.messages.shownUnderProgress, 0);
     }
 
     void pastedValuesAreCleanedAndUnstorableRowsReported()

@@ -10,6 +10,7 @@
 #include "mainwindow/memocell.h"
 #include "mainwindow/tfrmarowin.h"
 #include "printing/pagemarginsetdialog.h"
+#include "tests/common/messagelog.h"
 #include "tests/common/pdfwords.h"
 #include "tests/common/seamguards.h"
 #include "tests/common/workdir.h"
@@ -58,6 +59,7 @@ class TestMarowinPrint : public QObject
     Q_OBJECT
 
     QList<UserMessages::Shown> m_shown;
+    int m_shownUnderProgress = 0;
 
 private Q_SLOTS:
     void initTestCase()
@@ -65,11 +67,18 @@ private Q_SLOTS:
         LabelFonts::installKaiSubstitution();
         UserMessages::setAnswerer([this](const UserMessages::Shown &message) {
             m_shown.append(message);
+            m_shownUnderProgress += aProgressDialogLives();
             return UserMessages::Answer::Ok;
         });
     }
     void cleanupTestCase() { UserMessages::setAnswerer({}); }
-    void init() { m_shown.clear(); }
+    void init()
+    {
+        m_shown.clear();
+        m_shownUnderProgress = 0;
+    }
+    // A message never waits under a progress dialog that may still show.
+    void cleanup() { QCOMPARE(m_shownUnderProgress, 0); }
 
     void feedWalksTheCells()
     {
@@ -231,6 +240,24 @@ private Q_SLOTS:
                  QString());
         QCOMPARE(m_shown.size(), 1);
         QVERIFY(m_shown[0].text.contains(QStringLiteral("280")));
+    }
+
+    // A run of several pages that hold no label opens no preview.
+    void aRunWithoutLabelsSaysSoAndOpensNothing()
+    {
+        WorkDir dir;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
+        TFrMarowin window;
+        window.show();
+        window.FormActivate();
+        auto *count = window.findChild<QLineEdit *>(QStringLiteral("edt6"));
+        count->selectAll();
+        QTest::keyClicks(count, QStringLiteral("3"));
+        QTest::keyClick(count, Qt::Key_Return);
+        QCOMPARE(onModal([&] { window.btn1Click(); }, [](QWidget *modal) { modal->close(); }),
+                 QString());
+        QCOMPARE(m_shown.size(), 1);
+        QCOMPARE(m_shown[0].text, QStringLiteral("第 1–3 頁都沒有資料，沒有可以列印的標籤。"));
     }
 
     void rightButtonOpensTheMarginDialogOnly()
