@@ -190,6 +190,8 @@ private:
     void pushCellEdit(const QList<LabelFill::Placed> &placed, const QString &action);
     QStringList previousCellLines(int number) const;
     bool applyFill(const LabelFill::Plan &plan, const QString &action);
+    struct MiddlePages;
+    MiddlePages writeMiddlePages(const LabelFill::Plan &plan, int first, int last);
     // The inner size on a screen large enough for it.
     static constexpr QSize StartSize{1018, 851};
     void addZoomKeys();

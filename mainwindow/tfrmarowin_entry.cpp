@@ -20,7 +20,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QProgressDialog>
-#include <QScopeGuard>
 #include <QUndoStack>
 
 namespace {
@@ -201,6 +200,44 @@ void TFrMarowin::btnImportClick()
                                  .arg(plan->lastPage()));
 }
 
+// What writing the pages between a fill's first and last page came to.
+struct TFrMarowin::MiddlePages {
+    int lastWritten;
+    bool cancelled = false;
+    FileResult failure;
+    QList<std::pair<QString, QString>> keptCopies; // page file, its damaged copy
+};
+
+// Each page is synced to disk, so a long list takes a while: a progress
+// dialog that can cancel between pages, gone when this returns, because one
+// that shows itself late would cover a message already waiting.
+TFrMarowin::MiddlePages TFrMarowin::writeMiddlePages(const LabelFill::Plan &plan, int first,
+                                                     int last)
+{
+    MiddlePages written{first};
+    QProgressDialog progress(QStringLiteral("正在寫入標籤頁…"), QStringLiteral("取消"), first, last,
+                             this);
+    progress.setWindowTitle(QStringLiteral("岑禾"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(ProgressDelayMs);
+    for (int page = first + 1; page < last; ++page) {
+        progress.setValue(page);
+        if (progress.wasCanceled()) {
+            written.cancelled = true;
+            return written;
+        }
+        const QString path = SheetPage::pageFileName(FModeName, page);
+        QString damagedCopy;
+        written.failure = LabelFill::writeIntoPageFile(path, plan.onPage(page), &damagedCopy);
+        if (written.failure)
+            return written;
+        written.lastWritten = page;
+        if (!damagedCopy.isEmpty())
+            written.keptCopies.append({path, damagedCopy});
+    }
+    return written;
+}
+
 bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
 {
     pushCellEdit(plan.onPage(m_page), action);
@@ -211,41 +248,22 @@ bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
         // shown, its part undoable.
         if (!savedata())
             return false;
-        // Told once the progress dialog is gone (the guard outlives it): one
-        // that appears late would cover a message already waiting for an answer.
-        QList<std::pair<QString, QString>> keptCopies; // page file, its damaged copy
-        const auto tellKeptCopies = qScopeGuard([this, &keptCopies] {
-            for (const auto &[path, copy] : keptCopies)
-                tellDamagedFileKept(this, path, copy);
-        });
-        // Each page is synced to disk: a long list takes a while.
-        QProgressDialog progress(QStringLiteral("正在寫入標籤頁…"), QStringLiteral("取消"), first,
-                                 last, this);
-        progress.setWindowTitle(QStringLiteral("岑禾"));
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(ProgressDelayMs);
-        for (int page = first + 1; page < last; ++page) {
-            progress.setValue(page);
-            if (progress.wasCanceled()) {
-                setPage(page - 1);
-                readdata();
-                UserMessages::inform(
-                    this,
-                    QStringLiteral("已停止：第 %1 頁到第 %2 頁已寫入").arg(first).arg(page - 1));
-                return false;
-            }
-            const QString path = SheetPage::pageFileName(FModeName, page);
-            QString damagedCopy;
-            if (const FileResult failure =
-                    LabelFill::writeIntoPageFile(path, plan.onPage(page), &damagedCopy)) {
-                progress.reset(); // hidden, and it will not show up over the message
-                showFailure(*failure);
-                return false;
-            }
-            if (!damagedCopy.isEmpty())
-                keptCopies.append({path, damagedCopy});
+        const MiddlePages written = writeMiddlePages(plan, first, last);
+        for (const auto &[path, copy] : written.keptCopies)
+            tellDamagedFileKept(this, path, copy);
+        if (written.failure) {
+            showFailure(*written.failure);
+            return false;
         }
-        progress.setValue(last);
+        if (written.cancelled) {
+            setPage(written.lastWritten);
+            readdata();
+            UserMessages::inform(this,
+                                 QStringLiteral("已停止：第 %1 頁到第 %2 頁已寫入")
+                                     .arg(first)
+                                     .arg(written.lastWritten));
+            return false;
+        }
         setPage(last);
         readdata();
         pushCellEdit(plan.onPage(last), action);

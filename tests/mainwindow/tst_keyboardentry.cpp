@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStringEncoder>
 #include <QTest>
@@ -422,6 +423,43 @@ private Q_SLOTS:
         QVERIFY(session.messages.shown[0].text.contains(QStringLiteral("姓名2.ini"))
                 && session.messages.shown[0].text.contains(copies[0]));
         QCOMPARE(session.messages.shownUnderProgress, 0);
+    }
+
+    // Cancelling a long fill keeps the pages written so far, shows the last
+    // of them and says so once the progress dialog is gone.
+    void cancellingAFillKeepsThePagesWrittenSoFar()
+    {
+        Session session(1);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QStringList rows;
+        for (int n = 1; n <= 400 * SheetPage::CellCount; ++n)
+            rows.append(QStringLiteral("名%1").arg(n));
+        QGuiApplication::clipboard()->setText(rows.join(u'\n'));
+        bool cancelled = false;
+        QTimer poll;
+        poll.setInterval(5);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *progress = qobject_cast<QProgressDialog *>(widget);
+                if (!cancelled && progress && progress->isVisible()) {
+                    cancelled = true;
+                    QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+                }
+            }
+        });
+        poll.start();
+        session.key(Qt::Key_V, Qt::ControlModifier);
+        poll.stop();
+
+        QVERIFY(cancelled);
+        const int shown = session.window.page();
+        QVERIFY(shown > 1 && shown < 399);
+        QCOMPARE(session.messages.texts(),
+                 QStringList{QStringLiteral("已停止：第 1 頁到第 %1 頁已寫入").arg(shown)});
+        QCOMPARE(session.messages.shownUnderProgress, 0);
+        QCOMPARE(session.name(70), QStringLiteral("名%1").arg(shown * SheetPage::CellCount));
+        QVERIFY(!session.dir.exists(QStringLiteral("姓名%1.ini").arg(shown + 1)));
+        QVERIFY(!session.window.hasUnsavedChanges());
     }
 
     void pastedValuesAreCleanedAndUnstorableRowsReported()
