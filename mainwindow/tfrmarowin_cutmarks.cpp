@@ -11,12 +11,14 @@
 
 #include <QUndoStack>
 
-// Here, where the composer of the marks is a complete type. The undo stack,
-// a child, clears itself as it goes and must not reach this half-destroyed
-// window then.
+// Here, where the composer of the marks is a complete type. The children
+// outlive this body: the undo stack clears itself as it goes, and a field
+// that loses the focus as the window closes finishes its editing. None of
+// their signals may reach this half-destroyed window then.
 TFrMarowin::~TFrMarowin()
 {
-    m_undo->disconnect(this);
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
 }
 
 namespace {

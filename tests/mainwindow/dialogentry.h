@@ -4,11 +4,13 @@
 #include "mainwindow/tfrmarowin.h"
 
 // Gives the window an editing dialog and changes cells through it, as 存檔
-// in the dialog does, so that the window counts the change.
-class CellEdit
+// in the dialog does, so that the window counts the change. (Not named
+// CellEdit: that is the window's undo step, and two classes of one name in
+// one program share their inline functions.)
+class DialogEntry
 {
 public:
-    explicit CellEdit(TFrMarowin &window)
+    explicit DialogEntry(TFrMarowin &window)
         : m_window(window)
         , m_editor(&window)
     {

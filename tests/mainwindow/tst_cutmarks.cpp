@@ -123,7 +123,7 @@ private Q_SLOTS:
                                         QStringLiteral("autoshrink")),
                  QStringLiteral("1"));
         const std::unique_ptr<PreviewWindow> preview = window.makePreview();
-        const QList<PlacedLabel> &labels = preview->pages()[0].labels;
+        const QList<PlacedLabel> labels = preview->pages()[0].labels;
         QCOMPARE(labels[6].boxes[2].font.pointSize, 6);
         QCOMPARE(labels[0].boxes[2].font.pointSize, window.stylePanel(StylePanel::Address)->size());
         QCOMPARE(labels[0].boxes[0].font.pointSize, 12);

@@ -7,7 +7,7 @@
 #include "sheet/folderlock.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/workdir.h"
-#include "tests/mainwindow/celledit.h"
+#include "tests/mainwindow/dialogentry.h"
 #include "tests/mainwindow/smalldisk.h"
 
 #include <QCoreApplication>
@@ -107,7 +107,7 @@ private Q_SLOTS:
         FolderLock lock(dir.path(QString()));
         const FolderAccess access = openDataFolder(lock);
         TFrMarowin window;
-        CellEdit edit(window);
+        DialogEntry edit(window);
         if (access == FolderAccess::ReadOnly)
             window.setReadOnly();
         window.show();
@@ -152,7 +152,7 @@ private Q_SLOTS:
                                                  + QStringLiteral("\n原因：")),
                  qPrintable(messages.shown[0].text));
         TFrMarowin window;
-        CellEdit edit(window);
+        DialogEntry edit(window);
         window.setReadOnly();
         window.FormActivate();
         QCOMPARE(window.grid()->cell(1)->line(0), QStringLiteral("林志明"));

@@ -6,7 +6,7 @@
 #include "mainwindow/tfrmarowin.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/workdir.h"
-#include "tests/mainwindow/celledit.h"
+#include "tests/mainwindow/dialogentry.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -117,7 +117,7 @@ private Q_SLOTS:
         if (!makeUnreadable(dir, QStringLiteral("姓名2.ini"), how))
             QSKIP("root reads any file; the unprivileged run checks this row");
         TFrMarowin window;
-        CellEdit edit(window);
+        DialogEntry edit(window);
         window.FormActivate();
         window.btnupClick();
         edit.name(4, QStringLiteral("陳美玲"));
@@ -142,7 +142,7 @@ private Q_SLOTS:
         MessageLog messages;
         QVERIFY(makeUnreadable(dir, QStringLiteral("姓名1.ini"), QStringLiteral("folder")));
         TFrMarowin window;
-        CellEdit edit(window);
+        DialogEntry edit(window);
         window.show();
         window.FormActivate();
         edit.name(4, QStringLiteral("陳美玲"));
@@ -184,7 +184,7 @@ private Q_SLOTS:
         if (!makeUnreadable(dir, QStringLiteral("sys.ini"), how))
             QSKIP("root reads any file; the unprivileged run checks this row");
         TFrMarowin window;
-        CellEdit edit(window);
+        DialogEntry edit(window);
         window.show();
         window.FormActivate();
         QCOMPARE(messages.shown.size(), 1);

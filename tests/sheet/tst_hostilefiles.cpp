@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
@@ -134,7 +136,10 @@ private Q_SLOTS:
         const double loadMs = figures[0].toDouble();
         const double peakMb = figures[2].toDouble() / 1024;
         qInfo("load %.0f ms, page turn %s ms, %.1f MB", loadMs, qPrintable(figures[1]), peakMb);
-        QVERIFY2(loadMs < 1000, qPrintable(output));
+        // A bound for runaway work, not a benchmark; an instrumented build
+        // (scripts/sanitize.sh) runs several times slower and says so.
+        const int slowdown = std::max(1, qEnvironmentVariableIntValue("CENHE_SLOWDOWN"));
+        QVERIFY2(loadMs < 1000 * slowdown, qPrintable(output));
         QVERIFY2(peakMb < 200, qPrintable(output));
         QCOMPARE(figures[3].contains(QStringLiteral("不是頁面檔")), refused);
         if (refused)
