@@ -6,6 +6,7 @@
 #include "editing/tfredit.h"
 #include "frontend/damagedfilenotice.h"
 #include "frontend/filedialogs.h"
+#include "frontend/runprogress.h"
 #include "frontend/usermessages.h"
 #include "lists/delimitedtext.h"
 #include "lists/listfile.h"
@@ -19,13 +20,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QProgressDialog>
 #include <QUndoStack>
 
 namespace {
 
 constexpr int ReportedRows = 20;
-constexpr int ProgressDelayMs = 300;
 
 QString skippedReport(const QList<LabelFill::Skipped> &skipped, const QString &action)
 {
@@ -208,34 +207,31 @@ struct TFrMarowin::MiddlePages {
     QList<std::pair<QString, QString>> keptCopies; // page file, its damaged copy
 };
 
-// Each page is synced to disk, so a long list takes a while: a progress
-// dialog that can cancel between pages, gone when this returns, because one
-// that shows itself late would cover a message already waiting.
+// Each page is synced to disk, so a long list takes a while: the run's
+// progress dialog, which can cancel between pages and is gone when this
+// returns, before any message.
 TFrMarowin::MiddlePages TFrMarowin::writeMiddlePages(const LabelFill::Plan &plan, int first,
                                                      int last)
 {
-    MiddlePages written{first};
-    QProgressDialog progress(QStringLiteral("正在寫入標籤頁…"), QStringLiteral("取消"), first, last,
-                             this);
-    progress.setWindowTitle(QStringLiteral("岑禾"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(ProgressDelayMs);
-    for (int page = first + 1; page < last; ++page) {
-        progress.setValue(page);
-        if (progress.wasCanceled()) {
-            written.cancelled = true;
-            return written;
+    return RunProgress::during(this, [&](RunProgress &progress) {
+        MiddlePages written{first};
+        const auto step = progress.stage(QStringLiteral("正在寫入標籤頁…"));
+        for (int page = first + 1; page < last; ++page) {
+            if (!step(page - first - 1, last - first - 1)) {
+                written.cancelled = true;
+                return written;
+            }
+            const QString path = SheetPage::pageFileName(FModeName, page);
+            QString damagedCopy;
+            written.failure = LabelFill::writeIntoPageFile(path, plan.onPage(page), &damagedCopy);
+            if (written.failure)
+                return written;
+            written.lastWritten = page;
+            if (!damagedCopy.isEmpty())
+                written.keptCopies.append({path, damagedCopy});
         }
-        const QString path = SheetPage::pageFileName(FModeName, page);
-        QString damagedCopy;
-        written.failure = LabelFill::writeIntoPageFile(path, plan.onPage(page), &damagedCopy);
-        if (written.failure)
-            return written;
-        written.lastWritten = page;
-        if (!damagedCopy.isEmpty())
-            written.keptCopies.append({path, damagedCopy});
-    }
-    return written;
+        return written;
+    });
 }
 
 bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
