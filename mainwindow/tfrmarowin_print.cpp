@@ -57,7 +57,7 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
     });
     if (!pages)
         return nullptr;
-    if (!composed) {
+    if (pages->pages.isEmpty()) {
         UserMessages::showError(this,
                                 QStringLiteral("%1都沒有資料，沒有可以列印的標籤。")
                                     .arg(PrintRun::pageSpanText(m_page, last)));
