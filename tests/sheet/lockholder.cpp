@@ -1,5 +1,6 @@
 // Test helper: takes the folder lock of the folder given, says "locked", and
-// waits to be killed.
+// holds it until its standard input ends, then ends as the program does
+// (releasing the lock), or until it is killed.
 #include "sheet/folderlock.h"
 
 #include <QCoreApplication>
@@ -16,5 +17,7 @@ int main(int argc, char *argv[])
         return 1;
     std::puts("locked");
     std::fflush(stdout);
-    return app.exec();
+    char line[256];
+    while (std::fgets(line, sizeof line, stdin)) { }
+    return 0;
 }

@@ -6,9 +6,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using Outcome = FolderLock::Outcome;
 
@@ -26,6 +30,17 @@ private Q_SLOTS:
         FolderLock second(dir.path());
         QCOMPARE(second.tryLock(), Outcome::HeldByLiveCopy);
         QVERIFY(second.liveCopyMessage().contains(QStringLiteral("另一個岑禾")));
+        // Older copies of the program read the lock with QLockFile: to them
+        // too it is the lock of a live copy.
+        QLockFile older(dir.filePath(FolderLock::lockFileName()));
+        older.setStaleLockTime(0);
+        QVERIFY(!older.tryLock(0));
+        qint64 pid = 0;
+        QString host;
+        QString program;
+        QVERIFY(older.getLockInfo(&pid, &host, &program));
+        QCOMPARE(pid, first.processId());
+        QCOMPARE(host, QSysInfo::machineHostName());
         first.kill();
         first.waitForFinished();
     }
@@ -41,6 +56,68 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(dir.filePath(FolderLock::lockFileName())));
         FolderLock next(dir.path());
         QCOMPARE(next.tryLock(), Outcome::Locked);
+    }
+
+    // A copy that took the folder over holds it: the copy it was taken from
+    // leaves its lock alone on exit, and a third copy still meets it.
+    void takenOverLockStaysWithItsTaker()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(FolderLock::lockFileName());
+        QProcess first;
+        first.start(QStringLiteral(LOCKHOLDER_PATH), {dir.path()});
+        QVERIFY(first.waitForReadyRead(10000));
+        // The lock as a copy on another machine sharing the folder would have
+        // left it: a file of its own, which no lock of this machine covers.
+        QVERIFY(QFile::remove(path));
+        writeAll(path, "777\ncenhe\nfarhost\n");
+        FolderLock second(dir.path());
+        QCOMPARE(second.tryLock(), Outcome::Unverifiable);
+        QVERIFY(!second.takeOver());
+        const QByteArray taken = readAll(path);
+
+        first.closeWriteChannel(); // the first copy ends as a user closes it
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(readAll(path), taken);
+        FolderLock third(dir.path());
+        QCOMPARE(third.tryLock(), Outcome::HeldByLiveCopy);
+    }
+
+    // Still ours means the file reads as this copy wrote it, every line.
+    void lockChangedIsNoLongerOurs_data()
+    {
+        QTest::addColumn<QByteArray>("replacement"); // null: the file removed
+        QTest::newRow("another machine's") << QByteArray("777\ncenhe\nfarhost\n");
+        // A copy of the same process id on a machine of the same name.
+        QTest::newRow("another token") << QByteArray("token");
+        QTest::newRow("emptied") << QByteArray("");
+        QTest::newRow("removed") << QByteArray();
+    }
+
+    void lockChangedIsNoLongerOurs()
+    {
+        QFETCH(QByteArray, replacement);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(FolderLock::lockFileName());
+        auto lock = std::make_unique<FolderLock>(dir.path());
+        QVERIFY(!lock->isStillOurs()); // nothing held yet
+        QCOMPARE(lock->tryLock(), Outcome::Locked);
+        QVERIFY(lock->isStillOurs());
+        if (replacement == "token") {
+            QByteArrayList lines = readAll(path).split('\n');
+            QCOMPARE(lines.size(), 7); // QLockFile's five lines, the token, the last line end
+            lines[5] = "0f0e0d0c-0b0a-0908-0706-050403020100";
+            replacement = lines.join('\n');
+        }
+        QVERIFY(QFile::remove(path));
+        if (!replacement.isNull())
+            writeAll(path, replacement);
+
+        QVERIFY(!lock->isStillOurs());
+        lock.reset(); // the copy ends
+        QCOMPARE(QFile::exists(path), !replacement.isNull());
+        QCOMPARE(readAll(path), replacement);
     }
 
     void otherFoldersAreIndependent()
