@@ -27,7 +27,7 @@ QString lockQuestion(const FolderLock &lock)
                           "鎖定者：%2\n\n"
                           "若對方已經關閉或當機，請選「仍要開啟」。\n"
                           "只要檢視或列印，請選「唯讀開啟」。\n"
-                          "兩台電腦同時存檔會互相覆蓋資料。")
+                          "若對方其實仍在使用，它下次存檔時會改為唯讀，之後的變更無法存檔。")
         .arg(folderShown(), lock.holder());
 }
 

@@ -31,8 +31,7 @@ int PrMarowin(int argc, char *argv[])
 
     // Created in this order and kept for the whole run.
     TFrMarowin FrMarowin;
-    if (access == FolderAccess::ReadOnly)
-        FrMarowin.setReadOnly();
+    FrMarowin.useFolder(access, lock);
     // Mapped before the other windows are built, so it appears sooner; the
     // first activation, which shows the splash, waits for the event loop.
     FrMarowin.show();

@@ -13,7 +13,6 @@
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
 #include "mainwindow/windowplacement.h"
-#include "printing/pagemarginsetdialog.h"
 #include "sheet/inidocument.h"
 #include "sheet/labelkinds.h"
 #include "sheet/sheetpage.h"
@@ -30,15 +29,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
-
-namespace {
-
-QString sysIniPath()
-{
-    return SysIni::fileName();
-}
-
-} // namespace
 
 bool TFrMarowin::event(QEvent *event)
 {
@@ -83,15 +73,16 @@ void TFrMarowin::showFailure(const FileFailure &failure, const QString &conseque
     // A held page button would go on turning under the message.
     btnup->setDown(false);
     btndown->setDown(false);
-    UserMessages::showFailure(this, failure, consequence);
+    if (!tellTakeover(failure))
+        UserMessages::showFailure(this, failure, consequence);
 }
 
 bool TFrMarowin::savedata()
 {
     QString damagedCopy;
-    const FileResult failure = m_readOnly
-        ? FileFailure{pageFilePath(), QStringLiteral("資料夾以唯讀方式開啟")}
-        : SheetPage::writePage(pageFilePath(), pnlgrid->contents(), &damagedCopy);
+    FileResult failure = m_folder.refusal(pageFilePath());
+    if (!failure)
+        failure = SheetPage::writePage(pageFilePath(), pnlgrid->contents(), &damagedCopy);
     tellDamagedFileKept(this, pageFilePath(), damagedCopy);
     if (failure) {
         showFailure(*failure);
@@ -127,13 +118,13 @@ void TFrMarowin::readdata()
 
 void TFrMarowin::readMode()
 {
-    const IniDocument settings = IniDocument::load(sysIniPath());
+    const IniDocument settings = m_folder.settings();
     if (const FileResult unreadable = settings.unreadable(); unreadable && !m_settingsReported) {
         m_settingsReported = true;
         showFailure(*unreadable, QStringLiteral("將以預設的種類與字型執行，這些設定不會儲存。"));
     }
     // A first start has no "Mode" yet: that is kind 1, not an error.
-    FMode = m_viewedKind.value_or(SysIni::readMode(settings).value_or(FirstKind));
+    FMode = SysIni::readMode(settings).value_or(FirstKind);
     if (!applyStoredStyles(settings)) {
         UserMessages::showError(this, QStringLiteral("載入參數失敗"));
         return;
@@ -211,12 +202,13 @@ bool TFrMarowin::showKindPage(int kind, int page)
         return false;
     // The kind is only switched once it is stored, so what is shown, FMode
     // and FModeName always agree; a read-only folder keeps it in memory.
-    if (m_readOnly) {
-        m_viewedKind = kind;
-    } else if (const FileResult failure = SysIni::writeMode(sysIniPath(), kind)) {
+    IniDocument settings = m_folder.settings();
+    SysIni::setMode(settings, kind);
+    if (const FileResult failure = m_folder.storeSettings(settings)) {
         reportSettingsFailure(*failure);
         return false;
     }
+    tellSettingsKept(false);
     FMode = kind;
     setPage(page);
     readdata();
@@ -276,7 +268,7 @@ void TFrMarowin::btn1MouseUp(Qt::MouseButton button)
 {
     if (button != Qt::RightButton)
         return;
-    PageMarginSetDialog::edit(this, FMode);
+    editMargins(this);
     focusGrid();
 }
 

@@ -2,6 +2,8 @@
 
 #include "composition/recordfeed.h"
 #include "editing/labelfill.h"
+#include "mainwindow/folderopening.h"
+#include "sheet/datafolder.h"
 #include "sheet/filefailure.h"
 #include "sheet/labelkinds.h"
 #include "sheet/sheetpage.h"
@@ -16,6 +18,7 @@
 
 class CellGrid;
 class FindBox;
+class FolderLock;
 class GridScrollArea;
 class LabelComposer;
 struct LabelTemplate;
@@ -105,7 +108,8 @@ public:
     void edt1Change();
     void chkShrinkClick();
     // Stores the panels of the current kind in its style sections; returns
-    // false when sys.ini cannot be written (told once a run).
+    // false when sys.ini cannot be written (told once a run) and in a run
+    // that writes nothing, which keeps them for itself.
     bool WriteToIniFont();
 
     // The shown page as a record feed: record n is cell n, fields n1, n2
@@ -149,10 +153,15 @@ public:
     // The splash and support windows, created once at start-up.
     void setSplash(TFrWelcome *splash) { FrWelcome = splash; }
     void setSupport(TFrSupport *support) { FrSupport = support; }
-    // A folder opened for viewing and printing only: nothing is written, and
-    // every save gives the write message.
+    // The folder as the start opened it: read-only, or written only while
+    // `lock`, which outlives the window, still names this copy.
+    void useFolder(FolderAccess access, const FolderLock &lock);
+    // A folder opened for viewing and printing only: nothing is written,
+    // every save gives the write message, and settings changed hold for
+    // this run only. A writing window turns read-only so when another copy
+    // takes its folder over.
     void setReadOnly();
-    bool readOnly() const { return m_readOnly; }
+    bool readOnly() const { return m_folder.readOnly(); }
 
     TextStylePanel *stylePanel(StylePanel panel) const { return panelFor(panel); }
     int mode() const { return FMode; }
@@ -180,6 +189,16 @@ private:
     bool typedPageTaken();
     bool leavePage();
     void reportSettingsFailure(const FileFailure &failure);
+    void showReadOnlyTitle();
+    // Tells, once, that another copy took the folder over, with the write
+    // it refused; false when there is nothing to tell.
+    bool tellTakeover(const FileFailure &refused);
+    // After settings were stored: in a run that writes nothing tells the
+    // takeover, or for a `deliberate` change once that settings are kept
+    // for this run only.
+    void tellSettingsKept(bool deliberate);
+    // The margin dialog over `parent`; true when 確定 stored the margins.
+    bool editMargins(QWidget *parent);
     QString pageFilePath() const;
     void showFailure(const FileFailure &failure, const QString &consequence = {});
     MemoCell *cellNamed(const QString &number) const;
@@ -212,10 +231,11 @@ private:
     bool m_changed = false; // a cell was edited since the last save or load
     bool m_activated = false;
     bool m_committingPage = false;
-    bool m_readOnly = false;
     bool m_pageUnreadable = false; // the shown page's file exists but could not be read
     bool m_settingsReported = false; // sys.ini trouble is told once a run
-    std::optional<int> m_viewedKind; // read-only: the kind chosen, not stored
+    bool m_takeoverTold = false;
+    bool m_settingsKeptTold = false; // a run that writes nothing said so
+    DataFolder m_folder; // where pages and sys.ini go, or that they do not
 
     TFrEdit *FrEdit = nullptr;
     TFrWelcome *FrWelcome = nullptr;

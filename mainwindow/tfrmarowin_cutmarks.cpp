@@ -7,7 +7,6 @@
 #include "mainwindow/cutmark.h"
 #include "mainwindow/memocell.h"
 #include "printing/printrun.h"
-#include "sheet/sysini.h"
 
 #include <QUndoStack>
 
@@ -40,7 +39,7 @@ QString sheetKey(const LabelTemplate &sheet)
 void TFrMarowin::refreshCutMarks()
 {
     const std::optional<LabelTemplate> prepared =
-        preparedSheet(PrintRun::readMargins(SysIni::fileName()));
+        preparedSheet(PrintRun::readMargins(m_folder.settings()));
     if (!prepared)
         m_cutCheck.reset();
     else if (!m_cutCheck || sheetKey(m_cutCheck->layout()) != sheetKey(*prepared))

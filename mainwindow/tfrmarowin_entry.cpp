@@ -223,7 +223,10 @@ TFrMarowin::MiddlePages TFrMarowin::writeMiddlePages(const LabelFill::Plan &plan
             }
             const QString path = SheetPage::pageFileName(FModeName, page);
             QString damagedCopy;
-            written.failure = LabelFill::writeIntoPageFile(path, plan.onPage(page), &damagedCopy);
+            written.failure = m_folder.refusal(path);
+            if (!written.failure)
+                written.failure =
+                    LabelFill::writeIntoPageFile(path, plan.onPage(page), &damagedCopy);
             if (written.failure)
                 return written;
             written.lastWritten = page;

@@ -8,19 +8,11 @@
 
 #include <QLineEdit>
 
-void TFrMarowin::setReadOnly()
-{
-    m_readOnly = true;
-    // The user was told at the start; sys.ini stays as it is without more.
-    m_settingsReported = true;
-    setWindowTitle(windowTitle() + QStringLiteral("（唯讀）"));
-}
-
 bool TFrMarowin::leavePage()
 {
     // A read-only folder, or a page file that could not be read (writing it
     // would destroy what it holds): nothing to keep when nothing changed.
-    const bool writable = !m_readOnly && !m_pageUnreadable;
+    const bool writable = !m_folder.readOnly() && !m_pageUnreadable;
     if (!writable && !m_changed)
         return true;
     if (savedata())

@@ -15,7 +15,6 @@
 #include "printing/pagemarginsetdialog.h"
 #include "printing/printrun.h"
 #include "printing/runpages.h"
-#include "sheet/sysini.h"
 
 #include <QCheckBox>
 
@@ -37,7 +36,7 @@ void TFrMarowin::btn1Click()
 
 std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
 {
-    const PrintRun::Margins margins = PrintRun::readMargins(SysIni::fileName());
+    const PrintRun::Margins margins = PrintRun::readMargins(m_folder.settings());
     const std::optional<LabelTemplate> prepared = preparedSheet(margins);
     if (!prepared)
         return nullptr;
@@ -72,7 +71,7 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
     // the margins while the preview is open.
     const auto sheetFor = [this](const QPageSize &paper) {
         LabelTemplate sheet =
-            *PrintRun::preparedTemplate(FMode, PrintRun::readMargins(SysIni::fileName()),
+            *PrintRun::preparedTemplate(FMode, PrintRun::readMargins(m_folder.settings()),
                                         boxStyle(pnl8), boxStyle(pnl10), boxStyle(pnl9));
         PrintRun::setPaper(sheet, paper);
         return sheet;
@@ -86,9 +85,15 @@ std::unique_ptr<PreviewWindow> TFrMarowin::makePreview()
     preview->setPrintedPages({FModeName, m_page, last});
     preview->setAlignmentSheet(
         [sheetFor](const QPageSize &paper) { return composeAlignmentSheet(sheetFor(paper)); });
-    preview->setMarginAdjuster(
-        [this](QWidget *parent) { return PageMarginSetDialog::edit(parent, FMode); });
+    preview->setMarginAdjuster([this](QWidget *parent) { return editMargins(parent); });
     return preview;
+}
+
+bool TFrMarowin::editMargins(QWidget *parent)
+{
+    const bool stored = PageMarginSetDialog::edit(parent, FMode, m_folder);
+    tellSettingsKept(stored);
+    return stored;
 }
 
 std::optional<LabelTemplate> TFrMarowin::preparedSheet(const PrintRun::Margins &margins) const

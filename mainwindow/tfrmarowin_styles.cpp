@@ -59,21 +59,21 @@ bool TFrMarowin::WriteToIniFont()
     const LabelKindInfo *kind = labelKind(FMode);
     if (!kind)
         return true;
-    if (m_readOnly)
-        return false; // said at the start
-    IniDocument settings = IniDocument::load(SysIni::fileName());
+    IniDocument settings = m_folder.settings();
+    const QString before = settings.text();
     for (const StyleSection &section : kind->sections()) {
         const TextStylePanel *panel = panelFor(section.panel);
         SysIni::setStyle(settings, section, panel->fontName(), panel->color(), panel->size());
     }
     SysIni::setAutoShrink(settings, *kind, chkShrink->isChecked());
-    const FileResult failure = settings.save();
+    const FileResult failure = m_folder.storeSettings(settings);
     tellDamagedFileKept(this, settings.path(), settings.damagedCopyPath());
     if (failure) {
         reportSettingsFailure(*failure);
         return false;
     }
-    return true;
+    tellSettingsKept(settings.text() != before);
+    return !m_folder.readOnly();
 }
 
 void TFrMarowin::fontcbb1Select()

@@ -6,12 +6,13 @@
 #include "frontend/damagedfilenotice.h"
 #include "frontend/formfont.h"
 #include "frontend/usermessages.h"
+#include "sheet/datafolder.h"
 #include "sheet/inidocument.h"
 #include "sheet/iniutil.h"
 #include "sheet/sysini.h"
 
 #include <QCursor>
-#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,9 +37,9 @@ QString shownMargin(const QString &stored, double defaultMargin)
     return QString::number(value > 0 ? value : defaultMargin, 'g', 15);
 }
 
-bool edit(QWidget *parent, int kind)
+bool edit(QWidget *parent, int kind, DataFolder &folder)
 {
-    TPageMarginSetDlg dialog(parent, kind);
+    TPageMarginSetDlg dialog(folder, parent, kind);
     dialog.setWindowTitle(QStringLiteral("設定上左邊界-單位為毫米(mm)"));
     return dialog.exec() == QDialog::Accepted;
 }
@@ -77,13 +78,15 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent, i
 // Windows profile functions; users and their notes know it by them.
 QString profileWriteText(const FileFailure &failure)
 {
-    return QStringLiteral("Unable to write to %1\n%2").arg(failure.path, failure.reason);
+    return QStringLiteral("Unable to write to %1\n%2")
+        .arg(QFileInfo(failure.path).absoluteFilePath(), failure.reason);
 }
 
 } // namespace
 
-TPageMarginSetDlg::TPageMarginSetDlg(QWidget *parent, int kind)
+TPageMarginSetDlg::TPageMarginSetDlg(DataFolder &folder, QWidget *parent, int kind)
     : QDialog(parent)
+    , m_folder(folder)
     , m_kind(kind)
 {
     setObjectName(QStringLiteral("PageMarginSetDlg"));
@@ -124,11 +127,6 @@ TPageMarginSetDlg::TPageMarginSetDlg(QWidget *parent, int kind)
     connect(BitBtn2, &QPushButton::clicked, this, &TPageMarginSetDlg::reject);
 }
 
-QString TPageMarginSetDlg::settingsPath() const
-{
-    return QDir::current().absoluteFilePath(SysIni::fileName());
-}
-
 void TPageMarginSetDlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -137,7 +135,7 @@ void TPageMarginSetDlg::showEvent(QShowEvent *event)
 
 void TPageMarginSetDlg::FormActivate()
 {
-    const SysIni::StoredMargins stored = SysIni::readMargins(IniDocument::load(settingsPath()));
+    const SysIni::StoredMargins stored = SysIni::readMargins(m_folder.settings());
     const PrintRun::Margins defaults;
     TopMarginEd->setText(PageMarginSetDialog::shownMargin(stored.top, defaults.top));
     LeftMarginEd->setText(PageMarginSetDialog::shownMargin(stored.left, defaults.left));
@@ -148,9 +146,9 @@ void TPageMarginSetDlg::FormActivate()
 
 void TPageMarginSetDlg::OkBtnClick()
 {
-    IniDocument settings = IniDocument::load(settingsPath());
+    IniDocument settings = m_folder.settings();
     SysIni::setMargins(settings, {TopMarginEd->text(), LeftMarginEd->text()});
-    const FileResult failure = settings.save();
+    const FileResult failure = m_folder.storeSettings(settings);
     tellDamagedFileKept(this, settings.path(), settings.damagedCopyPath());
     if (failure)
         UserMessages::showError(this, profileWriteText(*failure));

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class DataFolder;
 class QLineEdit;
 
 namespace PageMarginSetDialog {
@@ -18,13 +19,16 @@ QPoint placeAtCursor(const QPoint &cursor, const QSize &outer, const QRect &scre
 QString shownMargin(const QString &stored, double defaultMargin);
 
 // Opens the dialog for label kind `kind` (its alignment sheet) with its
-// caption and section; true when the margins were stored.
-bool edit(QWidget *parent, int kind);
+// caption and section; true when the margins were stored (in a run that
+// writes nothing, kept for the run).
+bool edit(QWidget *parent, int kind, DataFolder &folder);
 
 } // namespace PageMarginSetDialog
 
 // Sets the top and left print margins in millimetres. Stores what is typed,
 // unchecked: every reader treats a value that is not a number as absent.
+// The margins are read from and stored through the run's data folder, which
+// keeps them in memory when the run writes nothing.
 class TPageMarginSetDlg : public QDialog
 {
     Q_OBJECT
@@ -32,9 +36,9 @@ class TPageMarginSetDlg : public QDialog
 public:
     // `kind` is the label kind whose alignment sheet 對位測試頁 shows; none
     // for 0.
-    explicit TPageMarginSetDlg(QWidget *parent = nullptr, int kind = 0);
+    explicit TPageMarginSetDlg(DataFolder &folder, QWidget *parent = nullptr, int kind = 0);
 
-    // Fills the edits from sys.ini and moves to the mouse cursor.
+    // Fills the edits from the settings and moves to the mouse cursor.
     void FormActivate();
     // Stores both edits, as typed, in one write of sys.ini.
     void OkBtnClick();
@@ -45,8 +49,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QString settingsPath() const;
-
+    DataFolder &m_folder;
     int m_kind;
     QLineEdit *LeftMarginEd;
     QLineEdit *TopMarginEd;

@@ -22,10 +22,15 @@ int wholePoints(double size)
 
 } // namespace
 
+Margins readMargins(const IniDocument &settings)
+{
+    const SysIni::StoredMargins stored = SysIni::readMargins(settings);
+    return marginsFromText(stored.top, stored.left);
+}
+
 Margins readMargins(const QString &settingsPath)
 {
-    const SysIni::StoredMargins stored = SysIni::readMargins(IniDocument::load(settingsPath));
-    return marginsFromText(stored.top, stored.left);
+    return readMargins(IniDocument::load(settingsPath));
 }
 
 Margins marginsFromText(const QString &top, const QString &left)

@@ -7,8 +7,11 @@
 
 #include <optional>
 
-// Preparing a print: the margins read afresh from sys.ini and the template
-// of the kind with those margins and the style panels' fonts.
+class IniDocument;
+
+// Preparing a print: the margins read afresh from sys.ini (or the run's
+// settings) and the template of the kind with those margins and the style
+// panels' fonts.
 namespace PrintRun {
 
 // In mm; the defaults are the margins the templates store.
@@ -19,6 +22,7 @@ struct Margins {
 
 // A stored margin that is missing, not a number, 0 or negative gives the
 // default; there is no upper bound.
+Margins readMargins(const IniDocument &settings);
 Margins readMargins(const QString &settingsPath);
 // The same rules for margins as typed, before they are stored.
 Margins marginsFromText(const QString &top, const QString &left);

@@ -1,7 +1,5 @@
 #include "sheet/sysini.h"
 
-#include "sheet/iniutil.h"
-
 #include <QRegularExpression>
 
 namespace SysIni {
@@ -21,9 +19,9 @@ std::optional<int> readMode(const IniDocument &settings)
     return strictInt(settings.value(infoSection(), modeKey()));
 }
 
-FileResult writeMode(const QString &path, int kind)
+void setMode(IniDocument &settings, int kind)
 {
-    return IniUtil::IniWriteString(path, infoSection(), modeKey(), QString::number(kind));
+    settings.setValue(infoSection(), modeKey(), QString::number(kind));
 }
 
 StoredMargins readMargins(const IniDocument &settings)

@@ -66,7 +66,7 @@ std::optional<int> strictInt(const QString &text);
 // "Mode" of section "info" as a kind number; empty when missing or not an
 // integer. The number may still lie outside 1 to 4.
 std::optional<int> readMode(const IniDocument &settings);
-[[nodiscard]] FileResult writeMode(const QString &path, int kind);
+void setMode(IniDocument &settings, int kind);
 
 // The three values of one style section as stored.
 struct StoredStyle {

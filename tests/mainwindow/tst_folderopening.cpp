@@ -1,5 +1,9 @@
 // Opening the data folder: a live copy refuses, a lock nobody here can check
 // is the user's choice, and a folder that takes no lock opens read-only.
+#include "composition/composedpage.h"
+#include "editing/stylepanel.h"
+#include "frontend/previewwindow.h"
+#include "frontend/sizespinbox.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/folderopening.h"
 #include "mainwindow/memocell.h"
@@ -10,10 +14,13 @@
 #include "tests/mainwindow/dialogentry.h"
 #include "tests/mainwindow/smalldisk.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 Q_DECLARE_METATYPE(UserMessages::Answer)
 Q_DECLARE_METATYPE(FolderAccess)
@@ -31,6 +38,21 @@ QMap<QString, QByteArray> folderContents(const WorkDir &dir)
          QDir(dir.path(QString())).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
         contents.insert(name, dir.read(name));
     return contents;
+}
+
+// Opens the margin dialog as a user does, with the right button on 預覽列印,
+// and gives `action` the dialog; false when none opened.
+bool onMarginDialog(TFrMarowin &window, const std::function<void(QWidget *)> &action)
+{
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            opened = true;
+            action(dialog);
+        }
+    });
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("btn1")), Qt::RightButton);
+    return opened;
 }
 
 } // namespace
@@ -128,6 +150,123 @@ private Q_SLOTS:
         QVERIFY(messages.shown[1].text.startsWith(QStringLiteral("寫入錯誤")));
         QVERIFY(messages.shown[1].text.contains(QStringLiteral("姓名2.ini")));
         QCOMPARE(after, before);
+    }
+
+    // Settings changed in a run that writes nothing hold for the run and are
+    // never stored: margins, styles, 自動縮小 and the kind.
+    void readOnlyRunKeepsItsSettingsToItself_data()
+    {
+        QTest::addColumn<bool>("folderReadOnly");
+        QTest::newRow("唯讀開啟") << false;
+        QTest::newRow("folder that cannot be written") << true;
+    }
+
+    void readOnlyRunKeepsItsSettingsToItself()
+    {
+        QFETCH(bool, folderReadOnly);
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"),
+                  "[info]\r\nMode=2\r\n[標籤]\r\nTOPMARGIN=2\r\nLEFTMARGIN=5\r\n");
+        const auto permissions = QFile::permissions(dir.path(QString()));
+        if (folderReadOnly) {
+            QFile::setPermissions(dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
+        } else {
+            dir.write(FolderLock::lockFileName(), ForeignLock);
+            messages.answer = UserMessages::Answer::ReadOnly;
+        }
+        const QMap<QString, QByteArray> before = folderContents(dir);
+        FolderLock lock(dir.path(QString()));
+        QCOMPARE(openDataFolder(lock), FolderAccess::ReadOnly);
+        messages.answer = UserMessages::Answer::Ok;
+        TFrMarowin window;
+        DialogEntry edit(window);
+        window.useFolder(FolderAccess::ReadOnly, lock);
+        window.show();
+        window.FormActivate();
+        edit.name(1, QStringLiteral("林志明"));
+
+        QVERIFY(onMarginDialog(window, [](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("TopMarginEd"))
+                ->setText(QStringLiteral("3.41"));
+            dialog->findChild<QLineEdit *>(QStringLiteral("LeftMarginEd"))
+                ->setText(QStringLiteral("6"));
+            dialog->findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
+        }));
+        const QByteArray settingsAfterMargins = dir.read(QStringLiteral("sys.ini"));
+        TextStylePanel *name = window.stylePanel(StylePanel::Name);
+        const int size = name->size();
+        name->sizeField()->stepBy(1);
+        QCheckBox *shrink = window.autoShrinkBox();
+        QTest::mouseClick(shrink, Qt::LeftButton, {}, QPoint(6, shrink->height() / 2));
+        messages.answer = UserMessages::Answer::Yes; // leave the unsaved page
+        window.img1Click();
+        window.img2Click();
+        window.btnupClick();
+
+        // Still this run's settings after a kind change and a page turn.
+        QCOMPARE(window.mode(), 2);
+        QCOMPARE(name->size(), size + 1);
+        QVERIFY(shrink->isChecked());
+        const std::unique_ptr<PreviewWindow> preview = window.makePreview();
+        QVERIFY(preview);
+        QCOMPARE(preview->pages().first().paper.topMarginMm, 3.41);
+        QCOMPARE(preview->pages().first().paper.leftMarginMm, 6.0);
+        QString shownTop;
+        QVERIFY(onMarginDialog(window, [&](QWidget *dialog) {
+            shownTop = dialog->findChild<QLineEdit *>(QStringLiteral("TopMarginEd"))->text();
+            dialog->close();
+        }));
+        QCOMPARE(shownTop, QStringLiteral("3.41"));
+        window.img3Click(); // the kind viewed last is not stored either
+        const QMap<QString, QByteArray> after = folderContents(dir);
+        QFile::setPermissions(dir.path(QString()), permissions);
+
+        QCOMPARE(settingsAfterMargins, before.value(QStringLiteral("sys.ini")));
+        QCOMPARE(after, before);
+        // The start's message or question, then once that nothing is kept,
+        // then the page left unsaved.
+        const QStringList texts = messages.texts();
+        QCOMPARE(texts.filter(QStringLiteral("不會儲存")).size(), 1);
+        QVERIFY2(texts.size() == 4 && texts[1].contains(QStringLiteral("不會儲存")),
+                 qPrintable(texts.join(QStringLiteral("\n---\n"))));
+    }
+
+    // A writing window finds its lock taken over at its next write, a
+    // setting as well as a page: told once, read-only from then on.
+    void takeoverFoundAtASettingChange()
+    {
+        WorkDir dir;
+        MessageLog messages;
+        dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
+        FolderLock lock(dir.path(QString()));
+        QCOMPARE(openDataFolder(lock), FolderAccess::Writable);
+        TFrMarowin window;
+        DialogEntry edit(window);
+        window.useFolder(FolderAccess::Writable, lock);
+        window.show();
+        window.FormActivate();
+        QVERIFY(QFile::remove(dir.path(FolderLock::lockFileName())));
+        dir.write(FolderLock::lockFileName(), ForeignLock);
+        const QMap<QString, QByteArray> before = folderContents(dir);
+
+        TextStylePanel *name = window.stylePanel(StylePanel::Name);
+        name->sizeField()->stepBy(1);
+        QCOMPARE(messages.shown.size(), 1);
+        const QString told = messages.shown[0].text;
+        QVERIFY2(told.contains(QStringLiteral("另一個岑禾已接手這個資料夾"))
+                     && told.contains(QStringLiteral("sys.ini"))
+                     && told.contains(QStringLiteral("front-desk-pc")),
+                 qPrintable(told));
+        QVERIFY(window.readOnly());
+        QVERIFY(window.windowTitle().endsWith(QStringLiteral("（唯讀）")));
+        name->sizeField()->stepBy(1); // nothing more to tell
+        edit.name(1, QStringLiteral("陳美玲"));
+        window.bnSaveClick();
+        QCOMPARE(messages.shown.size(), 2);
+        QVERIFY(messages.shown[1].text.startsWith(QStringLiteral("寫入錯誤")));
+        QCOMPARE(window.grid()->cell(1)->line(0), QStringLiteral("陳美玲"));
+        QCOMPARE(folderContents(dir), before);
     }
 
     // The lock cannot be written and the folder looks writable: every save

@@ -2,6 +2,8 @@
 #include "printing/pagemarginsetdialog.h"
 
 #include "frontend/previewwindow.h"
+#include "printing/printrun.h"
+#include "sheet/datafolder.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/workdir.h"
 
@@ -16,8 +18,9 @@
 
 namespace {
 
-// A working folder of its own, with its sys.ini.
+// A working folder of its own, with its sys.ini, written by this run.
 struct InDir : WorkDir {
+    DataFolder folder;
     QString sysIni() const { return path(QStringLiteral("sys.ini")); }
     QByteArray read() const { return WorkDir::read(QStringLiteral("sys.ini")); }
     void write(const QByteArray &bytes) const { WorkDir::write(QStringLiteral("sys.ini"), bytes); }
@@ -61,7 +64,7 @@ private Q_SLOTS:
         InDir dir;
         if (!stored.isEmpty())
             dir.write("[標籤]\n" + stored);
-        TPageMarginSetDlg dialog;
+        TPageMarginSetDlg dialog(dir.folder);
         dialog.FormActivate();
         QCOMPARE(edit(dialog, "TopMarginEd")->text(), top);
         QCOMPARE(edit(dialog, "LeftMarginEd")->text(), left);
@@ -74,7 +77,8 @@ private Q_SLOTS:
 
     void saysWhichWayTheNumbersMove()
     {
-        TPageMarginSetDlg dialog;
+        DataFolder folder;
+        TPageMarginSetDlg dialog(folder);
         const QString direction =
             dialog.findChild<QLabel *>(QStringLiteral("DirectionLbl"))->text();
         QVERIFY(direction.contains(QStringLiteral("數字加大")));
@@ -87,7 +91,7 @@ private Q_SLOTS:
     void alignmentSheetAtTheTypedMargins()
     {
         InDir dir;
-        TPageMarginSetDlg dialog(nullptr, 2);
+        TPageMarginSetDlg dialog(dir.folder, nullptr, 2);
         dialog.show();
         edit(dialog, "TopMarginEd")->setText(QStringLiteral("3"));
         edit(dialog, "LeftMarginEd")->setText(QStringLiteral("abc"));
@@ -116,7 +120,7 @@ private Q_SLOTS:
     {
         InDir dir;
         dir.write("[info]\nMode=2\n");
-        TPageMarginSetDlg dialog;
+        TPageMarginSetDlg dialog(dir.folder);
         dialog.FormActivate();
         edit(dialog, "TopMarginEd")->setText(QStringLiteral("3"));
         edit(dialog, "LeftMarginEd")->setText(QStringLiteral("-1"));
@@ -129,12 +133,40 @@ private Q_SLOTS:
     {
         InDir dir;
         dir.write("[標籤]\nTOPMARGIN=3\n");
-        TPageMarginSetDlg dialog;
+        TPageMarginSetDlg dialog(dir.folder);
         dialog.FormActivate();
         edit(dialog, "TopMarginEd")->setText(QStringLiteral("9"));
         dialog.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(dir.read(), QByteArray("[標籤]\nTOPMARGIN=3\n"));
+    }
+
+    // A run that writes nothing keeps what 確定 stores for itself: sys.ini
+    // stays byte for byte, and the run's prints and the dialog use the
+    // margins typed.
+    void readOnlyRunKeepsTheMarginsInMemory()
+    {
+        InDir dir;
+        const QByteArray stored = "[info]\r\nMode=2\r\n[標籤]\r\nTOPMARGIN=2\r\n";
+        dir.write(stored);
+        dir.folder.setReadOnly();
+        MessageLog messages;
+        {
+            TPageMarginSetDlg dialog(dir.folder);
+            dialog.FormActivate();
+            edit(dialog, "TopMarginEd")->setText(QStringLiteral("3.5"));
+            edit(dialog, "LeftMarginEd")->setText(QStringLiteral("6"));
+            dialog.findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(dir.read(), stored);
+        const PrintRun::Margins margins = PrintRun::readMargins(dir.folder.settings());
+        QCOMPARE(margins.top, 3.5);
+        QCOMPARE(margins.left, 6.0);
+        TPageMarginSetDlg again(dir.folder);
+        again.FormActivate();
+        QCOMPARE(edit(again, "TopMarginEd")->text(), QStringLiteral("3.5"));
     }
 
     void refusedWriteIsShownAndDialogCloses()
@@ -143,7 +175,7 @@ private Q_SLOTS:
         dir.write("[標籤]\nTOPMARGIN=3\n");
         QFile::setPermissions(dir.sysIni(), QFile::ReadOwner);
         MessageLog messages;
-        TPageMarginSetDlg dialog;
+        TPageMarginSetDlg dialog(dir.folder);
         dialog.FormActivate();
         edit(dialog, "TopMarginEd")->setText(QStringLiteral("5"));
         dialog.findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
