@@ -2,9 +2,9 @@
 
 #include "sheet/iniparse.h"
 #include "sheet/inistore.h"
+#include "sheet/regularfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -16,9 +16,9 @@ bool holdsLineBreak(QStringView text)
     return text.contains(u'\n') || text.contains(u'\r');
 }
 
-QString readFailure(const QFile &file)
+QString readFailure(const QString &reason)
 {
-    return QStringLiteral("無法讀取原有檔案：%1").arg(file.errorString());
+    return QStringLiteral("無法讀取原有檔案：%1").arg(reason);
 }
 
 // The line end most lines of the file have; CRLF for a file without any.
@@ -39,25 +39,29 @@ QString dominantEnd(const std::vector<DecodedIniLine> &lines)
 IniDocument IniDocument::load(const QString &path)
 {
     IniDocument doc(path);
-    const QFileInfo info(path);
-    if (!info.exists())
-        return doc;
-    if (!info.isFile()) {
-        // A folder, or a pipe or device that could block the program.
-        doc.m_refusal = info.isDir() ? QStringLiteral("這是資料夾，不是檔案")
-                                     : QStringLiteral("這不是一般檔案");
-        return doc;
-    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        doc.m_refusal = readFailure(file);
+    const RegularFile::Opening opening = RegularFile::openForReading(file);
+    switch (opening.kind) {
+    case RegularFile::Kind::Missing:
+        return doc;
+    case RegularFile::Kind::Folder:
+        doc.m_refusal = QStringLiteral("這是資料夾，不是檔案");
+        return doc;
+    case RegularFile::Kind::Special:
+        doc.m_refusal = QStringLiteral("這不是一般檔案，不是頁面檔或設定檔");
+        return doc;
+    case RegularFile::Kind::File:
+        break;
+    }
+    if (!opening.error.isEmpty()) {
+        doc.m_refusal = readFailure(opening.error);
         return doc;
     }
     // One byte more than allowed tells a file that is too large, whatever
     // its size said a moment ago.
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        doc.m_refusal = readFailure(file);
+        doc.m_refusal = readFailure(file.errorString());
         return doc;
     }
     if (bytes.size() > MaxFileSize) {

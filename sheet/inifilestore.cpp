@@ -1,6 +1,7 @@
 #include "sheet/inistore.h"
 
 #include "sheet/durablewrite.h"
+#include "sheet/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,11 +21,17 @@ public:
     QString refusal(const QString &path) const override
     {
         const QFileInfo file(path);
-        if (file.exists()) {
-            if (file.isDir())
-                return QStringLiteral("這是資料夾，不是檔案");
+        switch (RegularFile::kindOf(path)) {
+        case RegularFile::Kind::Folder:
+            return QStringLiteral("這是資料夾，不是檔案");
+        case RegularFile::Kind::Special:
+            return QStringLiteral("這不是一般檔案，不是頁面檔或設定檔");
+        case RegularFile::Kind::File:
             if (!DurableWrite::acceptsWrites(file))
                 return QStringLiteral("檔案唯讀");
+            break;
+        case RegularFile::Kind::Missing:
+            break;
         }
         const QFileInfo folder(file.absolutePath());
         if (!folder.isDir())

@@ -5,7 +5,9 @@
 // back to the file as the program does (load, save, load) and prints the
 // processor time of the first load and of the whole turn in milliseconds,
 // the growth of the peak memory in kB, and why the save was refused, if it
-// was.
+// was. With "--read" it reads the page and saves what it read, as a page
+// turn without edits does, and prints why each failed, one line each
+// ("read" and "saved" when they did not).
 #include "sheet/sheetpage.h"
 
 #include <QCoreApplication>
@@ -60,6 +62,16 @@ int measurePageTurn(const QString &path)
 }
 #endif
 
+int readAndSave(const QString &path)
+{
+    const SheetPage::PageRead page = SheetPage::readPageReporting(path);
+    const FileResult failure = SheetPage::writePage(path, page.cells);
+    QTextStream(stdout) << (page.unreadable ? page.unreadable->reason : QStringLiteral("read"))
+                        << '\n'
+                        << (failure ? failure->reason : QStringLiteral("saved")) << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -68,6 +80,8 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return 2;
     const QString path = QString::fromLocal8Bit(argv[1]);
+    if (argc > 2 && qstrcmp(argv[2], "--read") == 0)
+        return readAndSave(path);
 #ifdef Q_OS_UNIX
     if (argc > 2 && qstrcmp(argv[2], "--turn") == 0)
         return measurePageTurn(path);

@@ -5,6 +5,7 @@
 #include "sheet/sheetpage.h"
 
 #include "tests/common/filefixture.h"
+#include "tests/common/unprivilegedrun.h"
 
 #include <QFile>
 #include <QProcess>
@@ -16,6 +17,11 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/inotify.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -185,7 +191,10 @@ private Q_SLOTS:
         probe.close();
         if (readableAnyway) {
             QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-            QSKIP("this user can read files without read permission");
+            if (!runsAsRoot())
+                QSKIP("this user can read files without read permission");
+            QVERIFY(passesAsNobody({QStringLiteral("unreadableFileIsReportedAndKept")}));
+            return;
         }
         const SheetPage::PageRead page = SheetPage::readPageReporting(file);
         QVERIFY(page.unreadable);
@@ -193,6 +202,85 @@ private Q_SLOTS:
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(readAll(file), QByteArray("[1]\n0=王\n"));
     }
+
+#ifdef Q_OS_LINUX
+    // A name that is no regular file, itself or behind a link: opening it
+    // could wait forever (a pipe, /proc/kmsg) or do what a device does, and a
+    // save would put a file in its place. It reads as no page file, without
+    // being opened, and is never written. The page turn runs in a process
+    // of its own, so that one that blocks fails here in seconds.
+    void namesThatAreNoFileAreNeitherOpenedNorWritten_data()
+    {
+        QTest::addColumn<QString>("entry"); // "pipe", "device" or "link"
+        QTest::addColumn<QString>("target"); // of a link: empty for a pipe beside it
+        QTest::newRow("pipe") << "pipe" << QString();
+        QTest::newRow("device node") << "device" << QString();
+        QTest::newRow("link to a pipe") << "link" << QString();
+        QTest::newRow("link to /dev/null") << "link"
+                                           << "/dev/null";
+        QTest::newRow("link to a kernel file") << "link"
+                                               << "/proc/version";
+        QTest::newRow("link to /proc/kmsg") << "link"
+                                            << "/proc/kmsg";
+    }
+
+    void namesThatAreNoFileAreNeitherOpenedNorWritten()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, target);
+        const QTemporaryDir dir;
+        const QString page = dir.filePath(QStringLiteral("姓名1.ini"));
+        const QByteArray name = QFile::encodeName(page);
+        QString watched = page; // what is made here, so no one else opens it
+        if (entry == u"pipe") {
+            QCOMPARE(::mkfifo(name.constData(), 0644), 0);
+        } else if (entry == u"device") {
+            if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                QSKIP("only an administrator makes device nodes");
+        } else {
+            if (target.isEmpty()) {
+                target = watched = dir.filePath(QStringLiteral("pipe"));
+                QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0644), 0);
+            } else {
+                watched.clear();
+                if (!QFileInfo::exists(target))
+                    QSKIP("this system has no such file");
+            }
+            QVERIFY(QFile::link(target, page));
+        }
+        const auto entryNow = [&] {
+            struct stat self {
+            }, followed{};
+            ::lstat(name.constData(), &self);
+            ::stat(name.constData(), &followed);
+            return QList<quint64>{self.st_ino, self.st_mode, followed.st_ino, followed.st_mode,
+                                  followed.st_rdev};
+        };
+        const QList<quint64> before = entryNow();
+        const int opens = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(opens >= 0);
+        if (!watched.isEmpty())
+            QVERIFY(::inotify_add_watch(opens, QFile::encodeName(watched).constData(), IN_OPEN)
+                    >= 0);
+
+        QProcess turn;
+        turn.start(QStringLiteral(PAGESAVER_PATH), {page, QStringLiteral("--read")});
+        const bool finished = turn.waitForFinished(10000);
+        if (!finished) {
+            turn.kill();
+            turn.waitForFinished();
+        }
+        char event[4096];
+        const bool opened = ::read(opens, event, sizeof event) > 0;
+        ::close(opens);
+        QVERIFY2(finished, "reading the page blocked");
+        const QStringList said = QString::fromUtf8(turn.readAllStandardOutput()).split(u'\n');
+        QVERIFY2(said.value(0).contains(QStringLiteral("不是頁面檔")), qPrintable(said.value(0)));
+        QVERIFY2(said.value(1).contains(QStringLiteral("不是頁面檔")), qPrintable(said.value(1)));
+        QVERIFY(!opened);
+        QCOMPARE(entryNow(), before);
+    }
+#endif
 
 #ifdef Q_OS_UNIX
     void pipeIsNeverOpened()
