@@ -335,6 +335,10 @@ FileResult IniDocument::saveTo(IniStore &store)
         return failure(refusal);
 
     Encoded encoded = encode();
+    // What the save would write must still be readable afterwards.
+    if (encoded.bytes.size() > MaxFileSize)
+        return failure(
+            QStringLiteral("存檔後檔案會大於 %1 MB，之後將無法讀取").arg(MaxFileSize >> 20));
     if (m_damaged) {
         QString copy;
         if (const QString reason = store.keepCopy(m_path, m_original, copy); !reason.isEmpty())

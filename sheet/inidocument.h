@@ -50,6 +50,9 @@ public:
     // when it kept none.
     const QString &damagedCopyPath() const { return m_damagedCopy; }
 
+    // No line at all: a missing or empty file.
+    bool isEmpty() const { return m_preamble.empty() && m_sections.empty(); }
+
     QString value(QStringView section, QStringView key, const QString &defaultValue = {}) const;
     bool contains(QStringView section, QStringView key) const;
 
@@ -66,6 +69,7 @@ public:
     // Replaces the file atomically (temporary file in the same folder,
     // flushed, renamed over it), keeping its owner and mode. On failure the
     // file is left as it was. Afterwards the document is that of the new file.
+    // A file that would come out larger than MaxFileSize is not written.
     [[nodiscard]] FileResult save();
     // The same save into another store.
     [[nodiscard]] FileResult saveTo(IniStore &store);

@@ -29,6 +29,22 @@ PageRead readPageReporting(const QString &path)
     return read;
 }
 
+namespace {
+
+bool storesOtherText(const IniDocument &doc, const Cells &cells)
+{
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const QString section = QString::number(cell);
+        for (int line = 0; line < StoredLines; ++line) {
+            if (doc.value(section, QString::number(line)) != lineOf(cells[cell - 1], line))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 bool sameStoredLines(const QStringList &one, const QStringList &other)
 {
     for (int line = 0; line < StoredLines; ++line) {
@@ -42,12 +58,18 @@ FileResult writePage(const QString &path, const Cells &cells, QString *damagedCo
 {
     IniDocument doc = IniDocument::load(path);
     int unstorable = 0; // the first cell whose text a page file cannot hold
-    for (int cell = 1; cell <= CellCount; ++cell) {
-        const QString section = QString::number(cell);
-        for (int line = 0; line < StoredLines; ++line) {
-            if (!doc.setValue(section, QString::number(line), lineOf(cells[cell - 1], line))
-                && !unstorable)
-                unstorable = cell;
+    // A page saved as it was read gains no lines: those it lacks read as
+    // empty already, and adding them could take it past the size reading
+    // takes. A new or changed page gets every line of every cell, as page
+    // files have always been written.
+    if (doc.isEmpty() || storesOtherText(doc, cells)) {
+        for (int cell = 1; cell <= CellCount; ++cell) {
+            const QString section = QString::number(cell);
+            for (int line = 0; line < StoredLines; ++line) {
+                if (!doc.setValue(section, QString::number(line), lineOf(cells[cell - 1], line))
+                    && !unstorable)
+                    unstorable = cell;
+            }
         }
     }
     FileResult failure = doc.save();

@@ -49,7 +49,8 @@ inline Cells readPage(const QString &path)
     return readPageReporting(path).cells;
 }
 
-// Writes 70 x 4 values in one save. A cell's lines past the fourth are not
+// Writes 70 x 4 values in one save; a page saved as it was read is written
+// as it was, gaining no lines. A cell's lines past the fourth are not
 // stored. On failure the file is left as it was; a cell whose text a page
 // file cannot hold is named in the reason ("第 12 格"). When the file was
 // damaged and this save kept a copy of it, `damagedCopy` gets the copy's path.

@@ -153,6 +153,32 @@ private Q_SLOTS:
     }
 #endif
 
+    // Our own save never makes a file that reading would then refuse.
+    void pageJustUnderTheSizeLimitStaysReadable()
+    {
+        const QString file = path(QStringLiteral("姓名6.ini"));
+        const QByteArray bytes = smallSections(IniDocument::MaxFileSize - 1);
+        writeAll(file, bytes);
+        const SheetPage::PageRead page = SheetPage::readPageReporting(file);
+        QVERIFY(!page.unreadable);
+        QVERIFY(!SheetPage::writePage(file, page.cells)); // a page turn without edits
+        const SheetPage::PageRead turned = SheetPage::readPageReporting(file);
+        QVERIFY2(!turned.unreadable, qPrintable(turned.unreadable->reason));
+        QCOMPARE(turned.cells, page.cells);
+        QVERIFY(readAll(file).size() < IniDocument::MaxFileSize);
+
+        // Text that would take it past the limit is refused, the file kept.
+        SheetPage::Cells edited = page.cells;
+        edited[0][1] = QString(IniDocument::MaxValueLength, u'長');
+        const QByteArray before = readAll(file);
+        const FileResult failure = SheetPage::writePage(file, edited);
+        QVERIFY(failure);
+        QVERIFY2(failure->reason.contains(QStringLiteral("大於 2 MB")),
+                 qPrintable(failure->reason));
+        QVERIFY(readAll(file) == before);
+        QVERIFY(!SheetPage::readPageReporting(file).unreadable);
+    }
+
     void thousandsOfSections()
     {
         const QString file = path(QStringLiteral("考試1.ini"));
