@@ -3,6 +3,7 @@
 #include "sheet/durablewrite.h"
 #include "sheet/regularfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,6 +14,26 @@ QString writeFailure(const QFileDevice &file)
 {
     return file.error() != QFileDevice::NoError ? file.errorString()
                                                 : QStringLiteral("磁碟空間不足或無法寫入");
+}
+
+// Whether a copy of `path` beside it holds `bytes` already.
+bool holdsCopy(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo file(path);
+    const QString prefix = QFileInfo(damagedCopyPrefix(path)).fileName();
+    const QDir folder = file.absoluteDir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!name.startsWith(prefix))
+            continue;
+        QFile copy(folder.filePath(name));
+        if (copy.size() != bytes.size())
+            continue;
+        const RegularFile::Opening opening = RegularFile::openForReading(copy);
+        if (opening.kind == RegularFile::Kind::File && opening.error.isEmpty()
+            && copy.read(bytes.size() + 1) == bytes)
+            return true;
+    }
+    return false;
 }
 
 class FileStore : public IniStore
@@ -43,6 +64,8 @@ public:
 
     QString keepCopy(const QString &path, const QByteArray &bytes, QString &copyPath) override
     {
+        if (holdsCopy(path, bytes))
+            return {};
         const QDateTime now = QDateTime::currentDateTime();
         for (int attempt = 1; attempt <= 1000; ++attempt) {
             QFile copy(damagedCopyName(path, now, attempt));

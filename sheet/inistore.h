@@ -17,7 +17,9 @@ public:
     virtual QString refusal(const QString &path) const = 0;
 
     // Keeps `bytes` beside `path` under a new name (see damagedCopyName),
-    // never over an existing file; sets `copyPath` to the name taken.
+    // never over an existing file; sets `copyPath` to the name taken. Where
+    // a copy holding these bytes is there already, keeps no other and
+    // leaves `copyPath` empty: one copy for each damaged original.
     virtual QString keepCopy(const QString &path, const QByteArray &bytes, QString &copyPath) = 0;
 
     // Replaces the file's bytes in one step.
@@ -27,10 +29,16 @@ public:
 // The store the program uses: the file system, with durable writes.
 IniStore &fileStore();
 
+// What the names of the copies of `path` start with: "姓名1.ini.損毀備份-".
+inline QString damagedCopyPrefix(const QString &path)
+{
+    return path + QStringLiteral(".損毀備份-");
+}
+
 // "姓名1.ini.損毀備份-20261210-1530", then "-2", "-3", ... for later tries.
 inline QString damagedCopyName(const QString &path, const QDateTime &when, int attempt)
 {
-    QString name = path + when.toString(QStringLiteral(".損毀備份-yyyyMMdd-HHmm"));
+    QString name = damagedCopyPrefix(path) + when.toString(QStringLiteral("yyyyMMdd-HHmm"));
     if (attempt > 1)
         name += QLatin1Char('-') + QString::number(attempt);
     return name;

@@ -2,12 +2,14 @@
 // encoding they are written in is kept, every intact character reads as it
 // is, and the first save keeps the original bytes in a copy beside the file.
 #include "sheet/inidocument.h"
+#include "sheet/inistore.h"
 #include "sheet/sheetpage.h"
 #include "sheet/sysini.h"
 
 #include "tests/common/filefixture.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +76,22 @@ QStringList copiesOf(const QString &path)
                                 QDir::Name);
 }
 
+// The file system, except that replacing a file always fails: a save that
+// fails after its copy was kept, as on a disk that fills up meanwhile.
+class FailingReplace : public IniStore
+{
+public:
+    QString refusal(const QString &path) const override { return fileStore().refusal(path); }
+    QString keepCopy(const QString &path, const QByteArray &bytes, QString &copyPath) override
+    {
+        return fileStore().keepCopy(path, bytes, copyPath);
+    }
+    QString replace(const QString &, const QByteArray &) override
+    {
+        return QStringLiteral("磁碟已滿");
+    }
+};
+
 } // namespace
 
 class TestDamagedFiles : public QObject
@@ -125,6 +143,10 @@ private Q_SLOTS:
         QVERIFY(!SheetPage::writePage(path, cells, &copy));
         QCOMPARE(copiesOf(path).size(), 1);
         QCOMPARE(QFileInfo(copy).fileName(), copiesOf(path).constFirst());
+        // The first copy of a minute has no number after it.
+        static const QRegularExpression firstCopy(
+            QStringLiteral("^姓名1\\.ini\\.損毀備份-\\d{8}-\\d{4}$"));
+        QVERIFY2(firstCopy.match(QFileInfo(copy).fileName()).hasMatch(), qPrintable(copy));
         QCOMPARE(readAll(copy), bytes);
 
         // The saved file is whole again, in its own encoding, with every name.
@@ -141,6 +163,52 @@ private Q_SLOTS:
         QVERIFY(!SheetPage::writePage(path, again, &second));
         QCOMPARE(second, QString());
         QCOMPARE(copiesOf(path).size(), 1);
+    }
+
+    void copyNames_data()
+    {
+        QTest::addColumn<int>("attempt");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first") << 1 << QStringLiteral("/資料/姓名1.ini.損毀備份-20261210-1530");
+        QTest::newRow("second") << 2 << QStringLiteral("/資料/姓名1.ini.損毀備份-20261210-1530-2");
+        QTest::newRow("third") << 3 << QStringLiteral("/資料/姓名1.ini.損毀備份-20261210-1530-3");
+    }
+
+    void copyNames()
+    {
+        QFETCH(int, attempt);
+        QFETCH(QString, name);
+        const QDateTime when(QDate(2026, 12, 10), QTime(15, 30, 59));
+        QCOMPARE(damagedCopyName(QStringLiteral("/資料/姓名1.ini"), when, attempt), name);
+    }
+
+    // Saves that fail after the copy was kept (each page turn tries again)
+    // leave one copy, not one a try; the save that at last succeeds makes
+    // none either, the original being kept already.
+    void failedSavesLeaveOneCopy()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("姓名4.ini"));
+        writeAll(path, cutBig5Page());
+        FailingReplace failing;
+        QStringList madeCopies;
+        for (int attempt = 0; attempt < 6; ++attempt) {
+            IniDocument doc = IniDocument::load(path);
+            QVERIFY(doc.setValue(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("新")));
+            const FileResult failure = doc.saveTo(failing);
+            QVERIFY(failure);
+            QCOMPARE(failure->reason, QStringLiteral("磁碟已滿"));
+            if (!doc.damagedCopyPath().isEmpty())
+                madeCopies.append(doc.damagedCopyPath());
+        }
+        QCOMPARE(madeCopies.size(), 1);
+        QCOMPARE(copiesOf(path), QStringList{QFileInfo(madeCopies[0]).fileName()});
+        QCOMPARE(readAll(path), cutBig5Page());
+
+        QString copy;
+        QVERIFY(!SheetPage::writePage(path, SheetPage::readPage(path), &copy));
+        QCOMPARE(copy, QString());
+        QCOMPARE(copiesOf(path), QStringList{QFileInfo(madeCopies[0]).fileName()});
+        QCOMPARE(readAll(madeCopies[0]), cutBig5Page());
     }
 
     void existingCopyIsNeverOverwritten()
