@@ -94,6 +94,14 @@ private Q_SLOTS:
             << QStringList{"--pdf", out, "--kind", "7"} << 2 << "--kind 必須是 1 到 4";
         QTest::newRow("pages backwards")
             << QStringList{"--pdf", out, "--pages", "5-2"} << 2 << "--pages 必須寫成";
+        QTest::newRow("page 0") << QStringList{"--pdf", out, "--pages", "0"} << 2
+                                << "--pages 必須寫成";
+        QTest::newRow("pages from 0")
+            << QStringList{"--pdf", out, "--pages", "0-3"} << 2 << "--pages 必須寫成";
+        QTest::newRow("one page more than a run takes")
+            << QStringList{"--pdf", out, "--pages", "1-10000"} << 2 << "最多 9999 頁";
+        QTest::newRow("one page more than a run takes, from page 2")
+            << QStringList{"--pdf", out, "--pages", "2-10001"} << 2 << "最多 9999 頁";
         QTest::newRow("neither pdf nor print")
             << QStringList{"--kind", "2"} << 2 << "--pdf OUT.pdf 或 --print";
         QTest::newRow("two folders")
@@ -125,6 +133,30 @@ private Q_SLOTS:
         QVERIFY(ran.out.isEmpty());
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files),
                  QStringList()); // no PDF, no temporary file
+    }
+
+    // A run takes as many pages as the window's 可列印頁數 does, and no more.
+    void longestSpanOfPages_data()
+    {
+        QTest::addColumn<QString>("span");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("pages 1 to 9999") << "1-9999"
+                                         << "第 1–9999 頁，共 6 張";
+        QTest::newRow("pages 2 to 10000") << "2-10000"
+                                          << "第 2–10000 頁，共 4 張";
+    }
+
+    void longestSpanOfPages()
+    {
+        QFETCH(QString, span);
+        QFETCH(QString, summary);
+        const Ran ran =
+            runProgram({QStringLiteral("--pdf"), pdf(), QStringLiteral("--pages"), span, data()},
+                       m_dir.path());
+        QCOMPARE(ran.err, QString());
+        QCOMPARE(ran.exitCode, 0);
+        QVERIFY2(ran.out.startsWith(summary), qPrintable(ran.out));
+        QVERIFY(readAll(pdf()).startsWith("%PDF-"));
     }
 
     void helpAndVersion()

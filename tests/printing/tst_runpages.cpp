@@ -109,6 +109,34 @@ private Q_SLOTS:
                  qPrintable(summary));
     }
 
+    // A page whose cells hold only blanks, ideographic spaces among them,
+    // has nothing to print: it is left out like an empty one.
+    void pageOfBlanksIsLeftOut_data()
+    {
+        QTest::addColumn<QString>("blank");
+        QTest::newRow("ideographic space") << QStringLiteral("\u3000");
+        QTest::newRow("spaces and a tab") << QStringLiteral("  \t ");
+        QTest::newRow("mixed") << QStringLiteral(" \u3000\u3000 ");
+    }
+
+    void pageOfBlanksIsLeftOut()
+    {
+        QFETCH(QString, blank);
+        writePages({1, 3});
+        SheetPage::Cells blanks;
+        for (QStringList &cell : blanks)
+            cell = {blank, QString(), blank};
+        QVERIFY(!SheetPage::writePage(m_dir.filePath(SheetPage::pageFileName(Stem, 2)), blanks));
+        const std::optional<PrintRun::RunPages> pages =
+            PrintRun::collectPages(m_dir.path(), Stem, 1, 3, std::nullopt);
+        QCOMPARE(pages->empty, QList<int>{2});
+        QCOMPARE(sheetStarts(PrintRun::composeRun(kindTwo(2), *pages).run),
+                 QStringList({"1:1", "3:1"}));
+        const std::optional<PrintRun::RunPages> shown =
+            PrintRun::collectPages(m_dir.path(), Stem, 1, 3, PrintRun::ShownPage{2, blanks});
+        QCOMPARE(shown->empty, QList<int>{2});
+    }
+
     // The shown page comes from the cells on screen, even where its file
     // says otherwise or does not exist.
     void shownPageComesFromTheScreen()
