@@ -1,6 +1,7 @@
 #include "composition/pageoutput.h"
 
 #include "composition/pagedrawing.h"
+#include "composition/pdftarget.h"
 
 #include <QPainter>
 #include <QPdfWriter>
@@ -73,6 +74,8 @@ OutputResult writeSheetsPdf(QIODevice &out, const SheetRun &sheets, const PdfDoc
 OutputResult writeSheetsPdf(const QString &path, const SheetRun &sheets,
                             const PdfDocument &document, const OutputProgress &progress)
 {
+    if (const QString refusal = PdfTarget::refusal(path); !refusal.isEmpty())
+        return failed(refusal, path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed(file.errorString(), path);

@@ -51,5 +51,6 @@ OutputResult writeSheetsPdf(QIODevice &out, const SheetRun &sheets, const PdfDoc
 
 // The same into the file at `path` through a QSaveFile: the file appears or
 // is replaced only when complete, and stays as it was on failure or cancel.
+// A path PdfTarget refuses fails at once.
 OutputResult writeSheetsPdf(const QString &path, const SheetRun &sheets,
                             const PdfDocument &document, const OutputProgress &progress = {});

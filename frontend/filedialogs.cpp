@@ -60,12 +60,19 @@ QString askPath(QWidget *parent, const SaveRequest &request)
 } // namespace
 
 QString saveFileName(QWidget *parent, const QString &caption, const QString &suggestedPath,
-                     const QString &filter)
+                     const QString &filter, const Refusal &refusal)
 {
     SaveRequest request{caption, suggestedPath, filter};
     for (;;) {
         const QString path = askPath(parent, request);
-        if (path.isEmpty() || !QFileInfo::exists(path))
+        if (path.isEmpty())
+            return path;
+        if (const QString why = refusal ? refusal(path) : QString(); !why.isEmpty()) {
+            UserMessages::showFailure(parent, FileFailure{path, why});
+            request.suggestedPath = path;
+            continue;
+        }
+        if (!QFileInfo::exists(path))
             return path;
         const QString question =
             QStringLiteral("「%1」已經存在。\n要取代這個檔案嗎？").arg(QFileInfo(path).fileName());

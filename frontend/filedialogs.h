@@ -17,12 +17,16 @@ struct SaveRequest {
     bool opening = false; // asked by openFileName
 };
 
+// Why a chosen path must not be written; empty when it may.
+using Refusal = std::function<QString(const QString &path)>;
+
 // Asks where to save. Returns the chosen path, or the empty text when the
-// user cancels. Choosing an existing file asks (through UserMessages)
+// user cancels. A path `refusal` refuses is told as a failed write and the
+// dialog asks again. Choosing an existing file asks (through UserMessages)
 // whether to replace it: 是 takes it, 否 asks for another name, 取消
 // cancels. The suffix of suggestedPath is added to a name typed without one.
 QString saveFileName(QWidget *parent, const QString &caption, const QString &suggestedPath,
-                     const QString &filter);
+                     const QString &filter, const Refusal &refusal = {});
 
 // Asks for an existing file to read. Returns its path, or the empty text
 // when the user cancels.

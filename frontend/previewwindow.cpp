@@ -2,6 +2,7 @@
 
 #include "composition/alignmentsheet.h"
 #include "composition/pageoutput.h"
+#include "composition/pdftarget.h"
 #include "frontend/cutlabelsnote.h"
 #include "frontend/filedialogs.h"
 #include "frontend/paperdialog.h"
@@ -223,8 +224,9 @@ void PreviewWindow::exportPdf()
 {
     const QString proposed =
         QDir(exportFolder()).filePath(OutputNames::pdfFileName(shownContents()));
-    const QString path = FileDialogs::saveFileName(this, QStringLiteral("匯出 PDF"), proposed,
-                                                   QStringLiteral("PDF 檔 (*.pdf)"));
+    const QString path =
+        FileDialogs::saveFileName(this, QStringLiteral("匯出 PDF"), proposed,
+                                  QStringLiteral("PDF 檔 (*.pdf)"), &PdfTarget::refusal);
     if (path.isEmpty())
         return;
     const OutputResult written = RunProgress::during(this, [&](RunProgress &progress) {

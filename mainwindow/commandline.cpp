@@ -2,6 +2,7 @@
 
 #include "composition/labelfonts.h"
 #include "composition/pageoutput.h"
+#include "composition/pdftarget.h"
 #include "printing/printrun.h"
 #include "printing/runpages.h"
 #include "printing/storedstyles.h"
@@ -204,6 +205,11 @@ std::optional<Failure> perform(Request request)
         return Failure{
             Failed,
             QStringLiteral("找不到資料夾：%1").arg(QDir::toNativeSeparators(request.folder))};
+    // Refused before any work: an export never replaces what is no PDF.
+    if (!request.pdf.isEmpty()) {
+        if (const QString refusal = PdfTarget::refusal(request.pdf); !refusal.isEmpty())
+            return Failure{Failed, FileFailure{request.pdf, refusal}.text(OneLine)};
+    }
     const QString settingsPath = folder.filePath(SysIni::fileName());
     const IniDocument settings = IniDocument::load(settingsPath);
     request.kind = request.kind.value_or(SysIni::readMode(settings).value_or(FirstKind));

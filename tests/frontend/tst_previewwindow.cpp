@@ -7,6 +7,7 @@
 #include "frontend/previewwindow.h"
 #include "frontend/printeraccess.h"
 #include "frontend/usermessages.h"
+#include "tests/common/filefixture.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/pdfwords.h"
 #include "tests/common/seamguards.h"
@@ -243,6 +244,35 @@ private Q_SLOTS:
         // The words of every failed write in the program.
         QVERIFY(m_shown[0].startsWith(QStringLiteral("寫入錯誤\n\n無法寫入檔案：")));
         QVERIFY(m_shown[0].contains(QStringLiteral("/nonexistent-folder/x.pdf\n原因：")));
+    }
+
+    // Pointed by mistake at a file that is no PDF (a page file), 匯出 PDF
+    // says it will not write over it, keeps it, and asks for another name.
+    void exportRefusesToWriteOverWhatIsNoPdf()
+    {
+        PreviewWindow preview([](const QPageSize &) { return composeKindTwo(); }, composeKindTwo());
+        const QString page = m_dir.filePath(QStringLiteral("姓名1.ini"));
+        const QString out = m_dir.filePath(QStringLiteral("另存.pdf"));
+        writeAll(page, "[1]\r\n0=陳美玲\r\n");
+        QStringList offered{page, out};
+        QStringList suggested;
+        {
+            const FileDialogAnswer answer([&](const FileDialogs::SaveRequest &request) {
+                suggested.append(request.suggestedPath);
+                return offered.isEmpty() ? QString() : offered.takeFirst();
+            });
+            preview.exportPdf();
+        }
+        QCOMPARE(readAll(page), QByteArray("[1]\r\n0=陳美玲\r\n"));
+        QCOMPARE(m_shown.size(), 2);
+        QVERIFY2(m_shown[0].startsWith(QStringLiteral("寫入錯誤\n\n無法寫入檔案：")
+                                       + QDir::toNativeSeparators(page)
+                                       + QStringLiteral("\n原因：")),
+                 qPrintable(m_shown[0]));
+        QCOMPARE(suggested.size(), 2);
+        QCOMPARE(suggested[1], page);
+        QVERIFY(isPdf(out));
+        QCOMPARE(m_shown[1], QStringLiteral("已匯出 PDF 檔：\n") + QDir::toNativeSeparators(out));
     }
 
     void pageSetupComposesAgain()

@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
+
 namespace {
 
 struct Ran {
@@ -34,6 +39,21 @@ Ran runProgram(const QStringList &arguments, const QString &workingDirectory)
             QString::fromUtf8(program.readAllStandardOutput()),
             QString::fromUtf8(program.readAllStandardError())};
 }
+
+#ifdef Q_OS_UNIX
+// What a name is and holds, without opening anything that is no file:
+// kind, inode and device number, and a regular file's bytes.
+QString entryAt(const QString &path)
+{
+    struct stat entry {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &entry) != 0)
+        return QStringLiteral("missing");
+    const QString named =
+        QStringLiteral("%1 %2 %3").arg(entry.st_mode & S_IFMT).arg(entry.st_ino).arg(entry.st_rdev);
+    return S_ISREG(entry.st_mode) ? named + QString::fromLatin1(readAll(path).toHex()) : named;
+}
+#endif
 
 } // namespace
 
@@ -157,6 +177,77 @@ private Q_SLOTS:
         QCOMPARE(ran.exitCode, 0);
         QVERIFY2(ran.out.startsWith(summary), qPrintable(ran.out));
         QVERIFY(readAll(pdf()).startsWith("%PDF-"));
+    }
+
+#ifdef Q_OS_UNIX
+    // --pdf writes a new file or replaces a PDF or an empty file; pointed by
+    // mistake at anything else it refuses in one line and changes nothing.
+    void refusesToWriteOverWhatIsNoPdf_data()
+    {
+        QTest::addColumn<QString>("target"); // a name in the data folder, or what to make
+        QTest::newRow("a page file") << "地址1.ini";
+        QTest::newRow("sys.ini") << "sys.ini";
+        QTest::newRow("another file") << "another file";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a pipe") << "pipe";
+        QTest::newRow("a device node") << "device";
+    }
+
+    void refusesToWriteOverWhatIsNoPdf()
+    {
+        QFETCH(QString, target);
+        const QTemporaryDir elsewhere;
+        QString path = QDir(data()).filePath(target);
+        const QByteArray name = QFile::encodeName(elsewhere.filePath(QStringLiteral("標籤.pdf")));
+        if (target == u"another file") {
+            path = elsewhere.filePath(QStringLiteral("標籤.pdf"));
+            writeAll(path, "名單，還沒印");
+        } else if (target == u"folder") {
+            path = elsewhere.filePath(QStringLiteral("標籤.pdf"));
+            QVERIFY(QDir().mkdir(path));
+        } else if (target == u"pipe") {
+            path = elsewhere.filePath(QStringLiteral("標籤.pdf"));
+            QCOMPARE(::mkfifo(name.constData(), 0644), 0);
+        } else if (target == u"device") {
+            path = elsewhere.filePath(QStringLiteral("標籤.pdf"));
+            if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                QSKIP("only an administrator makes device nodes");
+        }
+        const QString before = entryAt(path);
+        const QStringList dataBefore = QDir(data()).entryList(QDir::AllEntries | QDir::System);
+        const QStringList elsewhereBefore =
+            QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::System);
+
+        const Ran ran = runProgram({QStringLiteral("--pdf"), path, data()}, m_dir.path());
+        QCOMPARE(ran.exitCode, 1);
+        QVERIFY2(ran.err.startsWith(QStringLiteral("cenhe: 無法寫入檔案：")), qPrintable(ran.err));
+        QVERIFY2(ran.err.contains(QFileInfo(path).fileName()), qPrintable(ran.err));
+        QCOMPARE(ran.err.count(u'\n'), 1);
+        QVERIFY(ran.out.isEmpty());
+        QCOMPARE(entryAt(path), before);
+        QCOMPARE(QDir(data()).entryList(QDir::AllEntries | QDir::System), dataBefore);
+        QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::System),
+                 elsewhereBefore);
+    }
+#endif
+
+    void replacesAPdfOrAnEmptyFile_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("an earlier PDF") << QByteArray("%PDF-1.4\n% an earlier export\n");
+        QTest::newRow("an empty file") << QByteArray();
+    }
+
+    void replacesAPdfOrAnEmptyFile()
+    {
+        QFETCH(QByteArray, before);
+        writeAll(pdf(), before);
+        const Ran ran = runProgram({QStringLiteral("--pdf"), pdf(), data()}, m_dir.path());
+        QCOMPARE(ran.err, QString());
+        QCOMPARE(ran.exitCode, 0);
+        const QByteArray written = readAll(pdf());
+        QVERIFY(written.startsWith("%PDF-"));
+        QVERIFY(written != before);
     }
 
     void helpAndVersion()

@@ -171,9 +171,10 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(fresh));
 
         const QString old = m_dir.filePath(QStringLiteral("old.pdf"));
-        writeAll(old, "kept");
-        writeSheetsPdf(old, run, {}, [](int, int) { return false; });
-        QCOMPARE(readAll(old), QByteArray("kept"));
+        writeAll(old, "%PDF-1.4 kept");
+        const OutputResult replacing = writeSheetsPdf(old, run, {}, [](int, int) { return false; });
+        QCOMPARE(replacing.status, OutputResult::Status::Cancelled);
+        QCOMPARE(readAll(old), QByteArray("%PDF-1.4 kept"));
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.pdf*")}, QDir::Files),
                  QStringList{"old.pdf"});
 
