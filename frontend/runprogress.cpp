@@ -1,12 +1,24 @@
 #include "frontend/runprogress.h"
 
+namespace {
+
+constexpr int ShowDelay = 500; // milliseconds
+std::optional<int> testShowDelay;
+
+} // namespace
+
+void RunProgress::setShowDelay(std::optional<int> milliseconds)
+{
+    testShowDelay = milliseconds;
+}
+
 RunProgress::RunProgress(QWidget *parent)
     : m_dialog(parent)
 {
     m_dialog.setWindowTitle(QStringLiteral("岑禾"));
     m_dialog.setCancelButtonText(QStringLiteral("取消"));
     m_dialog.setWindowModality(Qt::WindowModal);
-    m_dialog.setMinimumDuration(500);
+    m_dialog.setMinimumDuration(testShowDelay.value_or(ShowDelay));
     m_dialog.setAutoClose(false);
     m_dialog.setAutoReset(false);
 }

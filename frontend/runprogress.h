@@ -3,10 +3,11 @@
 #include <QProgressDialog>
 
 #include <functional>
+#include <optional>
 
-// The progress of a long print run: a window-modal progress dialog with a
-// cancel button that appears only when the work takes longer than about
-// half a second.
+// The progress of a long run: a window-modal progress dialog with a cancel
+// button that appears only when the work takes longer than about half a
+// second.
 class RunProgress
 {
 public:
@@ -24,6 +25,10 @@ public:
         RunProgress progress(parent);
         return work(progress);
     }
+
+    // Test seam: while set, dialogs wait this many milliseconds instead of
+    // half a second (0: they show at the first step, on any machine).
+    static void setShowDelay(std::optional<int> milliseconds);
 
 private:
     QProgressDialog m_dialog;

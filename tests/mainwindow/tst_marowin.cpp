@@ -263,7 +263,8 @@ private Q_SLOTS:
         QFile::setPermissions(s.dir.path(QString()), QFile::ReadOwner | QFile::ExeOwner);
         auto *btnup = s.window.findChild<QToolButton *>(QStringLiteral("btnup"));
         QTest::mousePress(btnup, Qt::LeftButton);
-        QTest::qWait(900); // past the 400 ms delay and several 100 ms repeats
+        // The failed save lets the button go, which ends its repeats.
+        QTRY_VERIFY_WITH_TIMEOUT(!btnup->isDown(), 5000);
         QTest::mouseRelease(btnup, Qt::LeftButton);
         QFile::setPermissions(s.dir.path(QString()), saved);
         QCOMPARE(s.messages.shown.size(), 1);
@@ -275,7 +276,8 @@ private Q_SLOTS:
         StartedWindow s;
         auto *btnup = s.window.findChild<QToolButton *>(QStringLiteral("btnup"));
         QTest::mousePress(btnup, Qt::LeftButton);
-        QTest::qWait(900);
+        QTRY_VERIFY_WITH_TIMEOUT(s.window.page() > 3,
+                                 10000); // the 400 ms delay, then 100 ms repeats
         QTest::mouseRelease(btnup, Qt::LeftButton);
         QVERIFY(s.window.page() > 3);
         for (int page = 1; page < s.window.page(); ++page)
