@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QWidget>
 #include <QWindow>
 
 namespace {
@@ -100,8 +101,16 @@ bool TypeAheadDialog::eventFilter(QObject *watched, QEvent *event)
         m_loop->exit(m_dialog.result());
     if (!isInput(event->type()))
         return false;
+    if (QGuiApplication::modalWindow())
+        return false;
+    // An input method commits its text straight to the widget it last saw
+    // focused, not through the window: while the dialog is open, text sent
+    // to another window's widget goes to the dialog as that window's keys do.
+    if (auto *widget = qobject_cast<QWidget *>(watched);
+        widget && m_loop && event->type() == QEvent::InputMethod)
+        return !isDialogWindow(widget->window()->windowHandle()) && holdOff(event);
     auto *window = qobject_cast<QWindow *>(watched);
-    if (!window || QGuiApplication::modalWindow())
+    if (!window)
         return false;
     if (m_loop)
         return !isDialogWindow(window) && holdOff(event);

@@ -14,8 +14,8 @@ class QWindow;
 // name typed straight after the key that opened the dialog were lost. This
 // runs the dialog without Qt's blocking and blocks the other windows itself:
 // - while the dialog is open, keys and input-method text sent to another
-//   window go to the dialog's focus widget; that window's clicks, wheel and
-//   close requests are ignored;
+//   window, and input-method text sent to its widgets, go to the dialog's
+//   focus widget; that window's clicks, wheel and close requests are ignored;
 // - while it is closed, keys that still reach its window go to the focus
 //   widget of the window it belongs to.
 // A real modal window (a message box) blocks everything as usual.

@@ -84,7 +84,9 @@ QStringList TFrMarowin::previousCellLines(int number) const
 
 void TFrMarowin::editCell(int number, const QString &typed, bool fromKeyboard)
 {
-    if (!FrEdit)
+    // An open dialog is never opened again inside itself (its type-ahead
+    // sends what is typed meanwhile into its field).
+    if (!FrEdit || FrEdit->isVisible())
         return;
     const QString text = QString::number(number);
     pnlgrid->setCurrentCell(number);

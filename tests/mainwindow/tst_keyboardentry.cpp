@@ -161,6 +161,49 @@ private Q_SLOTS:
         QVERIFY(session.messages.shown.isEmpty());
     }
 
+    void inputMethodTextWhileTheDialogIsOpenReachesItOnce_data()
+    {
+        QTest::addColumn<bool>("toGrid");
+        QTest::newRow("committed to the grid") << true;
+        QTest::newRow("committed to the main window") << false;
+    }
+
+    // An input method commits its text to the widget it last saw focused,
+    // not through the window: text committed to the grid or the main window
+    // before the dialog has the keyboard goes into its field, in order with
+    // the keys, and no second dialog opens inside the first.
+    void inputMethodTextWhileTheDialogIsOpenReachesItOnce()
+    {
+        QFETCH(bool, toGrid);
+        Session session(1);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QWindow *main = session.window.windowHandle();
+        QWidget *committedTo = toGrid ? static_cast<QWidget *>(session.grid()) : &session.window;
+        int closed = 0;
+        connect(&session.editor, &QDialog::finished, this, [&] { ++closed; });
+        bool opened = false;
+        QTimer::singleShot(0, &session.editor, [&] {
+            opened = session.editor.isVisible();
+            typeIntoWindow(main, QStringLiteral("小"));
+            QInputMethodEvent commit;
+            commit.setCommitString(QStringLiteral("華"));
+            QApplication::sendEvent(committedTo, &commit);
+            typeIntoWindow(main, QStringLiteral("明"));
+            QTest::sendKeyEvent(QTest::Click, main, Qt::Key_Return, QString(), Qt::NoModifier);
+        });
+        {
+            const OpenDialogGuard guard(session.editor);
+            typeIntoWindow(main, QStringLiteral("林"));
+        }
+        QVERIFY(opened);
+        QCOMPARE(closed, 1);
+        QVERIFY(!session.editor.isVisible());
+        QCOMPARE(session.name(1), QStringLiteral("林小華明"));
+        QCOMPARE(session.name(2), QString());
+        QCOMPARE(session.grid()->currentCell(), 2);
+        QVERIFY(session.messages.shown.isEmpty());
+    }
+
     void escapeCancelsAndKeepsTheCurrentCell()
     {
         Session session(1, {{QStringLiteral("姓名1.ini"), section(4, QStringLiteral("王小明"))}});
