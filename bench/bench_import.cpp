@@ -1,6 +1,6 @@
 // Importing a list of 5,000 labels as 匯入名單 does after its dialog: the
 // CSV read, the rows taken as the dialog maps them, and the fill, which
-// saves 71 full pages and leaves the 72nd shown. Each run starts in a fresh
+// writes 72 pages and shows the last. Each run starts in a fresh
 // folder so every run writes the same pages.
 #include "bench/widgetbenchmain.h"
 #include "lists/listfile.h"

@@ -85,6 +85,24 @@ QList<Placed> Plan::onPage(int page) const
     return result;
 }
 
+QList<QList<Placed>> Plan::byPage() const
+{
+    QList<QList<Placed>> result;
+    for (const Placed &one : placed) {
+        if (result.isEmpty() || result.last().first().page != one.page)
+            result.append(QList<Placed>{});
+        result.last().append(one);
+    }
+    return result;
+}
+
+SheetPage::Cells placeInto(SheetPage::Cells cells, const QList<Placed> &placed)
+{
+    for (const Placed &one : placed)
+        cells[one.cell - 1] = one.lines;
+    return cells;
+}
+
 QString cleanValue(const QString &value)
 {
     QString text = value;
@@ -143,7 +161,7 @@ Plan plan(int kind, const QList<Row> &rows, int startPage, int startCell, const 
         }
         if (page == startPage && hasText(cells[cell - 1]))
             ++result.overwritten;
-        result.placed.append({page, cell, lines});
+        result.placed.append({page, cell, lines, row.number});
         ++cell;
     }
     return result;
@@ -167,14 +185,6 @@ LabelFields followingSeat(const LabelFields &previous)
     if (number < SeatText::MaxFieldValue)
         next.number = QString::number(number + 1);
     return next;
-}
-
-FileResult writeIntoPageFile(const QString &path, const QList<Placed> &placed, QString *damagedCopy)
-{
-    SheetPage::Cells cells = SheetPage::readPage(path);
-    for (const Placed &one : placed)
-        cells[one.cell - 1] = one.lines;
-    return SheetPage::writePage(path, cells, damagedCopy);
 }
 
 } // namespace LabelFill

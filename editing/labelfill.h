@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editing/labelfields.h"
-#include "sheet/filefailure.h"
 #include "sheet/sheetpage.h"
 
 #include <QList>
@@ -27,6 +26,7 @@ struct Placed {
     int page = 0;
     int cell = 0;
     QStringList lines;
+    int row = 0; // the source row's number
 };
 
 struct Skipped {
@@ -41,7 +41,12 @@ struct Plan {
     int firstPage() const { return placed.isEmpty() ? 0 : placed.first().page; }
     int lastPage() const { return placed.isEmpty() ? 0 : placed.last().page; }
     QList<Placed> onPage(int page) const;
+    // The placements page by page, in order.
+    QList<QList<Placed>> byPage() const;
 };
+
+// `cells` with the placements' lines in their places.
+SheetPage::Cells placeInto(SheetPage::Cells cells, const QList<Placed> &placed);
 
 // The cells of a page as they stand now (the shown page from the screen).
 using PageSource = std::function<SheetPage::Cells(int page)>;
@@ -65,11 +70,5 @@ QString tabLine(int kind, const QStringList &cellLines);
 // A kind 3 cell after `previous`: the same zone and row, the next number
 // (none past the highest).
 LabelFields followingSeat(const LabelFields &previous);
-
-// Writes the placements of one page into its file (other cells kept). When
-// the file was damaged and this write kept a copy of it, `damagedCopy` gets
-// the copy's path.
-[[nodiscard]] FileResult writeIntoPageFile(const QString &path, const QList<Placed> &placed,
-                                           QString *damagedCopy = nullptr);
 
 } // namespace LabelFill

@@ -30,6 +30,8 @@
 #include <QToolButton>
 #include <QUndoStack>
 
+#include <algorithm>
+
 bool TFrMarowin::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && !m_activated)
@@ -55,6 +57,7 @@ void TFrMarowin::FormActivate()
     readdata();
     WindowPlacement::fitAndCentre(this, StartSize);
     focusGrid();
+    tellInterruptedFill();
 }
 
 void TFrMarowin::focusGrid()
@@ -80,19 +83,25 @@ void TFrMarowin::showFailure(const FileFailure &failure, const QString &conseque
 bool TFrMarowin::savedata()
 {
     QString damagedCopy;
-    FileResult failure = m_folder.refusal(pageFilePath());
-    if (!failure)
-        failure = SheetPage::writePage(pageFilePath(), pnlgrid->contents(), &damagedCopy);
+    const SheetPage::Cells cells = pnlgrid->contents();
+    const FileResult failure = writePageFile(m_page, cells, &damagedCopy);
     tellDamagedFileKept(this, pageFilePath(), damagedCopy);
     if (failure) {
         showFailure(*failure);
         return false;
     }
+    m_storedCells = cells;
     m_changed = false;
-    m_undo->setClean();
     // Styles and the kind that fail to store are told once; the page is safe.
     WriteToIniFont();
     return true;
+}
+
+void TFrMarowin::updateChanged()
+{
+    const SheetPage::Cells cells = pnlgrid->contents();
+    m_changed =
+        !std::equal(cells.begin(), cells.end(), m_storedCells.begin(), &SheetPage::sameStoredLines);
 }
 
 void TFrMarowin::readdata()
@@ -110,6 +119,7 @@ void TFrMarowin::readdata()
         m_undo->clear();
     }
     refreshCutMarks();
+    m_storedCells = page.cells;
     m_changed = false;
     m_pageUnreadable = page.unreadable.has_value();
     if (m_pageUnreadable)

@@ -2,6 +2,7 @@
 
 #include "composition/recordfeed.h"
 #include "editing/labelfill.h"
+#include "mainwindow/fillstep.h"
 #include "mainwindow/folderopening.h"
 #include "sheet/datafolder.h"
 #include "sheet/filefailure.h"
@@ -10,6 +11,7 @@
 
 #include <QWidget>
 
+#include <QHash>
 #include <QPointer>
 
 #include <array>
@@ -208,9 +210,22 @@ private:
     void turnPage(int step);
     void pushCellEdit(const QList<LabelFill::Placed> &placed, const QString &action);
     QStringList previousCellLines(int number) const;
-    bool applyFill(const LabelFill::Plan &plan, const QString &action);
-    struct MiddlePages;
-    MiddlePages writeMiddlePages(const LabelFill::Plan &plan, int first, int last);
+    // A fill across pages (tfrmarowin_fill.cpp).
+    bool applyFill(const LabelFill::Plan &plan, const QString &action,
+                   const QHash<int, SheetPage::Cells> &read);
+    struct PagesWritten;
+    PagesWritten writeFillPages(const QList<FillStep::Page> &pages, bool undone,
+                                const QString &action);
+    void tellPagesWritten(const PagesWritten &written);
+    void moveHistory(bool back);
+    bool rewriteFill(const FillStep &step, bool back);
+    void showFillView(const FillStep::View &view);
+    void tellInterruptedFill();
+    // Every page the window writes goes through here: a save, a fill and
+    // the undo of one.
+    FileResult writePageFile(int page, const SheetPage::Cells &cells, QString *damagedCopy);
+    // Whether the cells differ from what the shown page's file holds.
+    void updateChanged();
     // The inner size on a screen large enough for it.
     static constexpr QSize StartSize{1018, 851};
     void addZoomKeys();
@@ -228,7 +243,8 @@ private:
     QString FModeName;
 
     int m_page = 1; // the page the cells were loaded as
-    bool m_changed = false; // a cell was edited since the last save or load
+    bool m_changed = false; // the cells differ from what the page's file holds
+    SheetPage::Cells m_storedCells; // what the shown page's file holds
     bool m_activated = false;
     bool m_committingPage = false;
     bool m_pageUnreadable = false; // the shown page's file exists but could not be read
@@ -253,6 +269,6 @@ private:
     GridScrollArea *m_gridArea = nullptr;
     QCheckBox *chkShrink = nullptr;
     QPushButton *btn1 = nullptr;
-    QUndoStack *m_undo = nullptr; // edits of the shown page since it was loaded
+    QUndoStack *m_undo = nullptr; // edits since the page was loaded, fills across pages
     std::unique_ptr<LabelComposer> m_cutCheck; // the sheet as the marks judge it
 };

@@ -1,12 +1,10 @@
 // Entry by keyboard on the grid's current cell, clearing, the clipboard,
-// filling rows from a paste, and the undo history of the shown page.
+// filling rows from a paste or a list, and the undo history.
 #include "mainwindow/tfrmarowin.h"
 
 #include "editing/labelfields.h"
 #include "editing/tfredit.h"
-#include "frontend/damagedfilenotice.h"
 #include "frontend/filedialogs.h"
-#include "frontend/runprogress.h"
 #include "frontend/usermessages.h"
 #include "lists/delimitedtext.h"
 #include "lists/listfile.h"
@@ -41,10 +39,13 @@ QString skippedReport(const QList<LabelFill::Skipped> &skipped, const QString &a
 void TFrMarowin::setUpEntry()
 {
     m_undo = new QUndoStack(this);
-    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { m_changed = !clean; });
-    QAction *undo = m_undo->createUndoAction(this, QStringLiteral("復原"));
+    connect(m_undo, &QUndoStack::indexChanged, this, &TFrMarowin::updateChanged);
+    // The history moves through moveHistory, which writes a fill's pages
+    // before it moves over the fill's step.
+    auto *undo = new QAction(QStringLiteral("復原"), this);
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = m_undo->createRedoAction(this, QStringLiteral("取消復原"));
+    connect(undo, &QAction::triggered, this, [this] { moveHistory(true); });
+    auto *redo = new QAction(QStringLiteral("取消復原"), this);
     // Ctrl+Y everywhere, and the platform's own redo key where it differs.
     QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::Key_Y)};
     for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo)) {
@@ -52,6 +53,7 @@ void TFrMarowin::setUpEntry()
             redoKeys.append(key);
     }
     redo->setShortcuts(redoKeys);
+    connect(redo, &QAction::triggered, this, [this] { moveHistory(false); });
     addActions({undo, redo});
 
     connect(pnlgrid, &CellGrid::cellClicked, this, &TFrMarowin::mmoClick);
@@ -160,17 +162,20 @@ void TFrMarowin::pasteClipboard()
 std::optional<LabelFill::Plan> TFrMarowin::fillRows(const QList<LabelFill::Row> &rows,
                                                     const QString &action)
 {
+    // The other pages as read here are what a fill's undo writes back.
+    QHash<int, SheetPage::Cells> read;
     const LabelFill::Plan plan =
-        LabelFill::plan(FMode, rows, m_page, pnlgrid->currentCell(), [this](int page) {
-            return page == m_page ? pnlgrid->contents()
-                                  : SheetPage::readPage(SheetPage::pageFileName(FModeName, page));
+        LabelFill::plan(FMode, rows, m_page, pnlgrid->currentCell(), [&](int page) {
+            if (page == m_page)
+                return pnlgrid->contents();
+            return read[page] = SheetPage::readPage(SheetPage::pageFileName(FModeName, page));
         });
     if (plan.overwritten > 0
         && UserMessages::askYesNo(
                this, QStringLiteral("將覆蓋 %1 個已有資料的標籤，是否繼續?").arg(plan.overwritten))
             != UserMessages::Answer::Yes)
         return std::nullopt;
-    const bool whole = plan.placed.isEmpty() || applyFill(plan, action);
+    const bool whole = plan.placed.isEmpty() || applyFill(plan, action, read);
     if (!plan.skipped.isEmpty())
         UserMessages::showError(this, skippedReport(plan.skipped, action));
     return whole ? std::optional(plan) : std::nullopt;
@@ -199,76 +204,4 @@ void TFrMarowin::btnImportClick()
                                  .arg(plan->placed.size())
                                  .arg(plan->firstPage())
                                  .arg(plan->lastPage()));
-}
-
-// What writing the pages between a fill's first and last page came to.
-struct TFrMarowin::MiddlePages {
-    int lastWritten;
-    bool cancelled = false;
-    FileResult failure;
-    QList<std::pair<QString, QString>> keptCopies; // page file, its damaged copy
-};
-
-// Each page is synced to disk, so a long list takes a while: the run's
-// progress dialog, which can cancel between pages and is gone when this
-// returns, before any message.
-TFrMarowin::MiddlePages TFrMarowin::writeMiddlePages(const LabelFill::Plan &plan, int first,
-                                                     int last)
-{
-    return RunProgress::during(this, [&](RunProgress &progress) {
-        MiddlePages written{first};
-        const auto step = progress.stage(QStringLiteral("正在寫入標籤頁…"));
-        for (int page = first + 1; page < last; ++page) {
-            if (!step(page - first - 1, last - first - 1)) {
-                written.cancelled = true;
-                return written;
-            }
-            const QString path = SheetPage::pageFileName(FModeName, page);
-            QString damagedCopy;
-            written.failure = m_folder.refusal(path);
-            if (!written.failure)
-                written.failure =
-                    LabelFill::writeIntoPageFile(path, plan.onPage(page), &damagedCopy);
-            if (written.failure)
-                return written;
-            written.lastWritten = page;
-            if (!damagedCopy.isEmpty())
-                written.keptCopies.append({path, damagedCopy});
-        }
-        return written;
-    });
-}
-
-bool TFrMarowin::applyFill(const LabelFill::Plan &plan, const QString &action)
-{
-    pushCellEdit(plan.onPage(m_page), action);
-    const int first = m_page;
-    const int last = plan.lastPage();
-    if (last != first) {
-        // Full pages are saved as a page turn saves them; the last one stays
-        // shown, its part undoable.
-        if (!savedata())
-            return false;
-        const MiddlePages written = writeMiddlePages(plan, first, last);
-        for (const auto &[path, copy] : written.keptCopies)
-            tellDamagedFileKept(this, path, copy);
-        if (written.failure) {
-            showFailure(*written.failure);
-            return false;
-        }
-        if (written.cancelled) {
-            setPage(written.lastWritten);
-            readdata();
-            UserMessages::inform(this,
-                                 QStringLiteral("已停止：第 %1 頁到第 %2 頁已寫入")
-                                     .arg(first)
-                                     .arg(written.lastWritten));
-            return false;
-        }
-        setPage(last);
-        readdata();
-        pushCellEdit(plan.onPage(last), action);
-    }
-    pnlgrid->setCurrentCell(plan.placed.last().cell + 1);
-    return true;
 }

@@ -101,11 +101,20 @@ private Q_SLOTS:
         QVERIFY(plan.skipped.isEmpty());
         QCOMPARE(plan.placed.size(), 4);
         const QList<std::pair<int, int>> expected{{4, 68}, {4, 69}, {4, 70}, {5, 2}};
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) {
             QCOMPARE((std::pair{plan.placed[i].page, plan.placed[i].cell}), expected[i]);
+            QCOMPARE(plan.placed[i].row, i + 1);
+        }
         QCOMPARE(plan.placed[3].lines, QStringList{QStringLiteral("名4")});
         QCOMPARE(plan.firstPage(), 4);
         QCOMPARE(plan.lastPage(), 5);
+        const QList<QList<LabelFill::Placed>> byPage = plan.byPage();
+        QCOMPARE(byPage.size(), 2);
+        QCOMPARE(byPage[0].size(), 3);
+        QCOMPARE(byPage[1].size(), 1);
+        const SheetPage::Cells fifth = LabelFill::placeInto(pages(5), byPage[1]);
+        QCOMPARE(fifth[0], pages(5)[0]);
+        QCOMPARE(fifth[1], QStringList{QStringLiteral("名4")});
     }
 
     void copiedLineHasTheDialogsFields()
