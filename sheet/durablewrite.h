@@ -1,5 +1,6 @@
 #pragma once
 
+class QByteArray;
 class QFileDevice;
 class QFileInfo;
 class QString;
@@ -12,11 +13,17 @@ namespace DurableWrite {
 // put an empty file in place of a good one.
 bool syncToDisk(QFileDevice &file);
 
-// Gives a new file that is to replace `original` the original's mode and,
-// where this process may, its owner and group (through a symbolic link,
-// those of its target), so that a save by an administrator does not take
-// a user's file over. False when the mode could not be set.
-bool keepOwnerAndMode(QFileDevice &newFile, const QString &original);
+// Why a write or sync of `file` failed, for the user: the system's reason,
+// or when it gave none, a full or unwritable disk.
+QString writeFailure(const QFileDevice &file);
+
+// Replaces the file at `path` (or creates it) with `bytes` in one step: a
+// new file beside it is written, pushed to the disk and renamed over it, so
+// a crash leaves the old file or the new one. The new file keeps the old
+// one's owner and mode (POSIX) or its attributes and creation time
+// (Windows); an administrator's save does not take a user's file over.
+// Empty when done, else why not; on failure nothing changed.
+QString replaceFile(const QString &path, const QByteArray &bytes);
 
 // Whether a file may be replaced, or files created in a folder. An entry
 // with no write bits counts as read-only even for an administrator, whom

@@ -6,15 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
-
-QString writeFailure(const QFileDevice &file)
-{
-    return file.error() != QFileDevice::NoError ? file.errorString()
-                                                : QStringLiteral("磁碟空間不足或無法寫入");
-}
 
 // Whether a copy of `path` beside it holds `bytes` already.
 bool holdsCopy(const QString &path, const QByteArray &bytes)
@@ -78,7 +71,7 @@ public:
                 return copy.errorString();
             }
             if (copy.write(bytes) != bytes.size() || !DurableWrite::syncToDisk(copy)) {
-                const QString reason = writeFailure(copy);
+                const QString reason = DurableWrite::writeFailure(copy);
                 copy.close();
                 copy.remove();
                 return reason;
@@ -91,20 +84,7 @@ public:
 
     QString replace(const QString &path, const QByteArray &bytes) override
     {
-        QSaveFile file(path);
-        // Unbuffered, so that a full disk fails the write itself and not a
-        // flush whose error the commit would not see.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return file.errorString();
-        if (!DurableWrite::keepOwnerAndMode(file, path) || file.write(bytes) != bytes.size()
-            || !DurableWrite::syncToDisk(file)) {
-            const QString reason = writeFailure(file);
-            file.cancelWriting();
-            return reason;
-        }
-        if (!file.commit())
-            return file.errorString();
-        return {};
+        return DurableWrite::replaceFile(path, bytes);
     }
 };
 
