@@ -1,5 +1,7 @@
 #include "composition/labelfonts.h"
 
+#include "composition/windowsfontnames.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
@@ -36,6 +38,8 @@ void substituteWhereMissing(const QStringList &windowsNames, const QString &face
 
 void installKaiSubstitution()
 {
+    // A face Windows has under its other name comes first.
+    WindowsFontNames::install();
     substituteWhereMissing({StoredFamily, QStringLiteral("DFKai-SB"), QStringLiteral("BiauKai")},
                            installedKaiFace());
 }

@@ -7,9 +7,11 @@
 // Chinese regular-script face, so that files stay the same on every system.
 namespace LabelFonts {
 
-// Maps "標楷體", "DFKai-SB" and "BiauKai", where not installed, to the first
-// installed Traditional Chinese Kai face. Call once at start-up, before any
-// font is made. Without a Kai face nothing is mapped.
+// Maps each Windows face name to its other name where only that one is
+// installed (WindowsFontNames), then "標楷體", "DFKai-SB" and "BiauKai",
+// where still not installed, to the first installed Traditional Chinese
+// Kai face. Call once at start-up, before any font is made. Without a Kai
+// face no Kai name is mapped.
 void installKaiSubstitution();
 
 // Makes each of the Windows names resolve to `face`, where that name is not
