@@ -3,6 +3,7 @@
 #include "composition/labelfonts.h"
 #include "composition/pageoutput.h"
 #include "composition/pdftarget.h"
+#include "mainwindow/consoleoutput.h"
 #include "printing/printrun.h"
 #include "printing/runpages.h"
 #include "printing/storedstyles.h"
@@ -46,7 +47,7 @@ struct Request {
 
 void say(FILE *stream, const QString &line)
 {
-    std::fputs(qUtf8Printable(line + u'\n'), stream);
+    ConsoleOutput::writeLine(stream, line);
 }
 
 struct Options {
@@ -277,10 +278,16 @@ int run(int argc, char *argv[])
         say(stderr, QStringLiteral("cenhe: %1").arg(parser.errorText()));
         return BadArguments;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(Done);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+    // Through say(), not showHelp() or showVersion(), which on Windows
+    // write in the ANSI code page or show a message box.
+    if (parser.isSet(QStringLiteral("help"))) {
+        say(stdout, parser.helpText().trimmed());
+        return Done;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        say(stdout, QStringLiteral("cenhe %1").arg(QGuiApplication::applicationVersion()));
+        return Done;
+    }
 
     const std::variant<Request, Failure> request = readArguments(parser, options);
     std::optional<Failure> failure = std::get_if<Failure>(&request)

@@ -5,6 +5,7 @@
 #include "frontend/translations.h"
 #include "frontend/usermessages.h"
 #include "mainwindow/folderopening.h"
+#include "mainwindow/startfolder.h"
 #include "mainwindow/tfrmarowin.h"
 #include "mainwindow/tfrsupport.h"
 #include "mainwindow/tfrwelcome.h"
@@ -24,6 +25,10 @@ int PrMarowin(int argc, char *argv[])
     QApplication::setWindowIcon(Pictures::applicationIcon());
     Translations::installChinese();
 
+    if (const FileResult failure = StartFolder::enter(QApplication::arguments())) {
+        UserMessages::showFailure(nullptr, *failure);
+        return 1;
+    }
     FolderLock lock(QDir::currentPath());
     const FolderAccess access = openDataFolder(lock);
     if (access == FolderAccess::Refused)

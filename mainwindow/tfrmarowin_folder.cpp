@@ -56,6 +56,7 @@ void TFrMarowin::tellSettingsKept(bool deliberate)
     }
     if (!deliberate || std::exchange(m_settingsKeptTold, true))
         return;
-    UserMessages::inform(this, QStringLiteral("此資料夾以唯讀方式開啟：邊界、字型、自動縮小等設定的"
-                                              "變更只用在這次執行，不會儲存。"));
+    UserMessages::inform(this,
+                         QStringLiteral("此資料夾以唯讀方式開啟：邊界、字型、自動縮小等設定的"
+                                        "變更只用在這次執行，不會儲存。"));
 }

@@ -61,10 +61,7 @@ public:
     }
 
     // Ended at the start, after its messages, without opening a window.
-    bool refused()
-    {
-        return next().isEmpty() && endedWith(1);
-    }
+    bool refused() { return next().isEmpty() && endedWith(1); }
 
     QStringList messages;
     QString title;
