@@ -2,6 +2,8 @@
 # Installs the Debian packages the build needs when they are missing,
 # then configures and builds into build/. Safe to run again: it only
 # installs what is absent and rebuilds what changed.
+# Other scripts may name more packages in CENHE_EXTRA_PACKAGES and build
+# only some targets, named in CENHE_SETUP_TARGETS (scripts/build-windows.sh).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -13,6 +15,8 @@ packages=(
   libquazip1-qt6-dev
   xvfb xauth poppler-utils
 )
+read -ra extra <<<"${CENHE_EXTRA_PACKAGES:-}"
+packages+=("${extra[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,4 +34,6 @@ fi
 
 build="${CENHE_BUILD_DIR:-$top/build}"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE="${CENHE_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+targets=()
+for target in ${CENHE_SETUP_TARGETS:-}; do targets+=(--target "$target"); done
+cmake --build "$build" -j"$(nproc)" "${targets[@]}"
