@@ -23,7 +23,8 @@ QString rowsText(int first, int last)
 
 QString pagesText(int first, int last)
 {
-    return QStringLiteral("第 %1 頁到第 %2 頁已寫入").arg(first).arg(last);
+    return first == last ? QStringLiteral("第 %1 頁已寫入").arg(first)
+                         : QStringLiteral("第 %1 頁到第 %2 頁已寫入").arg(first).arg(last);
 }
 
 } // namespace

@@ -168,6 +168,22 @@ private Q_SLOTS:
         QCOMPARE(namesOnFile(session.dir, 2), QStringList(SheetPage::CellCount));
     }
 
+    // One page written is named as one page.
+    void aFillStoppedAfterOnePageNamesThatPage()
+    {
+        Session session(1);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QVERIFY(QDir().mkdir(session.dir.path(QStringLiteral("姓名2.ini"))));
+
+        copyRows(1, 300);
+        session.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(namesOnFile(session.dir, 1), rowsFrom(1, 1, 70));
+        QCOMPARE(session.messages.shown.size(), 1);
+        const QString text = session.messages.shown[0].text;
+        QVERIFY2(text.endsWith(QStringLiteral("第 71–300 列未貼上；第 1 頁已寫入。")),
+                 qPrintable(text));
+    }
+
     void anUndoThatCannotWriteAPageChangesNothing_data()
     {
         QTest::addColumn<bool>("undo");
