@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev libxkbcommon-dev qt6-translations-l10n qt6-l10n-tools
   fonts-arphic-ukai fonts-arphic-uming
   libbenchmark-dev
-  libquazip1-qt6-dev
+  libquazip1-qt6-dev zlib1g-dev
   xvfb xauth poppler-utils
 )
 read -ra extra <<<"${CENHE_EXTRA_PACKAGES:-}"

@@ -59,9 +59,14 @@ private Q_SLOTS:
     void workbookCellValues();
     void unreadableFiles_data();
     void unreadableFiles();
+    void columnsPastZKeepTheirPlace();
 
 private:
-    QByteArray workbookBytes(const QList<ListRow> &rows);
+    QByteArray zipBytes(const XlsxFixture::Parts &parts);
+    QByteArray workbookBytes(const QList<ListRow> &rows)
+    {
+        return zipBytes(XlsxFixture::workbookParts(rows));
+    }
     QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(name);
@@ -93,6 +98,10 @@ void TestListFile::sameRowsFromEveryFormat_data()
     QTest::newRow("TXT Big5") << "list.txt" << encoded(tabbed, "CP950");
     QTest::newRow("tab-separated .csv") << "list.csv" << tabbed.toUtf8();
     QTest::newRow("xlsx") << "list.xlsx" << workbookBytes(ListRows);
+    XlsxFixture::Parts veryHidden = XlsxFixture::workbookParts(ListRows);
+    XlsxFixture::replaceInPart(veryHidden, QStringLiteral("xl/workbook.xml"), "\"hidden\"",
+                               "\"veryHidden\"");
+    QTest::newRow("xlsx after a very hidden sheet") << "list.xlsx" << zipBytes(veryHidden);
 }
 
 void TestListFile::sameRowsFromEveryFormat()
@@ -167,17 +176,9 @@ void TestListFile::workbookCellValues()
 {
     QFETCH(QByteArray, cells);
     QFETCH(QString, row);
-    XlsxFixture::Parts parts = XlsxFixture::workbookParts({{2, {QStringLiteral("x")}}});
-    for (auto &part : parts) {
-        if (part.first == u"xl/worksheets/list.xml") {
-            const qsizetype start = part.second.indexOf("<c ");
-            const qsizetype end = part.second.indexOf("</row>");
-            part.second.replace(start, end - start, cells);
-        }
-    }
-    const QString path = m_dir.filePath(QStringLiteral("values.xlsx"));
-    QVERIFY(XlsxFixture::writeZip(path, parts));
-    const ListRead read = readListFile(path);
+    XlsxFixture::Parts parts = XlsxFixture::workbookParts({});
+    XlsxFixture::setSheetRows(parts, "<row r=\"2\">" + cells + "</row>");
+    const ListRead read = readListFile(write(QStringLiteral("values.xlsx"), zipBytes(parts)));
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(describe(read.rows), row);
 }
@@ -197,25 +198,23 @@ void TestListFile::unreadableFiles_data()
         flipped[i] = char(flipped[i] ^ 0x5A);
     QTest::newRow("damaged sheet data") << "flipped.xlsx" << flipped << "活頁簿已損壞";
 
-    const auto zipped = [this](const XlsxFixture::Parts &parts) {
-        const QString path = m_dir.filePath(QStringLiteral("parts.xlsx"));
-        if (!XlsxFixture::writeZip(path, parts))
-            qFatal("cannot write zip");
-        return readAll(path);
-    };
     XlsxFixture::Parts parts = XlsxFixture::workbookParts(ListRows);
     parts.removeIf([](const auto &part) { return part.first == u"xl/workbook.xml"; });
     QTest::newRow("no workbook part")
-        << "noworkbook.xlsx" << zipped(parts) << "缺少 xl/workbook.xml";
-    parts = XlsxFixture::workbookParts(ListRows);
-    for (auto &part : parts) {
-        if (part.first == u"xl/worksheets/list.xml")
-            part.second.replace("<v>0</v>", "<v>99</v>");
+        << "noworkbook.xlsx" << zipBytes(parts) << "缺少 xl/workbook.xml";
+    for (const QByteArray &index : {QByteArray("99"), QByteArray("count")}) {
+        parts = XlsxFixture::workbookParts(ListRows);
+        const QByteArray count =
+            QByteArray::number(std::find_if(parts.cbegin(), parts.cend(), [](const auto &part) {
+                                   return part.first == u"xl/sharedStrings.xml";
+                               })->second.count("<si>"));
+        XlsxFixture::replaceInPart(parts, QStringLiteral("xl/worksheets/list.xml"), "<v>0</v>",
+                                   "<v>" + (index == "count" ? count : index) + "</v>");
+        QTest::newRow("shared string index " + index)
+            << "badindex.xlsx" << zipBytes(parts) << "xl/worksheets/list.xml";
     }
-    QTest::newRow("shared string out of range")
-        << "badindex.xlsx" << zipped(parts) << "xl/worksheets/list.xml";
     QTest::newRow("zip that is no workbook")
-        << "other.xlsx" << zipped({{QStringLiteral("readme.txt"), "hi"}}) << "缺少 _rels/.rels";
+        << "other.xlsx" << zipBytes({{QStringLiteral("readme.txt"), "hi"}}) << "缺少 _rels/.rels";
     QTest::newRow("text named .xlsx")
         << "text.xlsx" << QByteArray("a,b\n") << "不是完整的 Excel 活頁簿";
     QTest::newRow("old .xls") << "old.xls"
@@ -225,6 +224,9 @@ void TestListFile::unreadableFiles_data()
                               << "舊版 Excel";
     QTest::newRow("UTF-16 without BOM")
         << "nobom.csv" << encoded(ListCsv, "UTF-16LE") << "文字編碼";
+    // Plain ASCII in UTF-16 decodes as UTF-8 without a fault, NULs and all.
+    QTest::newRow("ASCII UTF-16 without BOM")
+        << "nobom16.csv" << encoded(QStringLiteral("Wang,Taipei\r\n"), "UTF-16LE") << "文字編碼";
     QTest::newRow("unclosed quote") << "open.csv" << QByteArray("a,b\n\"c,d\ne,f\n") << "第 2 列";
 }
 
@@ -238,10 +240,22 @@ void TestListFile::unreadableFiles()
     QVERIFY(read.rows.isEmpty());
 }
 
-QByteArray TestListFile::workbookBytes(const QList<ListRow> &rows)
+// Columns AA and AB come after Z, not over A and B.
+void TestListFile::columnsPastZKeepTheirPlace()
+{
+    QStringList fields;
+    for (int column = 1; column <= 28; ++column)
+        fields.append(QStringLiteral("欄%1").arg(column));
+    const QList<ListRow> rows{{1, fields}};
+    const ListRead read = readListFile(write(QStringLiteral("wide.xlsx"), workbookBytes(rows)));
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(describe(read.rows), describe(rows));
+}
+
+QByteArray TestListFile::zipBytes(const XlsxFixture::Parts &parts)
 {
     const QString path = m_dir.filePath(QStringLiteral("fixture.xlsx"));
-    if (!XlsxFixture::writeWorkbook(path, rows))
+    if (!XlsxFixture::writeZip(path, parts))
         qFatal("cannot write the workbook fixture");
     return readAll(path);
 }

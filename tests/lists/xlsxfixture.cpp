@@ -5,6 +5,8 @@
 
 #include <QXmlStreamWriter>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <functional>
 
@@ -15,6 +17,7 @@ namespace {
 const QString MainNs = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
 const QString RelNs =
     QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+const QString ListSheet = QStringLiteral("xl/worksheets/list.xml");
 const QString PackageRelNs =
     QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships");
 
@@ -147,16 +150,106 @@ Parts workbookParts(const QList<ListRow> &rows)
                          QStringLiteral("/xl/worksheets/sheet1.xml")}})},
         {QStringLiteral("xl/sharedStrings.xml"), sharedStrings(shared)},
         {QStringLiteral("xl/worksheets/sheet1.xml"), hidden},
-        {QStringLiteral("xl/worksheets/list.xml"), sheet},
+        {ListSheet, sheet},
     };
 }
 
-bool writeZip(const QString &path, const Parts &parts)
+void replaceInPart(Parts &parts, const QString &part, const QByteArray &from, const QByteArray &to)
 {
-    QuaZip zip(path);
+    for (auto &[name, content] : parts) {
+        if (name == part)
+            content.replace(from, to);
+    }
+}
+
+namespace {
+
+const QByteArray SheetHead =
+    "<?xml version=\"1.0\"?><worksheet xmlns=\"" + MainNs.toUtf8() + "\"><sheetData>";
+const QByteArray SheetTail = "</sheetData></worksheet>";
+
+} // namespace
+
+void setSheetRows(Parts &parts, const QByteArray &rows)
+{
+    for (auto &[name, content] : parts) {
+        if (name == ListSheet)
+            content = SheetHead + rows + SheetTail;
+    }
+}
+
+RepeatedPart repeatedSheetRows(const QByteArray &rows, qint64 times)
+{
+    return {ListSheet, SheetHead, rows, SheetTail, times};
+}
+
+namespace {
+
+// Raw deflate blocks of `data`. A full flush ends them byte-aligned with
+// the history cleared, so that they may be repeated; Z_FINISH ends the stream.
+QByteArray deflated(z_stream &stream, const QByteArray &data, int flush)
+{
+    QByteArray out;
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
+    stream.avail_in = uInt(data.size());
+    char buffer[1 << 16];
+    do {
+        stream.next_out = reinterpret_cast<Bytef *>(buffer);
+        stream.avail_out = sizeof buffer;
+        if (deflate(&stream, flush) == Z_STREAM_ERROR)
+            qFatal("deflate failed");
+        out.append(buffer, qsizetype(sizeof buffer - stream.avail_out));
+    } while (stream.avail_out == 0);
+    return out;
+}
+
+quint32 crcOf(const QByteArray &data)
+{
+    return quint32(crc32(0, reinterpret_cast<const Bytef *>(data.data()), uInt(data.size())));
+}
+
+bool writeRepeated(QuaZip &zip, const RepeatedPart &part)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY)
+        != Z_OK)
+        return false;
+    const QByteArray head = deflated(stream, part.head, Z_FULL_FLUSH);
+    const QByteArray chunk = deflated(stream, part.chunk, Z_FULL_FLUSH);
+    const QByteArray tail = deflated(stream, part.tail, Z_FINISH);
+    deflateEnd(&stream);
+
+    uLong crc = crcOf(part.head);
+    for (qint64 i = 0; i < part.times; ++i)
+        crc = crc32_combine(crc, crcOf(part.chunk), z_off_t(part.chunk.size()));
+    crc = crc32_combine(crc, crcOf(part.tail), z_off_t(part.tail.size()));
+    const qint64 size = part.head.size() + part.chunk.size() * part.times + part.tail.size();
+
+    QuaZipNewInfo info(part.name);
+    info.uncompressedSize = ulong(part.declaredSize < 0 ? size : part.declaredSize);
+    QuaZipFile file(&zip);
+    if (!file.open(QIODevice::WriteOnly, info, nullptr, quint32(crc), Z_DEFLATED,
+                   Z_BEST_COMPRESSION, true))
+        return false;
+    bool written = file.write(head) == head.size();
+    for (qint64 i = 0; written && i < part.times; ++i)
+        written = file.write(chunk) == chunk.size();
+    written = written && file.write(tail) == tail.size();
+    file.close();
+    return written && file.getZipError() == ZIP_OK;
+}
+
+bool writeParts(QuaZip &zip, const Parts &parts, const QList<RepeatedPart> &repeated)
+{
     if (!zip.open(QuaZip::mdCreate))
         return false;
+    const auto isRepeated = [&](const QString &name) {
+        return std::any_of(repeated.cbegin(), repeated.cend(),
+                           [&](const RepeatedPart &part) { return part.name == name; });
+    };
     for (const auto &[name, content] : parts) {
+        if (isRepeated(name))
+            continue;
         QuaZipFile file(&zip);
         if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name))
             || file.write(content) != content.size())
@@ -165,8 +258,26 @@ bool writeZip(const QString &path, const Parts &parts)
         if (file.getZipError() != ZIP_OK)
             return false;
     }
+    for (const RepeatedPart &part : repeated) {
+        if (!writeRepeated(zip, part))
+            return false;
+    }
     zip.close();
     return zip.getZipError() == ZIP_OK;
+}
+
+} // namespace
+
+bool writeZip(QIODevice *device, const Parts &parts, const QList<RepeatedPart> &repeated)
+{
+    QuaZip zip(device);
+    return writeParts(zip, parts, repeated);
+}
+
+bool writeZip(const QString &path, const Parts &parts, const QList<RepeatedPart> &repeated)
+{
+    QuaZip zip(path);
+    return writeParts(zip, parts, repeated);
 }
 
 } // namespace XlsxFixture

@@ -3,6 +3,7 @@
 #include "lists/listrows.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -18,8 +19,31 @@ using Parts = QList<QPair<QString, QByteArray>>; // part name, content
 // strings in odd ones.
 Parts workbookParts(const QList<ListRow> &rows);
 
-// Writes the parts as a zip archive; false when it cannot.
-bool writeZip(const QString &path, const Parts &parts);
+// Replaces `from` by `to` in the part named `part`.
+void replaceInPart(Parts &parts, const QString &part, const QByteArray &from, const QByteArray &to);
+
+// Puts `rows` (<row> elements) in place of the rows of the visible sheet.
+void setSheetRows(Parts &parts, const QByteArray &rows);
+
+// A part of `head`, `chunk` repeated `times` and `tail`, for parts that
+// inflate to gigabytes: the chunk is compressed once and its deflate blocks
+// repeated. Its zip headers give its true size unless `declaredSize` is set.
+struct RepeatedPart {
+    QString name;
+    QByteArray head;
+    QByteArray chunk;
+    QByteArray tail;
+    qint64 times = 1;
+    qint64 declaredSize = -1;
+};
+
+// The visible sheet's part as `rows` (<row> elements) repeated `times`.
+RepeatedPart repeatedSheetRows(const QByteArray &rows, qint64 times);
+
+// Writes the parts as a zip archive, a part named in `repeated` as it says;
+// false when it cannot.
+bool writeZip(QIODevice *device, const Parts &parts, const QList<RepeatedPart> &repeated = {});
+bool writeZip(const QString &path, const Parts &parts, const QList<RepeatedPart> &repeated = {});
 
 inline bool writeWorkbook(const QString &path, const QList<ListRow> &rows)
 {
