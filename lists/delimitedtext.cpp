@@ -1,5 +1,9 @@
 #include "lists/delimitedtext.h"
 
+#include "lists/listlimits.h"
+
+#include <utility>
+
 namespace DelimitedText {
 
 namespace {
@@ -16,31 +20,31 @@ bool isLineBreak(QChar c)
 class Parser
 {
 public:
-    Parser(QStringView text, QChar separator)
+    Parser(QStringView text, QChar separator, const ListProgress &progress)
         : m_text(text)
         , m_separator(separator)
+        , m_progress(progress, text.size())
     { }
 
     ListRead run()
     {
-        ListRead read;
-        while (m_pos < m_text.size()) {
-            if (!readRecord(read)) {
-                read.problem =
+        while (m_pos < m_text.size() && !m_rows.over()) {
+            if (!m_progress.at(m_pos))
+                return ListRead::stopped();
+            if (!readRecord()) {
+                return ListRead::refused(
                     QStringLiteral(
                         "第 %1 列有一個引號沒有結束，檔案可能不完整或不是以逗號或定位字元分隔。")
-                        .arg(m_record);
-                read.rows.clear();
-                return read;
+                        .arg(m_record));
             }
         }
-        return read;
+        return m_rows.finish();
     }
 
 private:
     bool atRecordEnd() const { return m_pos >= m_text.size() || isLineBreak(m_text[m_pos]); }
 
-    bool readRecord(ListRead &read)
+    bool readRecord()
     {
         for (;;) {
             if (!readField())
@@ -49,10 +53,11 @@ private:
                 break;
             ++m_pos; // the separator; a field follows even at the very end
         }
-        endRecord(read);
+        endRecord();
         return true;
     }
 
+    // A field past the last column read is read to find the next, not kept.
     bool readField()
     {
         QString field;
@@ -63,7 +68,12 @@ private:
         while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !isLineBreak(m_text[m_pos]))
             ++m_pos;
         field += m_text.sliced(start, m_pos - start);
-        m_fields.append(field);
+        if (ListCollector::readsColumn(m_fields.size())) {
+            m_rows.holdText(field.size());
+            m_fields.append(field);
+        } else if (!field.isEmpty()) {
+            m_rows.leaveOut();
+        }
         return true;
     }
 
@@ -85,26 +95,24 @@ private:
         }
     }
 
-    void endRecord(ListRead &read)
+    void endRecord()
     {
         if (m_pos < m_text.size()) {
             const bool crlf =
                 m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n';
             m_pos += crlf ? 2 : 1;
         }
-        while (!m_fields.isEmpty() && m_fields.last().isEmpty())
-            m_fields.removeLast();
-        if (!m_fields.isEmpty())
-            read.rows.append(ListRow{m_record, m_fields});
-        m_fields.clear();
+        m_rows.add(m_record, std::exchange(m_fields, {}));
         ++m_record;
     }
 
     QStringView m_text;
     QChar m_separator;
+    ByteProgress m_progress;
     qsizetype m_pos = 0;
     int m_record = 1;
     QStringList m_fields;
+    ListCollector m_rows;
 };
 
 } // namespace
@@ -123,9 +131,9 @@ QChar guessSeparator(QStringView text)
     return tabLines > 0 && tabLines >= commaLines ? QChar(u'\t') : QChar(u',');
 }
 
-ListRead parse(QStringView text, QChar separator)
+ListRead parse(QStringView text, QChar separator, const ListProgress &progress)
 {
-    return Parser(text, separator).run();
+    return Parser(text, separator, progress).run();
 }
 
 } // namespace DelimitedText

@@ -15,7 +15,7 @@ QChar guessSeparator(QStringView text);
 
 // Records are numbered from 1 in the order they stand; line breaks inside a
 // quoted field do not start a new record. A quote left open at the end is a
-// problem naming its record.
-ListRead parse(QStringView text, QChar separator);
+// problem naming its record. Read within ListLimits, telling `progress`.
+ListRead parse(QStringView text, QChar separator, const ListProgress &progress = {});
 
 } // namespace DelimitedText

@@ -1,6 +1,7 @@
 #include "lists/listfile.h"
 
 #include "lists/delimitedtext.h"
+#include "lists/listlimits.h"
 #include "lists/xlsxsheet.h"
 #include "sheet/initextcodec.h"
 
@@ -13,59 +14,63 @@ const QByteArray ZipMagic("PK\x03\x04", 4);
 // The compound file of .xls workbooks and of password-protected .xlsx ones.
 const QByteArray CompoundFileMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 
-ListRead problem(const QString &text)
-{
-    ListRead read;
-    read.problem = text;
-    return read;
-}
-
 bool isCsv(const QString &fileName)
 {
     return QFileInfo(fileName).suffix().compare(u"csv", Qt::CaseInsensitive) == 0;
 }
 
-// The decoded file as one text, line ends as they were, so that quoted
-// fields may span lines.
-QString wholeText(const DecodedIniText &decoded)
+QString cannotRead(const QFile &file)
 {
-    QString text;
-    for (const DecodedIniLine &line : decoded.lines)
-        text += line.text + line.eol;
-    return text;
+    return QStringLiteral("無法讀取檔案：%1").arg(file.errorString());
+}
+
+// A list must hold a value; say so when the columns left unread held all.
+ListRead refusedWhenEmpty(ListRead read)
+{
+    if (!read.ok() || !read.rows.isEmpty())
+        return read;
+    return ListRead::refused(read.notice.isEmpty()
+                                 ? QStringLiteral("檔案中沒有名單資料。")
+                                 : QStringLiteral("檔案的前 %1 欄中沒有名單資料，其後的欄未讀取。")
+                                       .arg(ListLimits::MaxColumns));
 }
 
 } // namespace
 
-ListRead readListText(const QByteArray &bytes, const QString &fileName)
+ListRead readListText(QByteArray bytes, const QString &fileName, const ListProgress &progress)
 {
-    const DecodedIniText decoded = decodeIniBytes(bytes);
-    const QString text = wholeText(decoded);
+    if (bytes.size() > ListLimits::MaxFileBytes)
+        return ListRead::refused(ListLimits::fileTooLarge(bytes.size()));
+    if (progress && !progress(0, int(bytes.size() >> 10)))
+        return ListRead::stopped();
+    const DecodedWholeText decoded = decodeWholeText(std::exchange(bytes, {}));
     // UTF-16 without a BOM passes as UTF-8 full of NUL characters.
-    if (decoded.damaged || decoded.undecodable || text.contains(QChar(0)))
-        return problem(
+    if (decoded.damaged || decoded.undecodable || decoded.text.contains(QChar(0)))
+        return ListRead::refused(
             QStringLiteral("無法辨識檔案的文字編碼。請把檔案另存為 UTF-8 或 Big5 的 CSV 檔。"));
-    const QChar separator = isCsv(fileName) ? DelimitedText::guessSeparator(text) : QChar(u'\t');
-    return DelimitedText::parse(text, separator);
+    const QChar separator =
+        isCsv(fileName) ? DelimitedText::guessSeparator(decoded.text) : QChar(u'\t');
+    return refusedWhenEmpty(DelimitedText::parse(decoded.text, separator, progress));
 }
 
-ListRead readListFile(const QString &path)
+ListRead readListFile(const QString &path, const ListProgress &progress)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return problem(QStringLiteral("無法讀取檔案：%1").arg(file.errorString()));
+        return ListRead::refused(cannotRead(file));
+    if (file.size() > ListLimits::MaxFileBytes)
+        return ListRead::refused(ListLimits::fileTooLarge(file.size()));
     const QByteArray head = file.peek(CompoundFileMagic.size());
-    if (head.startsWith(ZipMagic)) {
-        file.close();
-        return readXlsxFirstSheet(path);
-    }
+    if (head.startsWith(ZipMagic))
+        return refusedWhenEmpty(readXlsxFirstSheet(&file, progress));
     if (head.startsWith(CompoundFileMagic))
-        return problem(QStringLiteral(
+        return ListRead::refused(QStringLiteral(
             "這是舊版 Excel 活頁簿（.xls）或加密的活頁簿，無法讀取。請在 Excel 另存為 .xlsx 或 CSV 檔。"));
     if (QFileInfo(path).suffix().compare(u"xlsx", Qt::CaseInsensitive) == 0)
-        return problem(QStringLiteral("這個檔案不是完整的 Excel 活頁簿（.xlsx），可能已損壞。"));
-    const QByteArray bytes = file.readAll();
+        return ListRead::refused(
+            QStringLiteral("這個檔案不是完整的 Excel 活頁簿（.xlsx），可能已損壞。"));
+    QByteArray bytes = file.read(ListLimits::MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return problem(QStringLiteral("無法讀取檔案：%1").arg(file.errorString()));
-    return readListText(bytes, path);
+        return ListRead::refused(cannotRead(file));
+    return readListText(std::move(bytes), path, progress);
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // One row of a list as the file holds it: the fields as read (not cleaned)
 // and the row's number in the source, counted as a spreadsheet shows it, so
 // a value that cannot be stored can be reported by row.
@@ -19,6 +21,15 @@ struct ListRow {
 struct ListRead {
     QList<ListRow> rows;
     QString problem; // Traditional Chinese, for the user; empty on success
+    QString notice; // what was left unread, for the user; empty when nothing was
+    bool cancelled = false; // the user stopped the read: no rows, no problem
 
-    bool ok() const { return problem.isEmpty(); }
+    bool ok() const { return problem.isEmpty() && !cancelled; }
+
+    static ListRead refused(const QString &problem) { return {{}, problem, {}, false}; }
+    static ListRead stopped() { return {{}, {}, {}, true}; }
 };
+
+// Told of a long read's progress (the work done and in all, in units of
+// the reader's choosing); false once the user has cancelled it.
+using ListProgress = std::function<bool(int done, int total)>;

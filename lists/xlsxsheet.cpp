@@ -1,29 +1,31 @@
 #include "lists/xlsxsheet.h"
 
+#include "lists/listlimits.h"
+#include "lists/xlsxpart.h"
+
 #include <quazip.h>
 #include <quazipfile.h>
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
-#include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace {
 
-// Excel's last column, XFD.
-constexpr int MaxColumns = 16384;
+// Excel's last column (XFD) and row.
+constexpr int ExcelColumns = 16384;
+constexpr int ExcelRows = 1048576;
+// The parts that lead to the sheet (relationships, the workbook) are small;
+// the XML of a sheet at ListLimits and of its strings is some tens of MB.
+constexpr qint64 MaxIndexPartBytes = 4 << 20;
+constexpr qint64 MaxDataPartBytes = 64 << 20;
 
 struct Relationship {
     QString id;
     QString type;
     QString target; // part name inside the archive
-};
-
-struct SheetEntry {
-    QString relationshipId;
-    bool hidden = false;
 };
 
 QString damagedWorkbook(const QString &detail)
@@ -76,22 +78,24 @@ QString decodeEscapes(const QString &text)
 
 // The text of <si> or <is>: plain <t>, or the runs <r><t> of rich text.
 // Phonetic guides (<rPh>) are not part of the value.
-QString readRichText(QXmlStreamReader &xml)
+QString readRichText(XlsxPart &xml)
 {
     QString text;
-    while (xml.readNextStartElement()) {
+    while (xml.nextStartElement()) {
         if (xml.name() == u"t") {
-            text += xml.readElementText();
+            text += xml.elementText();
         } else if (xml.name() == u"r") {
-            while (xml.readNextStartElement()) {
+            while (xml.nextStartElement()) {
                 if (xml.name() == u"t")
-                    text += xml.readElementText();
+                    text += xml.elementText();
                 else
-                    xml.skipCurrentElement();
+                    xml.skipElement();
             }
         } else {
-            xml.skipCurrentElement();
+            xml.skipElement();
         }
+        if (text.size() > XlsxPart::MaxTextChars)
+            xml.tooLong();
     }
     return decodeEscapes(text);
 }
@@ -102,7 +106,7 @@ int columnOf(QStringView reference)
     const auto isLetter = [](QChar c) { return c >= u'A' && c <= u'Z'; };
     int column = 0;
     qsizetype i = 0;
-    while (i < reference.size() && isLetter(reference[i]) && column <= MaxColumns)
+    while (i < reference.size() && isLetter(reference[i]) && column <= ExcelColumns)
         column = column * 26 + (reference[i++].unicode() - u'A' + 1);
     return i == 0 ? -1 : column - 1;
 }
@@ -116,206 +120,274 @@ QString numberText(const QString &raw)
     return ok ? QString::number(value, 'g', 15) : raw;
 }
 
+// A cell's value, and whether its text is a shared string's (held once
+// for the whole workbook).
+struct CellValue {
+    QString text;
+    bool shared = false;
+};
+
+const QString NotAWorkbook =
+    QStringLiteral("這個檔案不是完整的 Excel 活頁簿（.xlsx），可能已損壞。");
+
 class Workbook
 {
 public:
-    explicit Workbook(const QString &path)
-        : m_zip(path)
+    Workbook(QIODevice *device, const ListProgress &progress)
+        : m_zip(device)
+        , m_progress(progress)
     { }
 
     ListRead firstSheet()
     {
-        ListRead read;
-        if (!m_zip.open(QuaZip::mdUnzip)) {
-            read.problem = QStringLiteral("這個檔案不是完整的 Excel 活頁簿（.xlsx），可能已損壞。");
-            return read;
-        }
+        if (!m_zip.open(QuaZip::mdUnzip))
+            return ListRead::refused(NotAWorkbook);
         const QString sheet = firstSheetPart();
-        if (!sheet.isEmpty() && loadSharedStrings())
-            readRows(sheet, read.rows);
+        if (!sheet.isEmpty()) {
+            m_bytes.emplace(m_progress, dataSize(m_sharedStringsPart) + dataSize(sheet));
+            if (loadSharedStrings())
+                readRows(sheet);
+        }
+        if (m_cancelled)
+            return ListRead::stopped();
         if (!m_problem.isEmpty())
-            read = ListRead{{}, m_problem};
-        return read;
+            return ListRead::refused(m_problem);
+        return m_rows.finish();
     }
 
 private:
     bool hasPart(const QString &part) { return m_zip.setCurrentFile(part, QuaZip::csInsensitive); }
 
-    // Runs `read` over a part's XML. A missing part, a read error, a wrong
-    // checksum or bad XML sets the problem and gives false.
-    bool readPart(const QString &part, const std::function<void(QXmlStreamReader &)> &read)
+    qint64 dataSize(const QString &part)
     {
+        QuaZipFileInfo64 info;
+        if (part.isEmpty() || !hasPart(part) || !m_zip.getCurrentFileInfo(&info))
+            return 0;
+        return qint64(std::min<quint64>(info.uncompressedSize, MaxDataPartBytes));
+    }
+
+    // Runs `read` over a part's XML as it inflates, within `limit` bytes,
+    // which its header must not exceed. A missing part, a read error, a
+    // wrong checksum or bad XML sets the problem and gives false; so does a
+    // cancelled read, or a list over the limits, without a problem of its own.
+    bool readPart(const QString &part, qint64 limit, const std::function<void(XlsxPart &)> &read)
+    {
+        QuaZipFileInfo64 info;
         if (!hasPart(part))
-            return fail(QStringLiteral("缺少 %1").arg(part));
+            return fail(damagedWorkbook(QStringLiteral("缺少 %1").arg(part)));
+        if (!m_zip.getCurrentFileInfo(&info))
+            return fail(damagedWorkbook(QStringLiteral("無法解開 %1").arg(part)));
+        if (info.uncompressedSize > quint64(limit))
+            return fail(ListLimits::partTooLarge(part, limit));
         QuaZipFile file(&m_zip);
         if (!file.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("無法解開 %1").arg(part));
-        // Whole, so that a damaged stream ends the XML instead of starving it.
-        const QByteArray content = file.readAll();
-        file.close();
-        if (file.getZipError() != UNZ_OK)
-            return fail(QStringLiteral("%1 無法解壓縮").arg(part));
-        QXmlStreamReader xml(content);
+            return fail(damagedWorkbook(QStringLiteral("無法解開 %1").arg(part)));
+        const bool counted = limit == MaxDataPartBytes && m_bytes;
+        qint64 partRead = 0;
+        XlsxPart xml(file, limit, [&](qint64 bytes) {
+            partRead = bytes;
+            return !counted || m_bytes->at(m_bytesDone + bytes);
+        });
         read(xml);
+        m_bytesDone += partRead;
+        file.close();
+        return partEnded(part, limit, xml, file.getZipError());
+    }
+
+    bool partEnded(const QString &part, qint64 limit, const XlsxPart &xml, int zipError)
+    {
+        switch (xml.stop()) {
+        case XlsxPart::Stop::Cancelled:
+            m_cancelled = true;
+            return false;
+        case XlsxPart::Stop::TooLarge:
+            return fail(ListLimits::partTooLarge(part, limit));
+        case XlsxPart::Stop::TooLong:
+            return fail(damagedWorkbook(QStringLiteral("%1 中有一段內容過長").arg(part)));
+        case XlsxPart::Stop::Unreadable:
+            return fail(damagedWorkbook(QStringLiteral("%1 無法解壓縮").arg(part)));
+        case XlsxPart::Stop::None:
+            break;
+        }
+        if (m_rows.over())
+            return false;
         if (xml.hasError())
-            return fail(QStringLiteral("%1 第 %2 行").arg(part).arg(xml.lineNumber()));
+            return fail(
+                damagedWorkbook(QStringLiteral("%1 第 %2 行").arg(part).arg(xml.lineNumber())));
+        if (zipError != UNZ_OK)
+            return fail(damagedWorkbook(QStringLiteral("%1 無法解壓縮").arg(part)));
         return true;
     }
 
-    bool fail(const QString &detail)
+    bool fail(const QString &problem)
     {
         if (m_problem.isEmpty())
-            m_problem = damagedWorkbook(detail);
+            m_problem = problem;
         return false;
     }
 
-    QList<Relationship> relationships(const QString &part)
+    // Each relationship of `part`, to `visit`.
+    bool readRelationships(const QString &part,
+                           const std::function<void(const Relationship &)> &visit)
     {
-        QList<Relationship> found;
-        const QString relsPart = relationshipsOf(part);
-        readPart(relsPart, [&](QXmlStreamReader &xml) {
+        return readPart(relationshipsOf(part), MaxIndexPartBytes, [&](XlsxPart &xml) {
             while (!xml.atEnd()) {
-                if (xml.readNext() == QXmlStreamReader::StartElement
-                    && xml.name() == u"Relationship") {
-                    const QXmlStreamAttributes attributes = xml.attributes();
-                    found.append(Relationship{
-                        attributes.value(QLatin1String("Id")).toString(),
-                        attributes.value(QLatin1String("Type")).toString(),
-                        resolveTarget(part, attributes.value(QLatin1String("Target")).toString())});
-                }
+                if (xml.next() != QXmlStreamReader::StartElement || xml.name() != u"Relationship")
+                    continue;
+                const QXmlStreamAttributes attributes = xml.attributes();
+                visit(Relationship{
+                    attributes.value(QLatin1String("Id")).toString(),
+                    attributes.value(QLatin1String("Type")).toString(),
+                    resolveTarget(part, attributes.value(QLatin1String("Target")).toString())});
             }
         });
-        return found;
     }
 
-    static const Relationship *withType(const QList<Relationship> &rels, QStringView typeEnd)
+    // The relationship id of the first sheet the user can see (the first
+    // of all when every sheet is hidden).
+    std::optional<QString> firstVisibleSheetId(const QString &workbookPart)
     {
-        for (const Relationship &rel : rels) {
-            if (rel.type.endsWith(typeEnd))
-                return &rel;
-        }
-        return nullptr;
-    }
-
-    QList<SheetEntry> sheetEntries(const QString &workbookPart)
-    {
-        QList<SheetEntry> sheets;
-        readPart(workbookPart, [&](QXmlStreamReader &xml) {
-            while (!xml.atEnd()) {
-                if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"sheet")
+        std::optional<QString> first;
+        std::optional<QString> visible;
+        const bool read = readPart(workbookPart, MaxIndexPartBytes, [&](XlsxPart &xml) {
+            while (!xml.atEnd() && !visible) {
+                if (xml.next() != QXmlStreamReader::StartElement || xml.name() != u"sheet")
                     continue;
-                SheetEntry entry;
-                for (const QXmlStreamAttribute &attribute : xml.attributes()) {
+                QString id;
+                bool hidden = false;
+                const QXmlStreamAttributes attributes = xml.attributes();
+                for (const QXmlStreamAttribute &attribute : attributes) {
                     // r:id, in whichever relationships namespace the file uses
                     if (attribute.name() == u"id" && !attribute.namespaceUri().isEmpty())
-                        entry.relationshipId = attribute.value().toString();
+                        id = attribute.value().toString();
                     else if (attribute.name() == u"state")
-                        entry.hidden = attribute.value() != u"visible";
+                        hidden = attribute.value() != u"visible";
                 }
-                sheets.append(entry);
+                if (!first)
+                    first = id;
+                if (!hidden)
+                    visible = id;
             }
         });
-        return sheets;
+        if (read && !first)
+            fail(damagedWorkbook(QStringLiteral("活頁簿中沒有工作表")));
+        return read && first ? (visible ? visible : first) : std::nullopt;
     }
 
-    // The part of the first sheet the user can see (the first of all when
-    // every sheet is hidden); empty with the problem set when there is none.
+    // The part of the first sheet the user can see; empty with the problem
+    // set when there is none. Also finds the shared strings.
     QString firstSheetPart()
     {
-        const QList<Relationship> packageRels = relationships(QString());
-        const Relationship *document = withType(packageRels, u"/officeDocument");
-        if (!document) {
-            fail(QStringLiteral("找不到活頁簿本文"));
-            return {};
-        }
-        const QString workbookPart = document->target;
-        const QList<SheetEntry> sheets = sheetEntries(workbookPart);
-        m_workbookRels = relationships(workbookPart);
+        std::optional<QString> workbookPart;
+        readRelationships(QString(), [&](const Relationship &rel) {
+            if (!workbookPart && rel.type.endsWith(u"/officeDocument"))
+                workbookPart = rel.target;
+        });
         if (!m_problem.isEmpty())
             return {};
-        if (sheets.isEmpty()) {
-            fail(QStringLiteral("活頁簿中沒有工作表"));
+        if (!workbookPart) {
+            fail(damagedWorkbook(QStringLiteral("找不到活頁簿本文")));
             return {};
         }
-        auto chosen = std::find_if(sheets.cbegin(), sheets.cend(),
-                                   [](const SheetEntry &s) { return !s.hidden; });
-        const QString id = (chosen == sheets.cend() ? sheets.first() : *chosen).relationshipId;
-        for (const Relationship &rel : std::as_const(m_workbookRels)) {
-            if (rel.id == id)
-                return rel.target;
-        }
-        fail(QStringLiteral("找不到第一個工作表"));
-        return {};
+        const std::optional<QString> id = firstVisibleSheetId(*workbookPart);
+        if (!id)
+            return {};
+        QString sheet;
+        readRelationships(*workbookPart, [&](const Relationship &rel) {
+            if (sheet.isEmpty() && rel.id == *id)
+                sheet = rel.target;
+            else if (m_sharedStringsPart.isEmpty() && rel.type.endsWith(u"/sharedStrings"))
+                m_sharedStringsPart = rel.target;
+        });
+        if (!m_problem.isEmpty())
+            return {};
+        if (sheet.isEmpty())
+            fail(damagedWorkbook(QStringLiteral("找不到第一個工作表")));
+        return sheet;
     }
 
     // A workbook without text cells may have no shared strings at all.
     bool loadSharedStrings()
     {
-        const Relationship *strings = withType(m_workbookRels, u"/sharedStrings");
-        if (!strings || !hasPart(strings->target))
+        if (m_sharedStringsPart.isEmpty() || !hasPart(m_sharedStringsPart))
             return true;
-        return readPart(strings->target, [&](QXmlStreamReader &xml) {
+        return readPart(m_sharedStringsPart, MaxDataPartBytes, [&](XlsxPart &xml) {
             while (!xml.atEnd()) {
-                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
-                    m_sharedStrings.append(readRichText(xml));
+                if (xml.next() != QXmlStreamReader::StartElement || xml.name() != u"si")
+                    continue;
+                QString text = readRichText(xml);
+                if (!m_rows.holdSharedText(text.size()))
+                    return;
+                m_sharedStrings.append(std::move(text));
             }
         });
     }
 
-    void readRows(const QString &sheetPart, QList<ListRow> &rows)
+    void readRows(const QString &sheetPart)
     {
-        readPart(sheetPart, [&](QXmlStreamReader &xml) {
+        readPart(sheetPart, MaxDataPartBytes, [&](XlsxPart &xml) {
             int lastRow = 0;
-            while (!xml.atEnd()) {
-                if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"row")
+            while (!xml.atEnd() && !m_rows.over()) {
+                if (xml.next() != QXmlStreamReader::StartElement || xml.name() != u"row")
                     continue;
                 const int number = xml.attributes().value(QLatin1String("r")).toInt();
-                ListRow row{number > 0 ? number : lastRow + 1, {}};
-                lastRow = row.sourceRow;
-                readCells(xml, row.fields);
-                if (!row.fields.isEmpty())
-                    rows.append(row);
+                const int row = number > 0 ? number : lastRow + 1;
+                if (row > ExcelRows) {
+                    xml.raiseError(QStringLiteral("bad row number"));
+                    return;
+                }
+                lastRow = row;
+                QStringList fields;
+                readCells(xml, fields);
+                m_rows.add(row, std::move(fields));
             }
         });
     }
 
     // Only cells with a value are set; the cells before them stay empty.
-    void readCells(QXmlStreamReader &xml, QStringList &fields)
+    // A value past the last column read is left out before the row grows.
+    void readCells(XlsxPart &xml, QStringList &fields)
     {
         int nextColumn = 0;
-        while (xml.readNextStartElement()) {
+        while (xml.nextStartElement()) {
             if (xml.name() != u"c") {
-                xml.skipCurrentElement();
+                xml.skipElement();
                 continue;
             }
-            const QStringView reference = xml.attributes().value(QLatin1String("r"));
+            const QXmlStreamAttributes attributes = xml.attributes();
+            const QStringView reference = attributes.value(QLatin1String("r"));
             const int column = reference.isEmpty() ? nextColumn : columnOf(reference);
-            if (column < 0 || column >= MaxColumns) {
+            if (column < 0 || column >= ExcelColumns) {
                 xml.raiseError(QStringLiteral("bad cell reference"));
                 return;
             }
             nextColumn = column + 1;
-            const QString value = readCell(xml);
-            if (value.isEmpty())
+            const CellValue value = readCell(xml, attributes.value(QLatin1String("t")));
+            if (value.text.isEmpty())
                 continue;
+            if (!ListCollector::readsColumn(column)) {
+                m_rows.leaveOut();
+                continue;
+            }
+            if (!value.shared && !m_rows.holdText(value.text.size()))
+                return;
             while (fields.size() <= column)
                 fields.append(QString());
-            fields[column] = value;
+            fields[column] = value.text;
         }
     }
 
-    QString readCell(QXmlStreamReader &xml)
+    CellValue readCell(XlsxPart &xml, QStringView type)
     {
-        const QString type = xml.attributes().value(QLatin1String("t")).toString();
         QString stored;
         QString inlineText;
-        while (xml.readNextStartElement()) {
+        while (xml.nextStartElement()) {
             if (xml.name() == u"v")
-                stored = xml.readElementText();
+                stored = xml.elementText();
             else if (xml.name() == u"is")
                 inlineText = readRichText(xml);
             else
-                xml.skipCurrentElement();
+                xml.skipElement();
         }
         if (type == u"s") {
             bool ok = false;
@@ -324,26 +396,31 @@ private:
                 xml.raiseError(QStringLiteral("bad shared string"));
                 return {};
             }
-            return m_sharedStrings[index];
+            return {m_sharedStrings[index], true};
         }
         if (type == u"inlineStr")
-            return inlineText;
+            return {inlineText};
         if (type == u"b")
-            return stored == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+            return {stored == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE")};
         if (type == u"str" || type == u"e")
-            return decodeEscapes(stored);
-        return stored.isEmpty() ? stored : numberText(stored);
+            return {decodeEscapes(stored)};
+        return {stored.isEmpty() ? stored : numberText(stored)};
     }
 
     QuaZip m_zip;
-    QList<Relationship> m_workbookRels;
+    const ListProgress &m_progress;
+    std::optional<ByteProgress> m_bytes; // over the sheet and its strings
+    qint64 m_bytesDone = 0;
+    QString m_sharedStringsPart;
     QStringList m_sharedStrings;
+    ListCollector m_rows;
     QString m_problem;
+    bool m_cancelled = false;
 };
 
 } // namespace
 
-ListRead readXlsxFirstSheet(const QString &path)
+ListRead readXlsxFirstSheet(QIODevice *device, const ListProgress &progress)
 {
-    return Workbook(path).firstSheet();
+    return Workbook(device, progress).firstSheet();
 }

@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 namespace {
 
 const char *findLegacyCodec()
@@ -31,6 +33,24 @@ bool startsWith(const QByteArray &bytes, std::initializer_list<unsigned char> pr
             return false;
     }
     return true;
+}
+
+struct ByteOrderMark {
+    IniEncoding encoding;
+    qsizetype size;
+    int width; // of a code unit
+    bool bigEndian;
+};
+
+std::optional<ByteOrderMark> byteOrderMarkOf(const QByteArray &bytes)
+{
+    if (startsWith(bytes, {0xEF, 0xBB, 0xBF}))
+        return ByteOrderMark{IniEncoding::Utf8Bom, 3, 1, false};
+    if (startsWith(bytes, {0xFF, 0xFE}))
+        return ByteOrderMark{IniEncoding::Utf16LE, 2, 2, false};
+    if (startsWith(bytes, {0xFE, 0xFF}))
+        return ByteOrderMark{IniEncoding::Utf16BE, 2, 2, true};
+    return std::nullopt;
 }
 
 struct ByteLine {
@@ -179,12 +199,8 @@ DecodedIniText decodeIniBytes(const QByteArray &bytes)
             > 0;
         return result;
     };
-    if (startsWith(bytes, {0xEF, 0xBB, 0xBF}))
-        return decodeAs(IniEncoding::Utf8Bom, 3, 1, false);
-    if (startsWith(bytes, {0xFF, 0xFE}))
-        return decodeAs(IniEncoding::Utf16LE, 2, 2, false);
-    if (startsWith(bytes, {0xFE, 0xFF}))
-        return decodeAs(IniEncoding::Utf16BE, 2, 2, true);
+    if (const std::optional<ByteOrderMark> mark = byteOrderMarkOf(bytes))
+        return decodeAs(mark->encoding, mark->size, mark->width, mark->bigEndian);
 
     const std::vector<ByteLine> split = splitLines(bytes, 0, 1, false);
     const qsizetype utf8Damage = decodeLines(bytes, split, IniEncoding::Utf8, result.lines);
@@ -202,6 +218,33 @@ DecodedIniText decodeIniBytes(const QByteArray &bytes)
         result.encoding = IniEncoding::LegacyBig5;
         result.damaged = legacyDamage > 0;
     }
+    return result;
+}
+
+DecodedWholeText decodeWholeText(const QByteArray &bytes)
+{
+    DecodedWholeText result;
+    const auto decodeAs = [&](IniEncoding encoding, qsizetype start) {
+        qsizetype damage = 0;
+        result.text = LineDecoder(encoding).decode(QByteArrayView(bytes).sliced(start), damage);
+        result.encoding = encoding;
+        result.damaged = damage > 0;
+        return damage;
+    };
+    if (const std::optional<ByteOrderMark> mark = byteOrderMarkOf(bytes)) {
+        decodeAs(mark->encoding, mark->size);
+        return result;
+    }
+    const qsizetype utf8Damage = decodeAs(IniEncoding::Utf8, 0);
+    if (utf8Damage == 0)
+        return result;
+    if (!legacyCodecName()) {
+        result.undecodable = true;
+        return result;
+    }
+    DecodedWholeText utf8 = std::move(result);
+    if (decodeAs(IniEncoding::LegacyBig5, 0) >= utf8Damage)
+        result = std::move(utf8);
     return result;
 }
 

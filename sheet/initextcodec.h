@@ -43,6 +43,17 @@ struct DecodedIniText {
 // (UTF-8 on a tie), so that one damaged character never switches encoding.
 DecodedIniText decodeIniBytes(const QByteArray &bytes);
 
+// The whole of `bytes` as one text, its encoding found as decodeIniBytes
+// finds it, for files that are only read (name lists): no lines are kept,
+// so memory stays a small multiple of the file's size whatever its line ends.
+struct DecodedWholeText {
+    QString text;
+    IniEncoding encoding = IniEncoding::Utf8;
+    bool damaged = false;
+    bool undecodable = false;
+};
+DecodedWholeText decodeWholeText(const QByteArray &bytes);
+
 // The byte-order mark a file of this encoding starts with, if any.
 QByteArray byteOrderMark(IniEncoding encoding);
 

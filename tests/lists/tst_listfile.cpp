@@ -62,10 +62,9 @@ private Q_SLOTS:
     void columnsPastZKeepTheirPlace();
 
 private:
-    QByteArray zipBytes(const XlsxFixture::Parts &parts);
-    QByteArray workbookBytes(const QList<ListRow> &rows)
+    static QByteArray workbookBytes(const QList<ListRow> &rows)
     {
-        return zipBytes(XlsxFixture::workbookParts(rows));
+        return XlsxFixture::zipBytes(XlsxFixture::workbookParts(rows));
     }
     QString write(const QString &name, const QByteArray &bytes)
     {
@@ -101,7 +100,8 @@ void TestListFile::sameRowsFromEveryFormat_data()
     XlsxFixture::Parts veryHidden = XlsxFixture::workbookParts(ListRows);
     XlsxFixture::replaceInPart(veryHidden, QStringLiteral("xl/workbook.xml"), "\"hidden\"",
                                "\"veryHidden\"");
-    QTest::newRow("xlsx after a very hidden sheet") << "list.xlsx" << zipBytes(veryHidden);
+    QTest::newRow("xlsx after a very hidden sheet")
+        << "list.xlsx" << XlsxFixture::zipBytes(veryHidden);
 }
 
 void TestListFile::sameRowsFromEveryFormat()
@@ -168,8 +168,9 @@ void TestListFile::workbookCellValues_data()
     QTest::newRow("cells without references follow each other") << QByteArray(
         R"(<c t="inlineStr"><is><t>a</t></is></c><c r="C2" t="inlineStr"><is><t>c</t></is></c><c t="inlineStr"><is><t>d</t></is></c>)")
                                                                 << "2:a||c|d";
-    QTest::newRow("an empty row is skipped")
-        << QByteArray(R"(<c r="A2" t="inlineStr"><is><t></t></is></c>)") << "";
+    QTest::newRow("an empty row is skipped") << QByteArray(
+        R"(<c r="A2" t="inlineStr"><is><t></t></is></c></row><row r="3"><c r="A3"><v>7</v></c>)")
+                                             << "3:7";
 }
 
 void TestListFile::workbookCellValues()
@@ -178,7 +179,8 @@ void TestListFile::workbookCellValues()
     QFETCH(QString, row);
     XlsxFixture::Parts parts = XlsxFixture::workbookParts({});
     XlsxFixture::setSheetRows(parts, "<row r=\"2\">" + cells + "</row>");
-    const ListRead read = readListFile(write(QStringLiteral("values.xlsx"), zipBytes(parts)));
+    const ListRead read =
+        readListFile(write(QStringLiteral("values.xlsx"), XlsxFixture::zipBytes(parts)));
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(describe(read.rows), row);
 }
@@ -201,7 +203,7 @@ void TestListFile::unreadableFiles_data()
     XlsxFixture::Parts parts = XlsxFixture::workbookParts(ListRows);
     parts.removeIf([](const auto &part) { return part.first == u"xl/workbook.xml"; });
     QTest::newRow("no workbook part")
-        << "noworkbook.xlsx" << zipBytes(parts) << "缺少 xl/workbook.xml";
+        << "noworkbook.xlsx" << XlsxFixture::zipBytes(parts) << "缺少 xl/workbook.xml";
     for (const QByteArray &index : {QByteArray("99"), QByteArray("count")}) {
         parts = XlsxFixture::workbookParts(ListRows);
         const QByteArray count =
@@ -211,10 +213,11 @@ void TestListFile::unreadableFiles_data()
         XlsxFixture::replaceInPart(parts, QStringLiteral("xl/worksheets/list.xml"), "<v>0</v>",
                                    "<v>" + (index == "count" ? count : index) + "</v>");
         QTest::newRow("shared string index " + index)
-            << "badindex.xlsx" << zipBytes(parts) << "xl/worksheets/list.xml";
+            << "badindex.xlsx" << XlsxFixture::zipBytes(parts) << "xl/worksheets/list.xml";
     }
     QTest::newRow("zip that is no workbook")
-        << "other.xlsx" << zipBytes({{QStringLiteral("readme.txt"), "hi"}}) << "缺少 _rels/.rels";
+        << "other.xlsx" << XlsxFixture::zipBytes({{QStringLiteral("readme.txt"), "hi"}})
+        << "缺少 _rels/.rels";
     QTest::newRow("text named .xlsx")
         << "text.xlsx" << QByteArray("a,b\n") << "不是完整的 Excel 活頁簿";
     QTest::newRow("old .xls") << "old.xls"
@@ -227,6 +230,10 @@ void TestListFile::unreadableFiles_data()
     // Plain ASCII in UTF-16 decodes as UTF-8 without a fault, NULs and all.
     QTest::newRow("ASCII UTF-16 without BOM")
         << "nobom16.csv" << encoded(QStringLiteral("Wang,Taipei\r\n"), "UTF-16LE") << "文字編碼";
+    QTest::newRow("no value at all")
+        << "blank.csv" << QByteArray(",,\r\n\r\n,\r\n") << "沒有名單資料";
+    QTest::newRow("workbook without a value")
+        << "blank.xlsx" << workbookBytes({}) << "沒有名單資料";
     QTest::newRow("unclosed quote") << "open.csv" << QByteArray("a,b\n\"c,d\ne,f\n") << "第 2 列";
 }
 
@@ -250,14 +257,6 @@ void TestListFile::columnsPastZKeepTheirPlace()
     const ListRead read = readListFile(write(QStringLiteral("wide.xlsx"), workbookBytes(rows)));
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(describe(read.rows), describe(rows));
-}
-
-QByteArray TestListFile::zipBytes(const XlsxFixture::Parts &parts)
-{
-    const QString path = m_dir.filePath(QStringLiteral("fixture.xlsx"));
-    if (!XlsxFixture::writeZip(path, parts))
-        qFatal("cannot write the workbook fixture");
-    return readAll(path);
 }
 
 QTEST_GUILESS_MAIN(TestListFile)

@@ -3,6 +3,7 @@
 #include <quazip.h>
 #include <quazipfile.h>
 
+#include <QBuffer>
 #include <QXmlStreamWriter>
 
 #include <zlib.h>
@@ -183,6 +184,25 @@ RepeatedPart repeatedSheetRows(const QByteArray &rows, qint64 times)
     return {ListSheet, SheetHead, rows, SheetTail, times};
 }
 
+RepeatedPart repeatedSharedStrings(qint64 bytes, qint64 declaredSize)
+{
+    const QByteArray si = "<si><t>" + QStringLiteral("王小明").toUtf8() + "</t></si>";
+    const QByteArray chunk = si.repeated((1 << 20) / si.size());
+    return {QStringLiteral("xl/sharedStrings.xml"),
+            "<?xml version=\"1.0\"?><sst xmlns=\"" + MainNs.toUtf8() + "\">",
+            chunk,
+            "</sst>",
+            bytes / chunk.size(),
+            declaredSize};
+}
+
+QByteArray workbookBytes(const RepeatedPart &repeated)
+{
+    const Parts parts = workbookParts({{1, {QStringLiteral("姓名"), QStringLiteral("地址")}},
+                                       {2, {QStringLiteral("王小明"), QStringLiteral("台北市")}}});
+    return zipBytes(parts, {repeated});
+}
+
 namespace {
 
 // Raw deflate blocks of `data`. A full flush ends them byte-aligned with
@@ -278,6 +298,15 @@ bool writeZip(const QString &path, const Parts &parts, const QList<RepeatedPart>
 {
     QuaZip zip(path);
     return writeParts(zip, parts, repeated);
+}
+
+QByteArray zipBytes(const Parts &parts, const QList<RepeatedPart> &repeated)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!writeZip(&buffer, parts, repeated))
+        qFatal("cannot write the zip fixture");
+    return bytes;
 }
 
 } // namespace XlsxFixture

@@ -40,14 +40,23 @@ struct RepeatedPart {
 // The visible sheet's part as `rows` (<row> elements) repeated `times`.
 RepeatedPart repeatedSheetRows(const QByteArray &rows, qint64 times);
 
+// The shared strings as about `bytes` of one name repeated, its headers
+// saying `declaredSize` when that is set.
+RepeatedPart repeatedSharedStrings(qint64 bytes, qint64 declaredSize = -1);
+
 // Writes the parts as a zip archive, a part named in `repeated` as it says;
 // false when it cannot.
 bool writeZip(QIODevice *device, const Parts &parts, const QList<RepeatedPart> &repeated = {});
 bool writeZip(const QString &path, const Parts &parts, const QList<RepeatedPart> &repeated = {});
+// The same in memory; stops the test program when it cannot.
+QByteArray zipBytes(const Parts &parts, const QList<RepeatedPart> &repeated = {});
 
 inline bool writeWorkbook(const QString &path, const QList<ListRow> &rows)
 {
     return writeZip(path, workbookParts(rows));
 }
+
+// A workbook of a header and a name, one of its parts as `repeated` says.
+QByteArray workbookBytes(const RepeatedPart &repeated);
 
 } // namespace XlsxFixture
