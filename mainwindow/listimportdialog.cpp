@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -66,6 +67,10 @@ ListImportDialog::ListImportDialog(int kind, const QList<ListRow> &rows, QWidget
     for (const ListRow &row : rows)
         m_columns = std::max(m_columns, int(row.fields.size()));
 
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("lblNotice"));
+    m_notice->setWordWrap(true);
+    m_notice->hide();
     m_preview = new QTableWidget(this);
     m_preview->setObjectName(QStringLiteral("tblPreview"));
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -95,11 +100,18 @@ ListImportDialog::ListImportDialog(int kind, const QList<ListRow> &rows, QWidget
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_notice);
     layout->addWidget(m_preview, 1);
     layout->addWidget(m_header);
     layout->addLayout(mapping);
     layout->addWidget(buttons);
     resize(640, 480);
+}
+
+void ListImportDialog::showNotice(const QString &notice)
+{
+    m_notice->setText(notice);
+    m_notice->setVisible(!notice.isEmpty());
 }
 
 QList<ListRow> ListImportDialog::dataRows() const

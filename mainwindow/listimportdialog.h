@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QTableWidget;
 
 // The import dialog: the first rows of a list file, whether its first row
@@ -17,6 +18,9 @@ class ListImportDialog : public QDialog
 
 public:
     ListImportDialog(int kind, const QList<ListRow> &rows, QWidget *parent = nullptr);
+
+    // Says what of the file was left unread, above its rows; nothing when empty.
+    void showNotice(const QString &notice);
 
     // The rows to fill, values in the editing dialog's field order (kind 3:
     // the seat text when a column is chosen for it, else zone, row, number).
@@ -30,6 +34,7 @@ private:
     int m_kind;
     QList<ListRow> m_rows;
     int m_columns = 0;
+    QLabel *m_notice = nullptr;
     QCheckBox *m_header = nullptr;
     QTableWidget *m_preview = nullptr;
     QList<QComboBox *> m_fields;

@@ -5,6 +5,7 @@
 #include "editing/labelfields.h"
 #include "editing/tfredit.h"
 #include "frontend/filedialogs.h"
+#include "frontend/runprogress.h"
 #include "frontend/usermessages.h"
 #include "lists/delimitedtext.h"
 #include "lists/listfile.h"
@@ -188,12 +189,18 @@ void TFrMarowin::btnImportClick()
                                   QStringLiteral("名單 (*.csv *.tsv *.txt *.xlsx);;所有檔案 (*)"));
     if (path.isEmpty())
         return;
-    const ListRead read = readListFile(path);
+    // A long read shows its progress and can be stopped, which changes nothing.
+    const ListRead read = RunProgress::during(this, [&](RunProgress &progress) {
+        return readListFile(path, progress.stage(QStringLiteral("正在讀取名單…")));
+    });
+    if (read.cancelled)
+        return;
     if (!read.ok()) {
         showFailure({path, read.problem, FileFailure::Action::Read});
         return;
     }
     ListImportDialog dialog(FMode, read.rows, this);
+    dialog.showNotice(read.notice);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::optional<LabelFill::Plan> plan =
