@@ -41,8 +41,6 @@ ListRead readListText(QByteArray bytes, const QString &fileName, const ListProgr
 {
     if (bytes.size() > ListLimits::MaxFileBytes)
         return ListRead::refused(ListLimits::fileTooLarge(bytes.size()));
-    if (progress && !progress(0, int(bytes.size() >> 10)))
-        return ListRead::stopped();
     const DecodedWholeText decoded = decodeWholeText(std::exchange(bytes, {}));
     // UTF-16 without a BOM passes as UTF-8 full of NUL characters.
     if (decoded.damaged || decoded.undecodable || decoded.text.contains(QChar(0)))

@@ -99,9 +99,13 @@ ByteProgress::ByteProgress(const ListProgress &progress, qint64 total)
 bool ByteProgress::at(qint64 done)
 {
     constexpr qint64 Step = 256 << 10;
-    if (done >= m_next && m_progress && !m_cancelled) {
-        m_next = done + Step;
-        m_cancelled = !m_progress(int(done >> 10), int(std::max(done, m_total) >> 10));
+    if (!m_progress || m_cancelled)
+        return !m_cancelled;
+    // 0 first, which starts a progress dialog's clock.
+    const qint64 told = m_next == 0 ? 0 : done;
+    if (told >= m_next) {
+        m_next = told + Step;
+        m_cancelled = !m_progress(int(told >> 10), int(std::max(told, m_total) >> 10));
     }
     return !m_cancelled;
 }

@@ -57,8 +57,8 @@ private:
     QString m_problem;
 };
 
-// Tells a ListProgress of work counted in bytes (or characters), every
-// 256 kB of it, in kB.
+// Tells a ListProgress of work counted in bytes (or characters): none
+// done at the first call, then every 256 kB, in kB.
 class ByteProgress
 {
 public:

@@ -182,11 +182,10 @@ private:
         QuaZipFile file(&m_zip);
         if (!file.open(QIODevice::ReadOnly))
             return fail(damagedWorkbook(QStringLiteral("無法解開 %1").arg(part)));
-        const bool counted = limit == MaxDataPartBytes && m_bytes;
         qint64 partRead = 0;
         XlsxPart xml(file, limit, [&](qint64 bytes) {
             partRead = bytes;
-            return !counted || m_bytes->at(m_bytesDone + bytes);
+            return !m_bytes || m_bytes->at(m_bytesDone + bytes);
         });
         read(xml);
         m_bytesDone += partRead;
@@ -409,7 +408,7 @@ private:
 
     QuaZip m_zip;
     const ListProgress &m_progress;
-    std::optional<ByteProgress> m_bytes; // over the sheet and its strings
+    std::optional<ByteProgress> m_bytes; // over the sheet and its strings, once they are known
     qint64 m_bytesDone = 0;
     QString m_sharedStringsPart;
     QStringList m_sharedStrings;

@@ -60,6 +60,8 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void columnsPastZKeepTheirPlace();
+    void aLongReadTellsItsProgressAndStopsWhenTold_data();
+    void aLongReadTellsItsProgressAndStopsWhenTold();
 
 private:
     static QByteArray workbookBytes(const QList<ListRow> &rows)
@@ -257,6 +259,48 @@ void TestListFile::columnsPastZKeepTheirPlace()
     const ListRead read = readListFile(write(QStringLiteral("wide.xlsx"), workbookBytes(rows)));
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(describe(read.rows), describe(rows));
+}
+
+void TestListFile::aLongReadTellsItsProgressAndStopsWhenTold_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("CSV")
+        << "long.csv"
+        << QStringLiteral("王小明,台北市中正區重慶南路一段122號\r\n").toUtf8().repeated(50000);
+    QTest::newRow("xlsx") << "long.xlsx"
+                          << XlsxFixture::workbookBytes(XlsxFixture::repeatedSheetRows(
+                                 R"(<row><c t="inlineStr"><is><t>王小明</t></is></c></row>)",
+                                 50000));
+}
+
+// Progress comes in steps that only grow; false from it stops the read,
+// which then has neither rows nor a problem.
+void TestListFile::aLongReadTellsItsProgressAndStopsWhenTold()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    const QString path = write(name, bytes);
+    QList<std::pair<int, int>> steps;
+    const ListRead whole = readListFile(path, [&](int done, int total) {
+        steps.append({done, total});
+        return true;
+    });
+    QVERIFY2(whole.ok(), qPrintable(whole.problem));
+    QCOMPARE(whole.rows.size(), 50000);
+    QVERIFY(steps.size() >= 4);
+    for (qsizetype i = 1; i < steps.size(); ++i) {
+        QVERIFY(steps[i].first > steps[i - 1].first);
+        QVERIFY(steps[i].first <= steps[i].second);
+    }
+
+    int calls = 0;
+    const ListRead stopped = readListFile(path, [&](int, int) { return ++calls < 3; });
+    QVERIFY(stopped.cancelled);
+    QVERIFY(!stopped.ok());
+    QVERIFY(stopped.rows.isEmpty());
+    QVERIFY(stopped.problem.isEmpty());
+    QCOMPARE(calls, 3);
 }
 
 QTEST_GUILESS_MAIN(TestListFile)
