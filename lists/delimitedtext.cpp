@@ -102,7 +102,10 @@ private:
                 m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n';
             m_pos += crlf ? 2 : 1;
         }
+        // The next record likely has as many fields: room for them at once.
+        const qsizetype width = m_fields.size();
         m_rows.add(m_record, std::exchange(m_fields, {}));
+        m_fields.reserve(width);
         ++m_record;
     }
 

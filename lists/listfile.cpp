@@ -53,6 +53,10 @@ ListRead readListText(QByteArray bytes, const QString &fileName, const ListProgr
 
 ListRead readListFile(const QString &path, const ListProgress &progress)
 {
+    // A pipe would be waited on for ever, a device read without end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return ListRead::refused(QStringLiteral("這不是一般的檔案，無法匯入。"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ListRead::refused(cannotRead(file));
@@ -67,7 +71,7 @@ ListRead readListFile(const QString &path, const ListProgress &progress)
     if (QFileInfo(path).suffix().compare(u"xlsx", Qt::CaseInsensitive) == 0)
         return ListRead::refused(
             QStringLiteral("這個檔案不是完整的 Excel 活頁簿（.xlsx），可能已損壞。"));
-    QByteArray bytes = file.read(ListLimits::MaxFileBytes + 1);
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return ListRead::refused(cannotRead(file));
     return readListText(std::move(bytes), path, progress);

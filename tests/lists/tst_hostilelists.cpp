@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 using HostileLists::MB;
@@ -50,6 +52,8 @@ class TestHostileLists : public QObject
 private Q_SLOTS:
     void boundedWhateverTheFile_data();
     void boundedWhateverTheFile();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
 
 private:
     Measured readInOwnProcess(const QString &path);
@@ -150,6 +154,26 @@ void TestHostileLists::boundedWhateverTheFile()
         QVERIFY2(read.notice.isEmpty(), qPrintable(read.notice));
     else
         QVERIFY2(read.notice.contains(notice), qPrintable(read.notice));
+}
+
+void TestHostileLists::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("a device that never ends") << "/dev/zero";
+    // Opening a pipe for reading would wait for a writer forever.
+    const QString pipe = m_dir.filePath(QStringLiteral("pipe.csv"));
+    if (mkfifo(QFile::encodeName(pipe).constData(), 0600) != 0)
+        qFatal("cannot make a pipe");
+    QTest::newRow("a pipe") << pipe;
+    QTest::newRow("a folder") << m_dir.path();
+}
+
+void TestHostileLists::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, path);
+    const Measured read = readInOwnProcess(path);
+    QVERIFY2(read.problem.contains(QStringLiteral("不是一般的檔案")), qPrintable(read.problem));
+    QVERIFY2(read.peakMb < 8, qPrintable(QString::number(read.peakMb)));
 }
 
 Measured TestHostileLists::readInOwnProcess(const QString &path)
