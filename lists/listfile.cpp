@@ -24,17 +24,6 @@ QString cannotRead(const QFile &file)
     return QStringLiteral("無法讀取檔案：%1").arg(file.errorString());
 }
 
-// A list must hold a value; say so when the columns left unread held all.
-ListRead refusedWhenEmpty(ListRead read)
-{
-    if (!read.ok() || !read.rows.isEmpty())
-        return read;
-    return ListRead::refused(read.notice.isEmpty()
-                                 ? QStringLiteral("檔案中沒有名單資料。")
-                                 : QStringLiteral("檔案的前 %1 欄中沒有名單資料，其後的欄未讀取。")
-                                       .arg(ListLimits::MaxColumns));
-}
-
 } // namespace
 
 ListRead readListText(QByteArray bytes, const QString &fileName, const ListProgress &progress)
@@ -48,7 +37,7 @@ ListRead readListText(QByteArray bytes, const QString &fileName, const ListProgr
             QStringLiteral("無法辨識檔案的文字編碼。請把檔案另存為 UTF-8 或 Big5 的 CSV 檔。"));
     const QChar separator =
         isCsv(fileName) ? DelimitedText::guessSeparator(decoded.text) : QChar(u'\t');
-    return refusedWhenEmpty(DelimitedText::parse(decoded.text, separator, progress));
+    return ListLimits::requireValue(DelimitedText::parse(decoded.text, separator, progress));
 }
 
 ListRead readListFile(const QString &path, const ListProgress &progress)
@@ -64,7 +53,7 @@ ListRead readListFile(const QString &path, const ListProgress &progress)
         return ListRead::refused(ListLimits::fileTooLarge(file.size()));
     const QByteArray head = file.peek(CompoundFileMagic.size());
     if (head.startsWith(ZipMagic))
-        return refusedWhenEmpty(readXlsxFirstSheet(&file, progress));
+        return readXlsxFirstSheet(&file, progress);
     if (head.startsWith(CompoundFileMagic))
         return ListRead::refused(QStringLiteral(
             "這是舊版 Excel 活頁簿（.xls）或加密的活頁簿，無法讀取。請在 Excel 另存為 .xlsx 或 CSV 檔。"));

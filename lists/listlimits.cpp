@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace ListLimits {
 
 namespace {
@@ -14,6 +16,16 @@ QString number(qint64 n)
 const QString SplitTheList = QStringLiteral("請只留下需要的欄和列，或把名單分成幾個檔案。");
 
 } // namespace
+
+ListRead requireValue(ListRead read)
+{
+    if (!read.ok() || !read.rows.isEmpty())
+        return read;
+    return ListRead::refused(
+        read.notice.isEmpty()
+            ? QStringLiteral("檔案中沒有名單資料。")
+            : QStringLiteral("檔案的前 %1 欄中沒有名單資料，其後的欄未讀取。").arg(MaxColumns));
+}
 
 QString fileTooLarge(qint64 bytes)
 {

@@ -15,6 +15,10 @@ constexpr int MaxColumns = 64; // values past them are left unread
 constexpr qint64 MaxCells = 1000000; // with a value; also a workbook's shared strings
 constexpr qint64 MaxTextChars = 20000000; // held in memory: what a CSV of 20 MB can hold
 
+// A list file must hold a value: `read` as it is, or the problem that it
+// holds none (in the columns read).
+ListRead requireValue(ListRead read);
+
 // The words users read for a list that is too large.
 QString fileTooLarge(qint64 bytes);
 QString partTooLarge(const QString &part, qint64 limitBytes);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -152,7 +153,7 @@ public:
             return ListRead::stopped();
         if (!m_problem.isEmpty())
             return ListRead::refused(m_problem);
-        return m_rows.finish();
+        return ListLimits::requireValue(m_rows.finish());
     }
 
 private:

@@ -1,7 +1,10 @@
+#include "listrules.h"
 #include "lists/listfile.h"
+#include "lists/xlsxsheet.h"
 #include "tests/common/filefixture.h"
 #include "xlsxfixture.h"
 
+#include <QBuffer>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,6 +63,8 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void columnsPastZKeepTheirPlace();
+    void fuzzFindingsKeepTheRules_data();
+    void fuzzFindingsKeepTheRules();
     void aLongReadTellsItsProgressAndStopsWhenTold_data();
     void aLongReadTellsItsProgressAndStopsWhenTold();
 
@@ -259,6 +264,37 @@ void TestListFile::columnsPastZKeepTheirPlace()
     const ListRead read = readListFile(write(QStringLiteral("wide.xlsx"), workbookBytes(rows)));
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(describe(read.rows), describe(rows));
+}
+
+// What the fuzzers (tests/fuzz) found, read through both entry points: the
+// workbook on a device and the file. A .parts finding is the XML of a
+// workbook's parts, as fuzz_xlsxxml makes a workbook of it.
+void TestListFile::fuzzFindingsKeepTheRules_data()
+{
+    QTest::addColumn<QString>("finding");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("fuzz_xlsx: no value, yet no problem") << "xlsx-1.xlsx"
+                                                         << "沒有名單資料";
+    QTest::newRow("fuzz_xlsxxml: the same") << "xlsxxml-1.parts"
+                                            << "沒有名單資料";
+    QTest::newRow("fuzz_xlsxxml: the same again") << "xlsxxml-2.parts"
+                                                  << "沒有名單資料";
+}
+
+void TestListFile::fuzzFindingsKeepTheRules()
+{
+    QFETCH(QString, finding);
+    QFETCH(QString, problem);
+    QByteArray bytes = readAll(QFINDTESTDATA(QStringLiteral("findings/") + finding));
+    QVERIFY(!bytes.isEmpty());
+    if (finding.endsWith(u".parts"))
+        bytes = XlsxFixture::workbookFromXml(bytes);
+    QBuffer device(&bytes);
+    const ListRead read = readXlsxFirstSheet(&device);
+    QVERIFY2(ListRules::broken(read, ListRules::Source::Workbook).isEmpty(),
+             qPrintable(ListRules::broken(read, ListRules::Source::Workbook)));
+    QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
+    QCOMPARE(readListFile(write(QStringLiteral("finding.xlsx"), bytes)).problem, read.problem);
 }
 
 void TestListFile::aLongReadTellsItsProgressAndStopsWhenTold_data()

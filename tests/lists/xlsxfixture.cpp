@@ -259,7 +259,8 @@ bool writeRepeated(QuaZip &zip, const RepeatedPart &part)
     return written && file.getZipError() == ZIP_OK;
 }
 
-bool writeParts(QuaZip &zip, const Parts &parts, const QList<RepeatedPart> &repeated)
+bool writeParts(QuaZip &zip, const Parts &parts, const QList<RepeatedPart> &repeated,
+                int method = Z_DEFLATED)
 {
     if (!zip.open(QuaZip::mdCreate))
         return false;
@@ -271,7 +272,7 @@ bool writeParts(QuaZip &zip, const Parts &parts, const QList<RepeatedPart> &repe
         if (isRepeated(name))
             continue;
         QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name))
+        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name), nullptr, 0, method)
             || file.write(content) != content.size())
             return false;
         file.close();
@@ -305,6 +306,29 @@ QByteArray zipBytes(const Parts &parts, const QList<RepeatedPart> &repeated)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!writeZip(&buffer, parts, repeated))
+        qFatal("cannot write the zip fixture");
+    return bytes;
+}
+
+QByteArray workbookFromXml(const QByteArray &xml)
+{
+    static const Parts sample = workbookParts(
+        {{1, {QStringLiteral("姓名"), QStringLiteral("地址"), QStringLiteral("1950")}},
+         {3, {QStringLiteral("王小明"), QStringLiteral("台北市")}}});
+    static const QStringList replaced = {
+        ListSheet, QStringLiteral("xl/sharedStrings.xml"), QStringLiteral("xl/workbook.xml"),
+        QStringLiteral("xl/_rels/workbook.xml.rels"), QStringLiteral("_rels/.rels")};
+    Parts parts = sample;
+    const QList<QByteArray> given = xml.split('\0');
+    for (auto &[name, content] : parts) {
+        const qsizetype piece = replaced.indexOf(name);
+        if (piece >= 0 && piece < given.size())
+            content = given[piece];
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QuaZip zip(&buffer);
+    if (!writeParts(zip, parts, {}, 0))
         qFatal("cannot write the zip fixture");
     return bytes;
 }

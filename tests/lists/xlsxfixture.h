@@ -50,6 +50,11 @@ bool writeZip(QIODevice *device, const Parts &parts, const QList<RepeatedPart> &
 bool writeZip(const QString &path, const Parts &parts, const QList<RepeatedPart> &repeated = {});
 // The same in memory; stops the test program when it cannot.
 QByteArray zipBytes(const Parts &parts, const QList<RepeatedPart> &repeated = {});
+// A small workbook whose parts are, in turn, the NUL-separated pieces of
+// `xml`: its sheet, shared strings, workbook, the workbook's relationships
+// and the package's; the parts stored, not compressed, to be quick. The
+// fuzzer reaches the XML inside a workbook through it.
+QByteArray workbookFromXml(const QByteArray &xml);
 
 inline bool writeWorkbook(const QString &path, const QList<ListRow> &rows)
 {
