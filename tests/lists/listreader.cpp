@@ -1,8 +1,8 @@
 // Test helper: reads the list file named on its command line as the import
 // does and prints on its first line the growth of its peak memory in kB,
 // its processor time in milliseconds, the number of rows and of cells read,
-// and 1 when built with AddressSanitizer (whose allocator pads each block
-// and keeps freed ones a while), else 0; then the problem and the notice, a
+// and 1 when built with AddressSanitizer (whose allocator pads each block),
+// else 0; then the problem and the notice, a
 // line each. Its data may not grow past 1 GB (except under the sanitizer,
 // whose shadow memory counts as data), so that a runaway read ends soon in
 // a failed allocation instead of taking the machine's memory.
