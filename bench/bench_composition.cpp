@@ -4,7 +4,7 @@
 #include "composition/labelcomposer.h"
 #include "composition/labelfonts.h"
 #include "composition/pageoutput.h"
-#include "printing/runpages.h"
+#include "printrun/runpages.h"
 #include "tests/composition/labelfixtures.h"
 #include "tests/composition/memoryfeed.h"
 

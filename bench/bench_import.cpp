@@ -5,7 +5,7 @@
 #include "bench/widgetbenchmain.h"
 #include "lists/listfile.h"
 #include "mainwindow/listimportdialog.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -47,12 +47,12 @@ void BM_Import5000(benchmark::State &state)
         const QString list = dir.filePath(QStringLiteral("名單.csv"));
         if (!writeFile(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n") || !writeFile(list, csv))
             state.SkipWithError("cannot write the fixture");
-        auto window = std::make_unique<TFrMarowin>();
-        window->FormActivate();
+        auto window = std::make_unique<MainWindow>();
+        window->startUp();
         state.ResumeTiming();
 
         const ListRead read = readListFile(list);
-        ListImportDialog dialog(window->mode(), read.rows);
+        ListImportDialog dialog(window->kind(), read.rows);
         dialog.findChild<QCheckBox *>(QStringLiteral("chkHeader"))->setChecked(true);
         const std::optional<LabelFill::Plan> plan =
             window->fillRows(dialog.chosenRows(), QStringLiteral("匯入"));

@@ -1,6 +1,6 @@
 // A full page save and load through one document, beside the same 280
 // values written and read one call at a time.
-#include "sheet/iniutil.h"
+#include "ini/iniutil.h"
 #include "sheet/sheetpage.h"
 
 #include <QTemporaryDir>
@@ -64,8 +64,8 @@ void BM_PageSaveOneValueAtATime(benchmark::State &state)
     for (auto _ : state) {
         for (int cell = 1; cell <= SheetPage::CellCount; ++cell) {
             for (int line = 0; line < SheetPage::StoredLines; ++line) {
-                if (IniUtil::IniWriteString(page.path, QString::number(cell), QString::number(line),
-                                            SheetPage::lineOf(page.cells[cell - 1], line)))
+                if (IniUtil::writeString(page.path, QString::number(cell), QString::number(line),
+                                         SheetPage::lineOf(page.cells[cell - 1], line)))
                     state.SkipWithError("save failed");
             }
         }
@@ -81,8 +81,8 @@ void BM_PageLoadOneValueAtATime(benchmark::State &state)
     for (auto _ : state) {
         for (int cell = 1; cell <= SheetPage::CellCount; ++cell) {
             for (int line = 0; line < SheetPage::StoredLines; ++line)
-                benchmark::DoNotOptimize(IniUtil::IniReadString(page.path, QString::number(cell),
-                                                                QString::number(line)));
+                benchmark::DoNotOptimize(
+                    IniUtil::readString(page.path, QString::number(cell), QString::number(line)));
         }
     }
 }

@@ -3,8 +3,8 @@
 // stay far below that.
 #include "bench/widgetbenchmain.h"
 #include "mainwindow/cellgrid.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,7 +13,7 @@
 
 namespace {
 
-void fillPage(TFrMarowin &window)
+void fillPage(MainWindow &window)
 {
     for (int n = 1; n <= SheetPage::CellCount; ++n)
         window.grid()->cell(n)->setLines(
@@ -29,18 +29,18 @@ void BM_PageTurn(benchmark::State &state)
     if (!sys.open(QIODevice::WriteOnly) || sys.write("[info]\r\nMode=2\r\n") < 0)
         state.SkipWithError("cannot write sys.ini");
     sys.close();
-    TFrMarowin window;
+    MainWindow window;
     window.show();
-    window.FormActivate();
+    window.startUp();
     fillPage(window);
-    window.btnupClick();
+    window.nextPage();
     fillPage(window);
     bool forward = false;
     for (auto _ : state) {
         if (forward)
-            window.btnupClick();
+            window.nextPage();
         else
-            window.btndownClick();
+            window.previousPage();
         forward = !forward;
         window.repaint();
     }

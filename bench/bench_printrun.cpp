@@ -4,8 +4,8 @@
 #include "composition/pageoutput.h"
 #include "frontend/previewwindow.h"
 #include "mainwindow/cellgrid.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +19,7 @@ namespace {
 
 struct FilledWindow {
     QTemporaryDir dir;
-    std::unique_ptr<TFrMarowin> window;
+    std::unique_ptr<MainWindow> window;
 
     FilledWindow()
     {
@@ -30,8 +30,8 @@ struct FilledWindow {
                 "[info]\r\nMode=2\r\n[M2font1]\r\nfont=標楷體\r\ncolor=0\r\nsize=8\r\n"
                 "[M2font2]\r\nfont=標楷體\r\ncolor=0\r\nsize=8\r\n[M2font3]\r\nfont=標楷體\r\ncolor=0\r\nsize=20\r\n");
         sys.close();
-        window = std::make_unique<TFrMarowin>();
-        window->FormActivate();
+        window = std::make_unique<MainWindow>();
+        window->startUp();
         for (int n = 1; n <= SheetPage::CellCount; ++n)
             window->grid()->cell(n)->setLines({QStringLiteral("陳美玲"),
                                                QStringLiteral("民國六十年三月五日"),
@@ -68,7 +68,7 @@ BENCHMARK(BM_ExportPdf)->Unit(benchmark::kMillisecond);
 void BM_CommandLinePdf(benchmark::State &state)
 {
     FilledWindow filled;
-    if (!filled.window->savedata())
+    if (!filled.window->savePage())
         state.SkipWithError("page not saved");
     const QString path = filled.dir.filePath(QStringLiteral("命令.pdf"));
     for (auto _ : state) {

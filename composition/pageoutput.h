@@ -1,7 +1,7 @@
 #pragma once
 
 #include "composition/sheetrun.h"
-#include "sheet/filefailure.h"
+#include "files/filefailure.h"
 
 #include <QPageLayout>
 #include <QString>

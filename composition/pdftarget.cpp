@@ -1,6 +1,6 @@
 #include "composition/pdftarget.h"
 
-#include "sheet/regularfile.h"
+#include "files/regularfile.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "editing/seatnumberfield.h"
 
-#include "editing/seattext.h"
+#include "sheet/seattext.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #include "editing/storablefield.h"
 
-#include "sheet/inidocument.h"
+#include "ini/inidocument.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 #include "lists/listfile.h"
 
+#include "ini/initextcodec.h"
 #include "lists/delimitedtext.h"
 #include "lists/listlimits.h"
 #include "lists/xlsxsheet.h"
-#include "sheet/initextcodec.h"
 
 #include <QFile>
 #include <QFileInfo>

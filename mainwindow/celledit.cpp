@@ -1,7 +1,7 @@
 #include "mainwindow/celledit.h"
 
 #include "mainwindow/cellgrid.h"
-#include "mainwindow/memocell.h"
+#include "mainwindow/labelcell.h"
 
 CellEdit::CellEdit(CellGrid *grid, const QList<Change> &changes, const QString &text)
     : QUndoCommand(text)
@@ -25,7 +25,7 @@ void CellEdit::redo()
 void CellEdit::show(const QList<Change> &state)
 {
     for (const Change &change : state) {
-        MemoCell *memo = m_grid->cell(change.cell);
+        LabelCell *memo = m_grid->cell(change.cell);
         memo->setLines(change.lines);
         memo->focusTop();
     }

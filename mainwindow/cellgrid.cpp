@@ -1,7 +1,7 @@
 #include "mainwindow/cellgrid.h"
 
 #include "mainwindow/gridzoom.h"
-#include "mainwindow/memocell.h"
+#include "mainwindow/labelcell.h"
 
 #include <QAccessible>
 #include <QInputMethodEvent>
@@ -20,11 +20,11 @@ CellGrid::CellGrid(QWidget *parent)
     QFont cellFont = font();
     cellFont.setPointSize(m_fontPoints);
     for (int n = 1; n <= SheetPage::CellCount; ++n) {
-        auto *memo = new MemoCell(n, this);
+        auto *memo = new LabelCell(n, this);
         memo->setFont(cellFont);
         memo->setGeometry(SheetPage::cellColumn(n) * CellWidth, SheetPage::cellRow(n) * CellHeight,
                           CellWidth, CellHeight);
-        connect(memo, &MemoCell::clicked, this, [this](int number) {
+        connect(memo, &LabelCell::clicked, this, [this](int number) {
             setCurrentCell(number);
             setFocus(Qt::MouseFocusReason);
             Q_EMIT cellClicked(number);
@@ -34,7 +34,7 @@ CellGrid::CellGrid(QWidget *parent)
     updateMark();
 }
 
-MemoCell *CellGrid::cell(int number) const
+LabelCell *CellGrid::cell(int number) const
 {
     return number >= 1 && number <= SheetPage::CellCount ? m_cells[number - 1] : nullptr;
 }
@@ -58,7 +58,7 @@ void CellGrid::setContents(const SheetPage::Cells &cells)
 void CellGrid::zoom(int numerator, int denominator)
 {
     m_fontPoints = GridZoom::scaleFontPoints(m_fontPoints, numerator, denominator);
-    for (MemoCell *memo : m_cells) {
+    for (LabelCell *memo : m_cells) {
         memo->setGeometry(GridZoom::scaleRect(memo->geometry(), numerator, denominator));
         QFont cellFont = memo->font();
         cellFont.setPointSize(m_fontPoints);
@@ -87,10 +87,10 @@ void CellGrid::announceCurrentCell()
 
 void CellGrid::updateMark()
 {
-    const MemoCell::Mark mark =
-        hasFocus() ? MemoCell::Mark::Current : MemoCell::Mark::CurrentInactive;
-    for (MemoCell *memo : m_cells)
-        memo->setMark(memo->number() == m_current ? mark : MemoCell::Mark::None);
+    const LabelCell::Mark mark =
+        hasFocus() ? LabelCell::Mark::Current : LabelCell::Mark::CurrentInactive;
+    for (LabelCell *memo : m_cells)
+        memo->setMark(memo->number() == m_current ? mark : LabelCell::Mark::None);
 }
 
 void CellGrid::focusInEvent(QFocusEvent *event)

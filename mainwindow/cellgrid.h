@@ -6,7 +6,7 @@
 
 #include <array>
 
-class MemoCell;
+class LabelCell;
 
 // The grid panel pnlgrid: 70 cells of 150 x 50 in 5 columns and 14 rows,
 // zoomed by scaling every cell's edges. The grid holds the keyboard focus
@@ -24,7 +24,7 @@ public:
     explicit CellGrid(QWidget *parent = nullptr);
 
     // Cell 1 to 70; null for any other number.
-    MemoCell *cell(int number) const;
+    LabelCell *cell(int number) const;
 
     SheetPage::Cells contents() const;
     void setContents(const SheetPage::Cells &cells);
@@ -60,7 +60,7 @@ private:
     void updateMark();
     void announceCurrentCell();
 
-    std::array<MemoCell *, SheetPage::CellCount> m_cells{};
+    std::array<LabelCell *, SheetPage::CellCount> m_cells{};
     int m_fontPoints = CellFontPoints;
     int m_current = 1;
 };

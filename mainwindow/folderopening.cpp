@@ -1,7 +1,7 @@
 #include "mainwindow/folderopening.h"
 
+#include "files/folderlock.h"
 #include "frontend/usermessages.h"
-#include "sheet/folderlock.h"
 
 #include <QDir>
 

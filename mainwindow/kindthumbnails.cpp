@@ -2,7 +2,7 @@
 
 #include "composition/composer.h"
 #include "composition/pagedrawing.h"
-#include "printing/cellsfeed.h"
+#include "printrun/cellsfeed.h"
 #include "sheet/labelkinds.h"
 
 #include <QImage>

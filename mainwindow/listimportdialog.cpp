@@ -1,6 +1,6 @@
 #include "mainwindow/listimportdialog.h"
 
-#include "editing/labelfields.h"
+#include "sheet/labelfields.h"
 
 #include <QCheckBox>
 #include <QComboBox>

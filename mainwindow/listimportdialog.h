@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editing/labelfill.h"
 #include "lists/listrows.h"
+#include "sheet/labelfill.h"
 
 #include <QDialog>
 

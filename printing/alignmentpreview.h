@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/printrun.h"
+#include "printrun/printrun.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "sheet/datafolder.h"
 
-#include "sheet/folderlock.h"
+#include "files/folderlock.h"
 #include "sheet/sysini.h"
 
 void DataFolder::setReadOnly()

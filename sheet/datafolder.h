@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet/filefailure.h"
-#include "sheet/inidocument.h"
+#include "files/filefailure.h"
+#include "ini/inidocument.h"
 
 #include <optional>
 

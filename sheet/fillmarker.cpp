@@ -1,7 +1,7 @@
 #include "sheet/fillmarker.h"
 
-#include "sheet/durablewrite.h"
-#include "sheet/inidocument.h"
+#include "files/durablewrite.h"
+#include "ini/inidocument.h"
 #include "sheet/sheetpage.h"
 
 namespace {

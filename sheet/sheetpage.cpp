@@ -1,6 +1,6 @@
 #include "sheet/sheetpage.h"
 
-#include "sheet/inidocument.h"
+#include "ini/inidocument.h"
 
 namespace SheetPage {
 

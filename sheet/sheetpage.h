@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/filefailure.h"
+#include "files/filefailure.h"
 
 #include <QString>
 #include <QStringList>

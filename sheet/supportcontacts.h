@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/inidocument.h"
+#include "ini/inidocument.h"
 
 #include <QList>
 #include <QString>

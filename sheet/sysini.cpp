@@ -14,7 +14,7 @@ std::optional<int> strictInt(const QString &text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-std::optional<int> readMode(const IniDocument &settings)
+std::optional<int> readKind(const IniDocument &settings)
 {
     return strictInt(settings.value(infoSection(), modeKey()));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/inidocument.h"
+#include "ini/inidocument.h"
 #include "sheet/labelkinds.h"
 
 #include <QString>
@@ -65,7 +65,7 @@ std::optional<int> strictInt(const QString &text);
 
 // "Mode" of section "info" as a kind number; empty when missing or not an
 // integer. The number may still lie outside 1 to 4.
-std::optional<int> readMode(const IniDocument &settings);
+std::optional<int> readKind(const IniDocument &settings);
 void setMode(IniDocument &settings, int kind);
 
 // The three values of one style section as stored.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editing/tfredit.h"
-#include "mainwindow/tfrmarowin.h"
+#include "editing/labeldialog.h"
+#include "mainwindow/mainwindow.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/workdir.h"
 
@@ -11,15 +11,15 @@
 struct StartedWindow {
     WorkDir dir;
     MessageLog messages;
-    TFrMarowin window;
-    TFrEdit editor{&window};
+    MainWindow window;
+    LabelDialog editor{&window};
 
     explicit StartedWindow(const WorkDir::Files &files = {})
         : dir(files)
     {
         window.setEditor(&editor);
         window.show();
-        window.FormActivate();
+        window.startUp();
     }
 
     // The sys.ini entry that selects `kind`, for `files`.

@@ -1,6 +1,6 @@
 // The fill shared by paste and import: values cleaned and read per kind,
 // rows placed from the start cell and onto the following pages' empty cells.
-#include "editing/labelfill.h"
+#include "sheet/labelfill.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // Seat line composition and reopening, and the mapping between dialog fields
 // and cell lines for every kind.
-#include "editing/labelfields.h"
-#include "editing/seattext.h"
+#include "sheet/labelfields.h"
+#include "sheet/seattext.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editing/tfredit.h"
-#include "mainwindow/tfrmarowin.h"
+#include "editing/labeldialog.h"
+#include "mainwindow/mainwindow.h"
 
 // Gives the window an editing dialog and changes cells through it, as 存檔
 // in the dialog does, so that the window counts the change. (Not named
@@ -10,7 +10,7 @@
 class DialogEntry
 {
 public:
-    explicit DialogEntry(TFrMarowin &window)
+    explicit DialogEntry(MainWindow &window)
         : m_window(window)
         , m_editor(&window)
     {
@@ -21,11 +21,11 @@ public:
     {
         LabelFields fields;
         fields.name = name;
-        m_editor.setFields(m_window.mode(), fields);
-        m_window.WriteToMmo(QString::number(cell));
+        m_editor.setFields(m_window.kind(), fields);
+        m_window.writeDialogToCell(QString::number(cell));
     }
 
 private:
-    TFrMarowin &m_window;
-    TFrEdit m_editor;
+    MainWindow &m_window;
+    LabelDialog m_editor;
 };

@@ -2,10 +2,10 @@
 
 // The main window driven from the keyboard as a user drives it, for the
 // tests of entry and of fills.
-#include "editing/tfredit.h"
+#include "editing/labeldialog.h"
 #include "mainwindow/cellgrid.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
 #include "sheet/sheetpage.h"
 #include "tests/common/hangguard.h"
 #include "tests/common/startedwindow.h"
@@ -54,7 +54,7 @@ struct Session : StartedWindow {
     }
     QByteArray page(int number) const
     {
-        return dir.read(QStringLiteral("%1%2.ini").arg(window.modeName()).arg(number));
+        return dir.read(QStringLiteral("%1%2.ini").arg(window.kindStem()).arg(number));
     }
 };
 
@@ -86,7 +86,7 @@ public:
         m_poll.start();
     }
     // The editing dialog, answered in the field that has the focus.
-    DialogAnswer(TFrEdit &, std::function<void(QWidget *focus)> answer)
+    DialogAnswer(LabelDialog &, std::function<void(QWidget *focus)> answer)
         : DialogAnswer([answer](QDialog *dialog) { answer(dialog->focusWidget()); })
     { }
     bool ran = false;
@@ -129,7 +129,7 @@ inline void typeIntoWindow(QWindow *window, const QString &text)
 class OpenDialogGuard
 {
 public:
-    explicit OpenDialogGuard(TFrEdit &editor)
+    explicit OpenDialogGuard(LabelDialog &editor)
     {
         m_close.setSingleShot(true);
         QObject::connect(&m_close, &QTimer::timeout, &editor, [&editor] { editor.reject(); });

@@ -1,7 +1,7 @@
 // Test helper: the main window in the folder given pastes 400 pages of
 // names and the process dies the moment three pages are written, as a
 // program killed in the middle of a long fill.
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/mainwindow.h"
 #include "tests/common/progresssteps.h"
 
 #include <QApplication>
@@ -20,9 +20,9 @@ int main(int argc, char *argv[])
         if (done == 3)
             std::_Exit(9);
     });
-    TFrMarowin window;
+    MainWindow window;
     window.show();
-    window.FormActivate();
+    window.startUp();
     QStringList rows;
     for (int n = 1; n <= 400 * SheetPage::CellCount; ++n)
         rows.append(QStringLiteral("名%1").arg(n));

@@ -2,8 +2,8 @@
 // until it is killed. Every save fills all 70 cells with one mark, turns the
 // page, and now and then changes the kind (which writes sys.ini).
 #include "mainwindow/cellgrid.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,21 +16,21 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (argc < 2 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1])))
         return 2;
-    TFrMarowin window;
-    window.FormActivate();
+    MainWindow window;
+    window.startUp();
     for (unsigned round = 1;; ++round) {
         const QString mark = QStringLiteral("甲%1").arg(round);
         for (int n = 1; n <= SheetPage::CellCount; ++n)
             window.grid()->cell(n)->setLines(
                 {mark, mark + QStringLiteral("生辰"), mark + QStringLiteral("地址")});
         if (round % 7 == 0)
-            window.img1Click();
+            window.chooseKind(1);
         else if (round % 7 == 3)
-            window.img2Click();
+            window.chooseKind(2);
         else if (round % 2)
-            window.btnupClick();
+            window.nextPage();
         else
-            window.btndownClick();
+            window.previousPage();
         if (round == 1) {
             std::puts("ready");
             std::fflush(stdout);

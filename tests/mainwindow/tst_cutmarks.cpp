@@ -1,17 +1,17 @@
 // Cells whose text printing would cut: the grid marks them, the preview
 // counts them per sheet, and "自動縮小" prints them smaller, stored per kind.
 #include "composition/labelfonts.h"
-#include "editing/labelfields.h"
+#include "editing/labeldialog.h"
 #include "editing/stylepanel.h"
-#include "editing/tfredit.h"
 #include "frontend/previewwindow.h"
 #include "frontend/sizespinbox.h"
 #include "frontend/usermessages.h"
+#include "ini/iniutil.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/cutmark.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
-#include "sheet/iniutil.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
+#include "sheet/labelfields.h"
 #include "tests/common/workdir.h"
 
 #include <QCheckBox>
@@ -33,7 +33,7 @@ void writeKind2Page(const WorkDir &dir)
                   + LongAddress + "\r\n");
 }
 
-QList<int> markedCells(const TFrMarowin &window)
+QList<int> markedCells(const MainWindow &window)
 {
     QList<int> marked;
     for (int n = 1; n <= 70; ++n) {
@@ -67,8 +67,8 @@ private Q_SLOTS:
     {
         WorkDir dir;
         writeKind2Page(dir);
-        TFrMarowin window;
-        window.FormActivate();
+        MainWindow window;
+        window.startUp();
         QCOMPARE(markedCells(window), QList<int>{7});
         QCOMPARE(window.grid()->cell(7)->toolTip(), QStringLiteral("文字超出標籤，列印時會被截斷"));
         QVERIFY(window.grid()->cell(1)->toolTip().isEmpty());
@@ -83,8 +83,8 @@ private Q_SLOTS:
     {
         WorkDir dir;
         writeKind2Page(dir);
-        TFrMarowin window;
-        window.FormActivate();
+        MainWindow window;
+        window.startUp();
         // A larger name size cuts every name.
         window.stylePanel(StylePanel::Name)->sizeField()->setValue(40);
         QCOMPARE(markedCells(window), (QList<int>{1, 7}));
@@ -92,15 +92,15 @@ private Q_SLOTS:
         QCOMPARE(markedCells(window), QList<int>{7});
 
         // An edit through the editing dialog judges the cell again.
-        TFrEdit editor(&window);
+        LabelDialog editor(&window);
         window.setEditor(&editor);
-        window.EditMode(QStringLiteral("7"));
+        window.fillDialogFromCell(QStringLiteral("7"));
         editor.setFields(2, fieldsFromCell(2, {"林志明", "", "台北市"}));
-        window.WriteToMmo(QStringLiteral("7"));
+        window.writeDialogToCell(QStringLiteral("7"));
         QVERIFY(markedCells(window).isEmpty());
         QVERIFY(window.grid()->cell(7)->toolTip().isEmpty());
         editor.setFields(2, fieldsFromCell(2, {"林志明", "", QString::fromUtf8(LongAddress)}));
-        window.WriteToMmo(QStringLiteral("7"));
+        window.writeDialogToCell(QStringLiteral("7"));
         QCOMPARE(markedCells(window), QList<int>{7});
     }
 
@@ -108,10 +108,10 @@ private Q_SLOTS:
     {
         WorkDir dir;
         writeKind2Page(dir);
-        TFrMarowin window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.FormActivate();
+        window.startUp();
         QCheckBox *shrink = window.autoShrinkBox();
         QCOMPARE(shrink->text(), QStringLiteral("自動縮小"));
         QVERIFY(!shrink->isChecked());
@@ -119,8 +119,8 @@ private Q_SLOTS:
 
         QTest::mouseClick(shrink, Qt::LeftButton, {}, QPoint(6, shrink->height() / 2));
         QVERIFY(shrink->isChecked());
-        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("M2font1"),
-                                        QStringLiteral("autoshrink")),
+        QCOMPARE(IniUtil::readString(QStringLiteral("sys.ini"), QStringLiteral("M2font1"),
+                                     QStringLiteral("autoshrink")),
                  QStringLiteral("1"));
         const std::unique_ptr<PreviewWindow> preview = window.makePreview();
         const QList<PlacedLabel> labels = preview->pages()[0].labels;
@@ -130,13 +130,13 @@ private Q_SLOTS:
         QCOMPARE(labels[6].boxes[0].font.pointSize, 12); // fits: as styled
 
         // Another kind has its own setting; coming back reads it again.
-        window.img1Click();
+        window.chooseKind(1);
         QVERIFY(!shrink->isChecked());
-        window.img2Click();
+        window.chooseKind(2);
         QVERIFY(shrink->isChecked());
         QTest::mouseClick(shrink, Qt::LeftButton, {}, QPoint(6, shrink->height() / 2));
-        QCOMPARE(IniUtil::IniReadString(QStringLiteral("sys.ini"), QStringLiteral("M2font1"),
-                                        QStringLiteral("autoshrink")),
+        QCOMPARE(IniUtil::readString(QStringLiteral("sys.ini"), QStringLiteral("M2font1"),
+                                     QStringLiteral("autoshrink")),
                  QStringLiteral("0"));
     }
 };

@@ -312,11 +312,11 @@ private Q_SLOTS:
         const QList<std::pair<bool, QStringList>> starts{{true, {}}, {false, {told}}, {false, {}}};
         for (const auto &[readOnly, messagesTold] : starts) {
             MessageLog messages;
-            TFrMarowin window;
+            MainWindow window;
             if (readOnly)
                 window.setReadOnly();
             window.show();
-            window.FormActivate();
+            window.startUp();
             QCOMPARE(messages.texts(), messagesTold);
             QCOMPARE(dir.exists(Marker), readOnly);
         }

@@ -1,11 +1,11 @@
 // The find box: opened with Ctrl+F, finds across kinds and pages with
 // full-width input, includes unsaved text on the shown page, and choosing a
 // hit saves the shown page and shows the hit's kind, page and cell.
-#include "editing/tfredit.h"
+#include "editing/labeldialog.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/findbox.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
 #include "sheet/sheetpage.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/workdir.h"
@@ -49,8 +49,8 @@ class TestFindBox : public QObject
     struct Fixture {
         WorkDir dir;
         MessageLog messages;
-        TFrMarowin window;
-        TFrEdit editor{&window};
+        MainWindow window;
+        LabelDialog editor{&window};
 
         Fixture()
         {
@@ -62,7 +62,7 @@ class TestFindBox : public QObject
             dir.write(QStringLiteral("考試1.ini"), "[70]\r\n0=大學學測\r\n1=LIN 小華\r\n");
             window.setEditor(&editor);
             window.show();
-            window.FormActivate();
+            window.startUp();
         }
 
         FindBox *openWithCtrlF()
@@ -143,12 +143,12 @@ private Q_SLOTS:
         QTest::keyClick(hits, Qt::Key_Down);
         QTest::keyClick(hits, Qt::Key_Return);
 
-        QCOMPARE(f.window.mode(), 2);
+        QCOMPARE(f.window.kind(), 2);
         QCOMPARE(f.window.page(), 2);
         QCOMPARE(SheetPage::readPage(f.dir.path(QStringLiteral("姓名1.ini")))[5][0],
                  QStringLiteral("林未存"));
         QVERIFY(!f.window.hasUnsavedChanges());
-        MemoCell *cell = f.window.grid()->cell(17);
+        LabelCell *cell = f.window.grid()->cell(17);
         QCOMPARE(cell->line(0), QStringLiteral("林志明"));
         QVERIFY(cell->isSelected());
         QVERIFY(box->isHidden());
@@ -177,7 +177,7 @@ private Q_SLOTS:
         QTest::mouseClick(hits->viewport(), Qt::LeftButton, {}, onHit);
         QTest::mouseDClick(hits->viewport(), Qt::LeftButton, {}, onHit);
 
-        QCOMPARE(f.window.mode(), 1);
+        QCOMPARE(f.window.kind(), 1);
         QCOMPARE(f.window.page(), 1);
         QCOMPARE(f.window.grid()->cell(6)->line(0), QStringLiteral("林未存"));
         QCOMPARE(f.messages.shown.size(), 1);

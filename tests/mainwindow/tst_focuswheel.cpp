@@ -7,9 +7,9 @@
 #include "frontend/sizespinbox.h"
 #include "frontend/usermessages.h"
 #include "mainwindow/cellgrid.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
-#include "mainwindow/tfrsupport.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/supportwindow.h"
 #include "tests/common/workdir.h"
 
 #include <QPushButton>
@@ -20,7 +20,7 @@
 
 namespace {
 
-bool focusOnGrid(const TFrMarowin &window)
+bool focusOnGrid(const MainWindow &window)
 {
     const QWidget *focused = QApplication::focusWidget();
     return focused && (focused == window.grid() || window.grid()->isAncestorOf(focused));
@@ -34,7 +34,7 @@ void wheelOver(QWidget *target, int angle)
     QApplication::sendEvent(target, &wheel);
 }
 
-void showActive(TFrMarowin &window)
+void showActive(MainWindow &window)
 {
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -58,22 +58,22 @@ private Q_SLOTS:
     {
         WorkDir dir;
         dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=2\r\n");
-        TFrMarowin window;
+        MainWindow window;
         showActive(window);
         QTRY_VERIFY(focusOnGrid(window));
 
         QTest::mouseClick(window.stylePanel(StylePanel::Name)->sizeField(), Qt::LeftButton);
         QVERIFY(!focusOnGrid(window));
-        window.img4Click();
+        window.chooseKind(4);
         QVERIFY(focusOnGrid(window));
-        QCOMPARE(window.mode(), 4);
+        QCOMPARE(window.kind(), 4);
     }
 
     void focusReturnsToTheGridAfterTheSupportWindow()
     {
         WorkDir dir;
-        TFrMarowin window;
-        auto *support = new TFrSupport(&window);
+        MainWindow window;
+        auto *support = new SupportWindow(&window);
         window.setSupport(support);
         showActive(window);
         QTRY_VERIFY(focusOnGrid(window));
@@ -105,7 +105,7 @@ private Q_SLOTS:
         QFETCH(bool, fontField);
         WorkDir dir;
         dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
-        TFrMarowin window;
+        MainWindow window;
         showActive(window);
         TextStylePanel *panel = window.stylePanel(StylePanel::Name);
         QWidget *field =

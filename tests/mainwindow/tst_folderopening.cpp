@@ -2,13 +2,13 @@
 // is the user's choice, and a folder that takes no lock opens read-only.
 #include "composition/composedpage.h"
 #include "editing/stylepanel.h"
+#include "files/folderlock.h"
 #include "frontend/previewwindow.h"
 #include "frontend/sizespinbox.h"
 #include "mainwindow/cellgrid.h"
 #include "mainwindow/folderopening.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
-#include "sheet/folderlock.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/workdir.h"
 #include "tests/mainwindow/dialogentry.h"
@@ -42,7 +42,7 @@ QMap<QString, QByteArray> folderContents(const WorkDir &dir)
 
 // Opens the margin dialog as a user does, with the right button on 預覽列印,
 // and gives `action` the dialog; false when none opened.
-bool onMarginDialog(TFrMarowin &window, const std::function<void(QWidget *)> &action)
+bool onMarginDialog(MainWindow &window, const std::function<void(QWidget *)> &action)
 {
     bool opened = false;
     QTimer::singleShot(0, [&] {
@@ -128,17 +128,17 @@ private Q_SLOTS:
 
         FolderLock lock(dir.path(QString()));
         const FolderAccess access = openDataFolder(lock);
-        TFrMarowin window;
+        MainWindow window;
         DialogEntry edit(window);
         if (access == FolderAccess::ReadOnly)
             window.setReadOnly();
         window.show();
-        window.FormActivate();
-        window.btnupClick(); // viewing needs no save
+        window.startUp();
+        window.nextPage(); // viewing needs no save
         const QString second = window.grid()->cell(1)->line(0);
         edit.name(3, QStringLiteral("陳美玲"));
         messages.answer = UserMessages::Answer::No; // stay when the save fails
-        window.bnSaveClick();
+        window.savePage();
         const QMap<QString, QByteArray> after = folderContents(dir);
         QFile::setPermissions(dir.path(QString()), permissions);
 
@@ -179,11 +179,11 @@ private Q_SLOTS:
         FolderLock lock(dir.path(QString()));
         QCOMPARE(openDataFolder(lock), FolderAccess::ReadOnly);
         messages.answer = UserMessages::Answer::Ok;
-        TFrMarowin window;
+        MainWindow window;
         DialogEntry edit(window);
         window.useFolder(FolderAccess::ReadOnly, lock);
         window.show();
-        window.FormActivate();
+        window.startUp();
         edit.name(1, QStringLiteral("林志明"));
 
         QVERIFY(onMarginDialog(window, [](QWidget *dialog) {
@@ -200,12 +200,12 @@ private Q_SLOTS:
         QCheckBox *shrink = window.autoShrinkBox();
         QTest::mouseClick(shrink, Qt::LeftButton, {}, QPoint(6, shrink->height() / 2));
         messages.answer = UserMessages::Answer::Yes; // leave the unsaved page
-        window.img1Click();
-        window.img2Click();
-        window.btnupClick();
+        window.chooseKind(1);
+        window.chooseKind(2);
+        window.nextPage();
 
         // Still this run's settings after a kind change and a page turn.
-        QCOMPARE(window.mode(), 2);
+        QCOMPARE(window.kind(), 2);
         QCOMPARE(name->size(), size + 1);
         QVERIFY(shrink->isChecked());
         const std::unique_ptr<PreviewWindow> preview = window.makePreview();
@@ -218,7 +218,7 @@ private Q_SLOTS:
             dialog->close();
         }));
         QCOMPARE(shownTop, QStringLiteral("3.41"));
-        window.img3Click(); // the kind viewed last is not stored either
+        window.chooseKind(3); // the kind viewed last is not stored either
         const QMap<QString, QByteArray> after = folderContents(dir);
         QFile::setPermissions(dir.path(QString()), permissions);
 
@@ -241,11 +241,11 @@ private Q_SLOTS:
         dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=1\r\n");
         FolderLock lock(dir.path(QString()));
         QCOMPARE(openDataFolder(lock), FolderAccess::Writable);
-        TFrMarowin window;
+        MainWindow window;
         DialogEntry edit(window);
         window.useFolder(FolderAccess::Writable, lock);
         window.show();
-        window.FormActivate();
+        window.startUp();
         QVERIFY(QFile::remove(dir.path(FolderLock::lockFileName())));
         dir.write(FolderLock::lockFileName(), ForeignLock);
         const QMap<QString, QByteArray> before = folderContents(dir);
@@ -262,7 +262,7 @@ private Q_SLOTS:
         QVERIFY(window.windowTitle().endsWith(QStringLiteral("（唯讀）")));
         name->sizeField()->stepBy(1); // nothing more to tell
         edit.name(1, QStringLiteral("陳美玲"));
-        window.bnSaveClick();
+        window.savePage();
         QCOMPARE(messages.shown.size(), 2);
         QVERIFY(messages.shown[1].text.startsWith(QStringLiteral("寫入錯誤")));
         QCOMPARE(window.grid()->cell(1)->line(0), QStringLiteral("陳美玲"));
@@ -290,17 +290,17 @@ private Q_SLOTS:
         QVERIFY2(messages.shown[0].text.contains(FolderLock::lockFileName()
                                                  + QStringLiteral("\n原因：")),
                  qPrintable(messages.shown[0].text));
-        TFrMarowin window;
+        MainWindow window;
         DialogEntry edit(window);
         window.setReadOnly();
-        window.FormActivate();
+        window.startUp();
         QCOMPARE(window.grid()->cell(1)->line(0), QStringLiteral("林志明"));
-        window.btnupClick();
-        window.img2Click();
-        QCOMPARE(window.mode(), 2);
+        window.nextPage();
+        window.chooseKind(2);
+        QCOMPARE(window.kind(), 2);
         edit.name(1, QStringLiteral("陳美玲"));
         messages.answer = UserMessages::Answer::Yes;
-        window.btn2Click(); // 是否存檔? 是, the write message, leave: 是
+        window.exitProgram(); // 是否存檔? 是, the write message, leave: 是
         QCOMPARE(messages.shown.size(), 4);
         QVERIFY(messages.shown[2].text.startsWith(QStringLiteral("寫入錯誤")));
         QCOMPARE(QDir::current().entryList(QDir::Files),

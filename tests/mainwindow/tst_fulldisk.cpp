@@ -1,7 +1,7 @@
 // A page save on a full disk: one message, the old file kept, the cells kept.
 #include "mainwindow/cellgrid.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
 #include "tests/common/filefixture.h"
 #include "tests/common/messagelog.h"
 #include "tests/mainwindow/smalldisk.h"
@@ -24,10 +24,10 @@ private Q_SLOTS:
             QSKIP("a small file system cannot be mounted here (needs root)");
         }
         MessageLog messages;
-        TFrMarowin window;
-        window.FormActivate();
+        MainWindow window;
+        window.startUp();
         window.grid()->cell(1)->setLines({QStringLiteral("陳美玲")});
-        window.bnSaveClick();
+        window.savePage();
         const QByteArray saved = readAll(QStringLiteral("姓名1.ini"));
         QVERIFY(saved.contains("0=陳美玲"));
 
@@ -35,7 +35,7 @@ private Q_SLOTS:
         for (int n = 1; n <= 70; ++n)
             window.grid()->cell(n)->setLines(
                 {QStringLiteral("林志明%1").arg(n), QStringLiteral("民國六十年三月五日")});
-        window.btnupClick();
+        window.nextPage();
 
         const QStringList shown = messages.texts();
         QCOMPARE(shown.size(), 1);

@@ -1,13 +1,13 @@
 // Entry from the keyboard on the shown window: the current cell and its
 // keys, the editing loop across a page end, clear, copy, cut, paste from the
 // clipboard and the undo history, all through key events and the real focus.
-#include "editing/tfredit.h"
+#include "editing/labeldialog.h"
 #include "frontend/filedialogs.h"
 #include "lists/listrows.h"
 #include "mainwindow/cellgrid.h"
+#include "mainwindow/labelcell.h"
 #include "mainwindow/listimportdialog.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/mainwindow.h"
 #include "sheet/sheetpage.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/progresssteps.h"
@@ -68,13 +68,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         QCOMPARE(QApplication::focusWidget(), session.grid());
         QCOMPARE(session.grid()->currentCell(), 1);
-        QCOMPARE(session.grid()->cell(1)->mark(), MemoCell::Mark::Current);
+        QCOMPARE(session.grid()->cell(1)->mark(), LabelCell::Mark::Current);
         session.goTo(from);
         session.key(key, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(session.grid()->currentCell(), to);
-        QCOMPARE(session.grid()->cell(to)->mark(), MemoCell::Mark::Current);
+        QCOMPARE(session.grid()->cell(to)->mark(), LabelCell::Mark::Current);
         QCOMPARE(session.grid()->cell(1)->mark(),
-                 to == 1 ? MemoCell::Mark::Current : MemoCell::Mark::None);
+                 to == 1 ? LabelCell::Mark::Current : LabelCell::Mark::None);
         QVERIFY(session.messages.shown.isEmpty());
     }
 
@@ -137,7 +137,7 @@ private Q_SLOTS:
             // Still the main window's keys: the rest of the name, then Enter.
             typeIntoWindow(main, QStringLiteral("小華"));
             // A click on the main window waits until the dialog is closed.
-            MemoCell *other = session.grid()->cell(9);
+            LabelCell *other = session.grid()->cell(9);
             QTest::mouseClick(main, Qt::LeftButton, {},
                               other->mapTo(&session.window, other->rect().center()));
             QTest::sendKeyEvent(QTest::Click, main, Qt::Key_Return, QString(), Qt::NoModifier);
@@ -227,7 +227,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         DialogAnswer answer(session.editor,
                             [](QWidget *focus) { typeAndConfirm(focus, QStringLiteral("林")); });
-        MemoCell *last = session.grid()->cell(70);
+        LabelCell *last = session.grid()->cell(70);
         QTest::mouseClick(last, Qt::LeftButton);
         QVERIFY(answer.ran);
         QCOMPARE(session.name(70), QStringLiteral("林"));
@@ -621,7 +621,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, button);
         QFETCH(QString, tip);
-        TFrMarowin window;
+        MainWindow window;
         QCOMPARE(window.findChild<QPushButton *>(button)->toolTip(), tip);
     }
 

@@ -1,6 +1,6 @@
 // The program killed at random moments while it saves pages: afterwards
 // every page file and sys.ini reads whole, as one save or another left it.
-#include "sheet/inidocument.h"
+#include "ini/inidocument.h"
 #include "sheet/sheetpage.h"
 
 #include <QDir>

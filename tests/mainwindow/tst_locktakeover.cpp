@@ -1,7 +1,7 @@
 // Two copies of the program on one folder, each a process of its own: once a
 // second copy has taken the folder over, the first writes nothing more, and
 // the lock stays with the copy that took it.
-#include "sheet/folderlock.h"
+#include "files/folderlock.h"
 #include "tests/common/workdir.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
 // The window works in the folder named on its command line; without one,
 // on Windows in 文件\岑禾 (tests/windows), elsewhere where it was started.
-#include "mainwindow/startfolder.h"
+#include "app/startfolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -5,8 +5,8 @@
 #include "frontend/colorchooser.h"
 #include "frontend/fontchooser.h"
 #include "frontend/sizespinbox.h"
-#include "mainwindow/tfrmarowin.h"
-#include "sheet/iniutil.h"
+#include "ini/iniutil.h"
+#include "mainwindow/mainwindow.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/startedwindow.h"
 #include "tests/common/workdir.h"
@@ -18,7 +18,7 @@ namespace {
 
 QString stored(const QString &section, const QString &key)
 {
-    return IniUtil::IniReadString(QStringLiteral("sys.ini"), section, key);
+    return IniUtil::readString(QStringLiteral("sys.ini"), section, key);
 }
 
 QByteArray style(const char *section, const char *font, const char *color, const char *size)
@@ -53,7 +53,7 @@ private Q_SLOTS:
         QCOMPARE(name->size(), 20);
         QVERIFY(stored(QStringLiteral("M1font1"), QStringLiteral("size")).isEmpty());
 
-        s.window.bnSaveClick();
+        s.window.savePage();
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("font")),
                  QStringLiteral("標楷體"));
         QCOMPARE(stored(QStringLiteral("M1font1"), QStringLiteral("color")),
@@ -73,8 +73,8 @@ private Q_SLOTS:
                       + style("M2font1", family.toUtf8().constData(), "255", "12")
                       + style("M2font2", "標楷體", "65280", "150")
                       + style("M2font3", "不存在的字型", "-5", "-3"));
-        TFrMarowin window;
-        window.FormActivate();
+        MainWindow window;
+        window.startUp();
         QVERIFY(messages.shown.isEmpty());
         const TextStylePanel *address = window.stylePanel(StylePanel::Address);
         const TextStylePanel *third = window.stylePanel(StylePanel::ThirdField);
@@ -88,7 +88,7 @@ private Q_SLOTS:
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(),
                  QStringLiteral("生辰"));
 
-        window.bnSaveClick();
+        window.savePage();
         QCOMPARE(stored(QStringLiteral("M2font2"), QStringLiteral("size")), QStringLiteral("100"));
         QCOMPARE(stored(QStringLiteral("M2font3"), QStringLiteral("font")), QString());
         QCOMPARE(stored(QStringLiteral("M2font3"), QStringLiteral("color")), QStringLiteral("-5"));
@@ -100,10 +100,10 @@ private Q_SLOTS:
         MessageLog messages;
         const QByteArray settings = "[info]\r\nMode=1\r\n" + style("M1font1", "標楷體", "0", "33");
         dir.write(QStringLiteral("sys.ini"), settings);
-        TFrMarowin window;
-        window.FormActivate();
+        MainWindow window;
+        window.startUp();
         QCOMPARE(window.stylePanel(StylePanel::Name)->size(), 33);
-        window.readdata();
+        window.loadPage();
         QCOMPARE(dir.read(QStringLiteral("sys.ini")), settings);
     }
 
@@ -128,8 +128,8 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("M2font1"), QStringLiteral("font")), family);
         for (const char *section : {"M2font1", "M2font2", "M2font3"}) {
             for (const char *key : {"font", "color", "size"})
-                QVERIFY2(!IniUtil::IniReadString(QStringLiteral("sys.ini"), QLatin1String(section),
-                                                 QLatin1String(key))
+                QVERIFY2(!IniUtil::readString(QStringLiteral("sys.ini"), QLatin1String(section),
+                                              QLatin1String(key))
                               .isEmpty(),
                          section);
         }
@@ -160,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(s.window.stylePanel(StylePanel::Name)->color(), nameColor);
         QCOMPARE(s.window.stylePanel(StylePanel::Name)->size(), nameSize);
         // The load goes on: the kind is set up and the page shown.
-        QCOMPARE(s.window.mode(), 3);
+        QCOMPARE(s.window.kind(), 3);
         QCOMPARE(s.window.findChild<QLabel *>(QStringLiteral("lbl14"))->text(),
                  QStringLiteral("座位"));
     }

@@ -2,8 +2,8 @@
 // page: checked as root (a folder in the file's place) and, for a file
 // without read permission, as a user who may not read it.
 #include "mainwindow/cellgrid.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
 #include "tests/common/messagelog.h"
 #include "tests/common/workdir.h"
 #include "tests/mainwindow/dialogentry.h"
@@ -76,22 +76,22 @@ private Q_SLOTS:
         MessageLog messages;
         if (!makeUnreadable(dir, QStringLiteral("姓名2.ini"), how))
             QSKIP("root reads any file; the unprivileged run checks this row");
-        TFrMarowin window;
-        window.FormActivate();
-        window.btnupClick();
+        MainWindow window;
+        window.startUp();
+        window.nextPage();
         QCOMPARE(window.page(), 2);
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("讀取錯誤")));
         QVERIFY(messages.shown[0].text.contains(QStringLiteral("姓名2.ini")));
 
-        window.btnupClick();
+        window.nextPage();
         QCOMPARE(window.page(), 3);
-        window.btndownClick();
-        window.btndownClick(); // back over it, and on
+        window.previousPage();
+        window.previousPage(); // back over it, and on
         QCOMPARE(window.page(), 1);
-        window.btnupClick();
-        window.img2Click();
-        QCOMPARE(window.mode(), 2);
+        window.nextPage();
+        window.chooseKind(2);
+        QCOMPARE(window.kind(), 2);
         QCOMPARE(messages.shown.size(), 3); // one for each arrival on it
         QCOMPARE(leftAsItWas(dir, QStringLiteral("姓名2.ini"), how), StoredPage);
     }
@@ -116,14 +116,14 @@ private Q_SLOTS:
         MessageLog messages;
         if (!makeUnreadable(dir, QStringLiteral("姓名2.ini"), how))
             QSKIP("root reads any file; the unprivileged run checks this row");
-        TFrMarowin window;
+        MainWindow window;
         DialogEntry edit(window);
-        window.FormActivate();
-        window.btnupClick();
+        window.startUp();
+        window.nextPage();
         edit.name(4, QStringLiteral("陳美玲"));
         messages.shown.clear();
         messages.answer = answer;
-        window.btnupClick();
+        window.nextPage();
 
         QCOMPARE(messages.shown.size(), 2);
         QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("寫入錯誤")));
@@ -141,13 +141,13 @@ private Q_SLOTS:
         WorkDir dir;
         MessageLog messages;
         QVERIFY(makeUnreadable(dir, QStringLiteral("姓名1.ini"), QStringLiteral("folder")));
-        TFrMarowin window;
+        MainWindow window;
         DialogEntry edit(window);
         window.show();
-        window.FormActivate();
+        window.startUp();
         edit.name(4, QStringLiteral("陳美玲"));
         messages.answer = UserMessages::Answer::Yes; // 是 to saving, 是 to leaving
-        window.btn2Click();
+        window.exitProgram();
         QVERIFY(!window.isVisible());
         QCOMPARE(messages.shown.size(), 4); // read, 是否存檔?, write, leave?
         QVERIFY(QFileInfo(dir.path(QStringLiteral("姓名1.ini"))).isDir());
@@ -162,9 +162,9 @@ private Q_SLOTS:
         MessageLog messages;
         if (!makeUnreadable(dir, QStringLiteral("姓名3.ini"), how))
             QSKIP("root reads any file; the unprivileged run checks this row");
-        TFrMarowin window;
+        MainWindow window;
         window.show();
-        window.FormActivate();
+        window.startUp();
         auto *btnup = window.findChild<QToolButton *>(QStringLiteral("btnup"));
         QTest::mousePress(btnup, Qt::LeftButton);
         // The read message on page 3 lets the button go, which ends its repeats.
@@ -184,26 +184,26 @@ private Q_SLOTS:
         MessageLog messages;
         if (!makeUnreadable(dir, QStringLiteral("sys.ini"), how))
             QSKIP("root reads any file; the unprivileged run checks this row");
-        TFrMarowin window;
+        MainWindow window;
         DialogEntry edit(window);
         window.show();
-        window.FormActivate();
+        window.startUp();
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY(messages.shown[0].text.contains(QStringLiteral("sys.ini")));
-        QCOMPARE(window.mode(), 1);
+        QCOMPARE(window.kind(), 1);
 
         // Pages are saved and turned; the styles that cannot be stored are
         // not told again.
         for (int page = 1; page <= 3; ++page) {
             edit.name(1, QStringLiteral("第%1頁").arg(page));
-            window.btnupClick();
+            window.nextPage();
         }
         QCOMPARE(window.page(), 4);
         QVERIFY(dir.read(QStringLiteral("姓名3.ini")).contains("0=第3頁"));
-        window.bnSaveClick();
+        window.savePage();
         edit.name(1, QStringLiteral("未存"));
         messages.answer = UserMessages::Answer::Yes;
-        window.btn2Click();
+        window.exitProgram();
         QVERIFY(!window.isVisible());
         QVERIFY(dir.read(QStringLiteral("姓名4.ini")).contains("0=未存"));
         QCOMPARE(messages.shown.size(), 2); // the start, and 是否存檔?

@@ -1,9 +1,9 @@
 // Splash and support windows.
 #include "frontend/desktopopener.h"
 #include "frontend/urllabel.h"
-#include "mainwindow/tfrmarowin.h"
-#include "mainwindow/tfrsupport.h"
-#include "mainwindow/tfrwelcome.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/splashwindow.h"
+#include "mainwindow/supportwindow.h"
 #include "tests/common/workdir.h"
 
 #include <QDir>
@@ -28,7 +28,7 @@ class TestWelcomeSupport : public QObject
 private Q_SLOTS:
     void splashTimerRunsFromCreation()
     {
-        TFrWelcome splash;
+        SplashWindow splash;
         QVERIFY(splash.timer()->isActive());
         QCOMPARE(splash.timer()->interval(), 5000);
         QVERIFY(!splash.isVisible());
@@ -38,12 +38,12 @@ private Q_SLOTS:
     void splashShowsOnceAndHidesItself()
     {
         WorkDir dir;
-        TFrMarowin window;
-        auto *splash = new TFrWelcome(&window);
+        MainWindow window;
+        auto *splash = new SplashWindow(&window);
         window.setSplash(splash);
-        window.FormActivate();
+        window.startUp();
         QVERIFY(splash->isVisible());
-        splash->tmr1Timer();
+        splash->timeUp();
         QVERIFY(!splash->isVisible());
         QVERIFY(splash->timer()->isActive()); // later ticks change nothing
 
@@ -51,7 +51,7 @@ private Q_SLOTS:
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(&window, &activate);
         QVERIFY(!splash->isVisible());
-        splash->tmr1Timer();
+        splash->timeUp();
         QVERIFY(!splash->isVisible());
     }
 
@@ -68,12 +68,12 @@ private Q_SLOTS:
     {
         QFETCH(bool, modal);
         WorkDir dir;
-        TFrMarowin window;
-        auto *splash = new TFrWelcome(&window);
+        MainWindow window;
+        auto *splash = new SplashWindow(&window);
         window.setSplash(splash);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.FormActivate();
+        window.startUp();
         QVERIFY(splash->isVisible());
 
         QMessageBox other(QMessageBox::Warning, QStringLiteral("岑禾"), QStringLiteral("讀取錯誤"),
@@ -131,7 +131,7 @@ private Q_SLOTS:
         WorkDir dir;
         dir.write(QStringLiteral("sys.ini"), SupportSection);
         DesktopOpener::setOpener([](const QString &) { return true; });
-        TFrSupport support;
+        SupportWindow support;
         support.show();
         QCOMPARE(support.links().size(), 2);
         support.links()[0]->open();
@@ -168,7 +168,7 @@ private Q_SLOTS:
         WorkDir dir;
         if (!sysIni.isEmpty())
             dir.write(QStringLiteral("sys.ini"), sysIni);
-        TFrSupport support;
+        SupportWindow support;
         support.show();
         for (const QString &name : shown)
             QVERIFY2(support.findChild<QLabel *>(name)->isVisible(), qPrintable(name));
@@ -193,7 +193,7 @@ private Q_SLOTS:
             opened.append(address);
             return true;
         });
-        TFrSupport support;
+        SupportWindow support;
         support.show();
         QCOMPARE(support.findChild<QLabel *>(QStringLiteral("lbl4"))->text(),
                  QStringLiteral("02-2345-6789"));

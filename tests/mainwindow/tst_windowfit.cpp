@@ -4,8 +4,8 @@
 // Run once per screen size (the offscreen platform's screen configuration).
 #include "frontend/usermessages.h"
 #include "mainwindow/cellgrid.h"
-#include "mainwindow/memocell.h"
-#include "mainwindow/tfrmarowin.h"
+#include "mainwindow/labelcell.h"
+#include "mainwindow/mainwindow.h"
 #include "tests/common/workdir.h"
 
 #include <QCheckBox>
@@ -23,17 +23,17 @@ QRect inWindow(const QWidget *window, const QWidget *widget)
     return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
 }
 
-QScrollArea *gridArea(const TFrMarowin &window)
+QScrollArea *gridArea(const MainWindow &window)
 {
     return window.findChild<QScrollArea *>(QStringLiteral("gridArea"));
 }
 
 // Scrolled into view, the whole cell lies inside the grid's viewport (but
 // for the grid's top frame line, which the window always hid).
-bool reachable(const TFrMarowin &window, int number)
+bool reachable(const MainWindow &window, int number)
 {
     QScrollArea *area = gridArea(window);
-    MemoCell *cell = window.grid()->cell(number);
+    LabelCell *cell = window.grid()->cell(number);
     const QRect inHolder =
         QRect(cell->mapTo(area->widget(), QPoint(0, 0)), cell->size()) & area->widget()->rect();
     area->ensureVisible(inHolder.center().x(), inHolder.center().y(), inHolder.width() / 2 + 1,
@@ -74,10 +74,10 @@ private Q_SLOTS:
     void startsCentredInsideTheScreen()
     {
         WorkDir dir;
-        TFrMarowin window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.FormActivate();
+        window.startUp();
         const QRect frame = window.frameGeometry();
         QVERIFY(m_available.contains(frame));
         QCOMPARE(window.width(), 1018); // wide enough here: the width it always had
@@ -102,10 +102,10 @@ private Q_SLOTS:
         QFETCH(QStringList, controls);
         WorkDir dir;
         dir.write(QStringLiteral("sys.ini"), "[info]\r\nMode=" + QByteArray::number(kind) + "\r\n");
-        TFrMarowin window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.FormActivate();
+        window.startUp();
         for (const QString &name : controls) {
             const QWidget *control = window.findChild<QWidget *>(name);
             QVERIFY2(control && control->isVisible(), qPrintable(name));
@@ -125,12 +125,12 @@ private Q_SLOTS:
     {
         QFETCH(int, zoomSteps);
         WorkDir dir;
-        TFrMarowin window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.FormActivate();
+        window.startUp();
         for (int i = 0; i < zoomSteps; ++i)
-            window.btnScallUpRightClick();
+            window.zoomIn();
         QVERIFY(gridArea(window)->verticalScrollBar()->maximum() > 0);
         for (int n = 1; n <= 70; ++n)
             QVERIFY2(reachable(window, n), qPrintable(QString::number(n)));
@@ -139,19 +139,19 @@ private Q_SLOTS:
     void ctrlWheelAndKeysZoomAsTheArrows()
     {
         WorkDir dir;
-        TFrMarowin window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.FormActivate();
+        window.startUp();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QSize start = window.grid()->size();
 
-        TFrMarowin arrows;
-        arrows.btnScallUpRightClick();
+        MainWindow arrows;
+        arrows.zoomIn();
         const QSize zoomedIn = arrows.grid()->size();
 
         // Over a cell: the grid zooms, not the cell's own text.
-        MemoCell *cell = window.grid()->cell(8);
+        LabelCell *cell = window.grid()->cell(8);
         ctrlWheel(cell, 120);
         QCOMPARE(window.grid()->size(), zoomedIn);
         QCOMPARE(cell->geometry(), arrows.grid()->cell(8)->geometry());
@@ -159,13 +159,13 @@ private Q_SLOTS:
         ctrlWheel(cell, -60); // half a notch: nothing yet
         QCOMPARE(window.grid()->size(), zoomedIn);
         ctrlWheel(cell, -60);
-        arrows.btnScallDownLeftClick();
+        arrows.zoomOut();
         QCOMPARE(window.grid()->size(), arrows.grid()->size());
 
-        TFrMarowin keys;
+        MainWindow keys;
         keys.show();
         QVERIFY(QTest::qWaitForWindowExposed(&keys));
-        keys.FormActivate();
+        keys.startUp();
         keys.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&keys));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
@@ -173,7 +173,7 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(keys.grid()->size(), arrows.grid()->size());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
-        arrows.btnScallUpRightClick();
+        arrows.zoomIn();
         QCOMPARE(keys.grid()->size(), arrows.grid()->size());
         QVERIFY(start != zoomedIn);
     }
@@ -181,10 +181,10 @@ private Q_SLOTS:
     void plainWheelOverACellScrollsTheGrid()
     {
         WorkDir dir;
-        TFrMarowin window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.FormActivate();
+        window.startUp();
         QScrollBar *bar = gridArea(window)->verticalScrollBar();
         QCOMPARE(bar->value(), 0);
         QWidget *cell = window.grid()->cell(6);

@@ -8,11 +8,11 @@
 // command ends with a line "saved", "refused" or "done" and one "title ...".
 // When standard input ends the window is closed (a question about unsaved
 // changes answered 否) and the program ends as a user's exit does.
+#include "files/folderlock.h"
 #include "frontend/sizespinbox.h"
 #include "frontend/usermessages.h"
 #include "mainwindow/folderopening.h"
-#include "mainwindow/tfrmarowin.h"
-#include "sheet/folderlock.h"
+#include "mainwindow/mainwindow.h"
 #include "tests/mainwindow/dialogentry.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ UserMessages::Answer answerFor(const QString &lockAnswer, UserMessages::Kind kin
     }
 }
 
-QString command(TFrMarowin &window, DialogEntry &edit, const QString &line)
+QString command(MainWindow &window, DialogEntry &edit, const QString &line)
 {
     if (line.startsWith(QLatin1String("save "))) {
         edit.name(1, line.mid(5));
@@ -77,11 +77,11 @@ int main(int argc, char *argv[])
     const FolderAccess access = openDataFolder(lock);
     if (access == FolderAccess::Refused)
         return 1;
-    TFrMarowin window;
+    MainWindow window;
     window.useFolder(access, lock);
     DialogEntry edit(window);
     window.show();
-    window.FormActivate();
+    window.startUp();
     say(access == FolderAccess::ReadOnly ? QStringLiteral("ready readonly")
                                          : QStringLiteral("ready writable"));
 

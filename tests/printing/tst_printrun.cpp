@@ -1,6 +1,6 @@
 // Preparing a print run: margins read from sys.ini and the template of the
 // kind with the panels' fonts.
-#include "printing/printrun.h"
+#include "printrun/printrun.h"
 
 #include <QFile>
 #include <QTemporaryDir>

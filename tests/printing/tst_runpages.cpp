@@ -3,8 +3,8 @@
 // leaving nothing behind.
 #include "composition/labelfonts.h"
 #include "composition/pageoutput.h"
-#include "printing/printrun.h"
-#include "printing/runpages.h"
+#include "printrun/printrun.h"
+#include "printrun/runpages.h"
 #include "tests/common/filefixture.h"
 
 #include <QDir>

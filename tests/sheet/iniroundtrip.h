@@ -1,8 +1,8 @@
 #pragma once
 
-#include "sheet/inidocument.h"
-#include "sheet/iniparse.h"
-#include "sheet/inistore.h"
+#include "ini/inidocument.h"
+#include "ini/iniparse.h"
+#include "ini/inistore.h"
 
 #include <QHash>
 #include <QPair>

@@ -1,7 +1,7 @@
 // Test helper: takes the folder lock of the folder given, says "locked", and
 // holds it until its standard input ends, then ends as the program does
 // (releasing the lock), or until it is killed.
-#include "sheet/folderlock.h"
+#include "files/folderlock.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 // Files with a few damaged bytes (a copy cut short, one stray byte): the
 // encoding they are written in is kept, every intact character reads as it
 // is, and the first save keeps the original bytes in a copy beside the file.
-#include "sheet/inidocument.h"
-#include "sheet/inistore.h"
+#include "ini/inidocument.h"
+#include "ini/inistore.h"
 #include "sheet/sheetpage.h"
 #include "sheet/sysini.h"
 

@@ -1,7 +1,7 @@
 // The run's use of the data folder: a writing run checks its lock before
 // every write, and a run that writes nothing keeps sys.ini in memory.
+#include "files/folderlock.h"
 #include "sheet/datafolder.h"
-#include "sheet/folderlock.h"
 #include "sheet/sysini.h"
 #include "tests/common/filefixture.h"
 #include "tests/common/workdir.h"
@@ -76,7 +76,7 @@ private Q_SLOTS:
 
         // Settings hold for the run, and the file stays as it was.
         QVERIFY(!storeKind(folder, 3));
-        QCOMPARE(SysIni::readMode(folder.settings()), std::optional<int>(3));
+        QCOMPARE(SysIni::readKind(folder.settings()), std::optional<int>(3));
         QCOMPARE(SysIni::readMargins(folder.settings()).top, QStringLiteral("2"));
         QCOMPARE(dir.read(SysIni::fileName()), StoredSettings);
 

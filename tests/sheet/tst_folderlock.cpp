@@ -1,6 +1,6 @@
 // One copy of the program per data folder; a crashed copy blocks nothing, and
 // a lock nobody here can check is put to the user.
-#include "sheet/folderlock.h"
+#include "files/folderlock.h"
 #include "tests/common/filefixture.h"
 
 #include <QCoreApplication>

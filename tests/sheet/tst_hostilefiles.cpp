@@ -1,7 +1,7 @@
 // Files no program of ours wrote: huge, binary, truncated, special. Each
 // reads as what can be read, without a crash or a hang, and reading never
 // changes a file.
-#include "sheet/inidocument.h"
+#include "ini/inidocument.h"
 #include "sheet/sheetpage.h"
 
 #include "tests/common/filefixture.h"

@@ -1,12 +1,10 @@
 // Reading rules of the INI module: what a lookup returns for a given file.
-#include "sheet/inidocument.h"
-#include "sheet/iniutil.h"
+#include "ini/inidocument.h"
+#include "ini/iniutil.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace IniUtil;
 
 class TestIniReading : public QObject
 {
@@ -128,14 +126,14 @@ private Q_SLOTS:
         QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QString, expected);
-        QCOMPARE(IniReadString(writeFile(file), section, key), expected);
+        QCOMPARE(IniUtil::readString(writeFile(file), section, key), expected);
     }
 
     void valueIsCutTo2047Characters()
     {
         const QByteArray longValue(5000, 'x');
         const QString path = writeFile("[a]\nk=" + longValue + "\n");
-        QCOMPARE(IniReadString(path, QStringLiteral("a"), QStringLiteral("k")),
+        QCOMPARE(IniUtil::readString(path, QStringLiteral("a"), QStringLiteral("k")),
                  QString(2047, u'x'));
     }
 
@@ -143,16 +141,18 @@ private Q_SLOTS:
     {
         // 2046 ASCII characters, then a character outside the BMP.
         const QByteArray value = QByteArray(2046, 'x') + "\xF0\xA0\x80\x80" + "y";
-        const QString read = IniReadString(writeFile("[a]\nk=" + value + "\n"), QStringLiteral("a"),
-                                           QStringLiteral("k"));
+        const QString read = IniUtil::readString(writeFile("[a]\nk=" + value + "\n"),
+                                                 QStringLiteral("a"), QStringLiteral("k"));
         QCOMPARE(read, QString(2046, u'x'));
     }
 
     void missingFileGivesDefaultAndCreatesNothing()
     {
         const QString path = m_dir.filePath(QStringLiteral("absent/sys.ini"));
-        QCOMPARE(IniReadString(path, QStringLiteral("info"), QStringLiteral("Mode")), QString());
-        QCOMPARE(IniReadFloat(path, QStringLiteral("標籤"), QStringLiteral("TOPMARGIN")), -1.0);
+        QCOMPARE(IniUtil::readString(path, QStringLiteral("info"), QStringLiteral("Mode")),
+                 QString());
+        QCOMPARE(IniUtil::readFloat(path, QStringLiteral("標籤"), QStringLiteral("TOPMARGIN")),
+                 -1.0);
         QVERIFY(!QFile::exists(path));
     }
 
@@ -176,7 +176,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, stored);
         QFETCH(double, expected);
         const QString path = writeFile("[標籤]\n" + stored + "\n");
-        QCOMPARE(IniReadFloat(path, QStringLiteral("標籤"), QStringLiteral("TOPMARGIN")), expected);
+        QCOMPARE(IniUtil::readFloat(path, QStringLiteral("標籤"), QStringLiteral("TOPMARGIN")),
+                 expected);
     }
 
     void utf16WithBomReads()
@@ -184,9 +185,9 @@ private Q_SLOTS:
         QByteArray bytes("\xFF\xFE");
         const QString text = QStringLiteral("[標籤]\r\nTOPMARGIN=3\r\n");
         bytes += QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-        QCOMPARE(
-            IniReadString(writeFile(bytes), QStringLiteral("標籤"), QStringLiteral("TOPMARGIN")),
-            QStringLiteral("3"));
+        QCOMPARE(IniUtil::readString(writeFile(bytes), QStringLiteral("標籤"),
+                                     QStringLiteral("TOPMARGIN")),
+                 QStringLiteral("3"));
     }
 
     void big5FileReads()
@@ -194,7 +195,7 @@ private Q_SLOTS:
         // 許功蓋 in Big5: every second byte is a backslash.
         const QByteArray bytes("[1]\r\n0=\xB3\x5C\xA5\x5C\xBB\x5C\r\n");
         const QString path = writeFile(bytes, QStringLiteral("姓名1.ini"));
-        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")),
+        QCOMPARE(IniUtil::readString(path, QStringLiteral("1"), QStringLiteral("0")),
                  QStringLiteral("許功蓋"));
         QCOMPARE(IniDocument::load(path).encoding(), IniEncoding::LegacyBig5);
     }

@@ -1,7 +1,7 @@
 // Writing rules of the INI module: what a write leaves in the file, and
 // that a refused write leaves the file exactly as it was.
-#include "sheet/inidocument.h"
-#include "sheet/iniutil.h"
+#include "ini/inidocument.h"
+#include "ini/iniutil.h"
 
 #include "tests/common/filefixture.h"
 
@@ -13,8 +13,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
-
-using namespace IniUtil;
 
 namespace {
 
@@ -127,9 +125,9 @@ private Q_SLOTS:
         QFile::remove(path);
         if (!before.isEmpty())
             writeAll(path, before);
-        QVERIFY(!IniWriteString(path, section, key, value));
+        QVERIFY(!IniUtil::writeString(path, section, key, value));
         QCOMPARE(readAll(path), after);
-        QCOMPARE(IniReadString(path, section, key), value);
+        QCOMPARE(IniUtil::readString(path, section, key), value);
     }
 
     void refusedWrite_data()
@@ -161,8 +159,8 @@ private Q_SLOTS:
             path = dir.path();
         }
 
-        const FileResult result = IniWriteString(path, QStringLiteral("info"),
-                                                 QStringLiteral("Mode"), QStringLiteral("3"));
+        const FileResult result = IniUtil::writeString(path, QStringLiteral("info"),
+                                                       QStringLiteral("Mode"), QStringLiteral("3"));
         QVERIFY(result);
         QCOMPARE(result->path, path);
         QCOMPARE(result->action, FileFailure::Action::Write);
@@ -179,8 +177,8 @@ private Q_SLOTS:
     {
         const QString path = m_dir.filePath(QStringLiteral("inject.ini"));
         writeAll(path, "[a]\nk=v\n");
-        const FileResult result = IniWriteString(path, QStringLiteral("a"), QStringLiteral("k"),
-                                                 QStringLiteral("x\r\n[b]\ny=1"));
+        const FileResult result = IniUtil::writeString(
+            path, QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("x\r\n[b]\ny=1"));
         QVERIFY(result);
         QCOMPARE(readAll(path), QByteArray("[a]\nk=v\n"));
     }
@@ -192,8 +190,8 @@ private Q_SLOTS:
         writeAll(target, "[info]\nMode=2\n");
         const QString link = m_dir.filePath(QStringLiteral("link.ini"));
         QVERIFY(QFile::link(target, link));
-        QVERIFY(!IniWriteString(link, QStringLiteral("info"), QStringLiteral("Mode"),
-                                QStringLiteral("4")));
+        QVERIFY(!IniUtil::writeString(link, QStringLiteral("info"), QStringLiteral("Mode"),
+                                      QStringLiteral("4")));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(readAll(target), QByteArray("[info]\nMode=4\n"));
     }
@@ -201,8 +199,8 @@ private Q_SLOTS:
     void newFileIsUtf8WithoutBom()
     {
         const QString path = m_dir.filePath(QStringLiteral("地址12.ini"));
-        QVERIFY(!IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"),
-                                QStringLiteral("陳美玲")));
+        QVERIFY(!IniUtil::writeString(path, QStringLiteral("1"), QStringLiteral("0"),
+                                      QStringLiteral("陳美玲")));
         QCOMPARE(readAll(path), QByteArray("[1]\r\n0=陳美玲\r\n"));
         QVERIFY(QFileInfo(path).permissions() & QFile::ReadGroup); // not a private temporary file
     }
@@ -214,8 +212,8 @@ private Q_SLOTS:
         writeAll(path,
                  QByteArray("\xFF\xFE")
                      + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
-        QVERIFY(!IniWriteString(path, QStringLiteral("標籤"), QStringLiteral("LEFTMARGIN"),
-                                QStringLiteral("6")));
+        QVERIFY(!IniUtil::writeString(path, QStringLiteral("標籤"), QStringLiteral("LEFTMARGIN"),
+                                      QStringLiteral("6")));
         const QString expected = QStringLiteral("[標籤]\r\nTOPMARGIN=3\r\nLEFTMARGIN=6\r\n");
         QCOMPARE(readAll(path),
                  QByteArray("\xFF\xFE")
@@ -227,8 +225,8 @@ private Q_SLOTS:
     {
         const QString path = m_dir.filePath(QStringLiteral("姓名1.ini"));
         writeAll(path, "[1]\r\n0=\xB3\x5C\r\n"); // 許
-        QVERIFY(!IniWriteString(path, QStringLiteral("2"), QStringLiteral("0"),
-                                QStringLiteral("功蓋")));
+        QVERIFY(!IniUtil::writeString(path, QStringLiteral("2"), QStringLiteral("0"),
+                                      QStringLiteral("功蓋")));
         QCOMPARE(readAll(path), QByteArray("[1]\r\n0=\xB3\x5C\r\n[2]\r\n0=\xA5\x5C\xBB\x5C\r\n"));
     }
 
@@ -236,13 +234,13 @@ private Q_SLOTS:
     {
         const QString path = m_dir.filePath(QStringLiteral("姓名2.ini"));
         writeAll(path, "[1]\r\n0=\xB3\x5C\r\n");
-        QVERIFY(!IniWriteString(path, QStringLiteral("2"), QStringLiteral("0"),
-                                QStringLiteral("王堃")));
+        QVERIFY(!IniUtil::writeString(path, QStringLiteral("2"), QStringLiteral("0"),
+                                      QStringLiteral("王堃")));
         const QByteArray bytes = readAll(path);
         QVERIFY(bytes.startsWith("\xFF\xFE"));
-        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")),
+        QCOMPARE(IniUtil::readString(path, QStringLiteral("1"), QStringLiteral("0")),
                  QStringLiteral("許"));
-        QCOMPARE(IniReadString(path, QStringLiteral("2"), QStringLiteral("0")),
+        QCOMPARE(IniUtil::readString(path, QStringLiteral("2"), QStringLiteral("0")),
                  QStringLiteral("王堃"));
     }
 
@@ -252,10 +250,10 @@ private Q_SLOTS:
         // only that would read back wrong, so it cannot stay Big5.
         const QString path = m_dir.filePath(QStringLiteral("姓名3.ini"));
         writeAll(path, "[1]\r\n0=\xB3\x5C\r\n"); // 許
-        QVERIFY(
-            !IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("聽")));
+        QVERIFY(!IniUtil::writeString(path, QStringLiteral("1"), QStringLiteral("0"),
+                                      QStringLiteral("聽")));
         QVERIFY(readAll(path).startsWith("\xFF\xFE"));
-        QCOMPARE(IniReadString(path, QStringLiteral("1"), QStringLiteral("0")),
+        QCOMPARE(IniUtil::readString(path, QStringLiteral("1"), QStringLiteral("0")),
                  QStringLiteral("聽"));
     }
 
@@ -287,8 +285,8 @@ private Q_SLOTS:
             QFile::remove(path);
             QVERIFY(QFile::link(target, path));
         }
-        QVERIFY(
-            !IniWriteString(path, QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("陳")));
+        QVERIFY(!IniUtil::writeString(path, QStringLiteral("1"), QStringLiteral("0"),
+                                      QStringLiteral("陳")));
         QCOMPARE(QFileInfo(path).isSymLink(), throughLink);
         QCOMPARE(readAll(target), QByteArray("[1]\n0=陳\n"));
         struct stat after {
@@ -312,7 +310,7 @@ private Q_SLOTS:
         IniDocument doc = IniDocument::load(viaDoc);
         for (const QStringList &w : writes) {
             doc.setValue(w[0], w[1], w[2]);
-            QVERIFY(!IniWriteString(viaCalls, w[0], w[1], w[2]));
+            QVERIFY(!IniUtil::writeString(viaCalls, w[0], w[1], w[2]));
         }
         QVERIFY(!doc.save());
         QCOMPARE(readAll(viaDoc), readAll(viaCalls));

@@ -1,5 +1,0 @@
-#pragma once
-
-// Program entry: sets the application up, creates the windows and runs the
-// event loop. Returns the process exit code.
-int PrMarowin(int argc, char *argv[]);
