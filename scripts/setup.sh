@@ -14,6 +14,7 @@ packages=(
   libbenchmark-dev
   libquazip1-qt6-dev zlib1g-dev
   xvfb xauth poppler-utils
+  clang-format
 )
 read -ra extra <<<"${CENHE_EXTRA_PACKAGES:-}"
 packages+=("${extra[@]}")
