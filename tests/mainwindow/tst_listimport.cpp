@@ -8,10 +8,14 @@
 #include "tests/common/progresssteps.h"
 #include "tests/common/seamguards.h"
 #include "tests/lists/hostilelists.h"
+#include "tests/lists/xlsxfixture.h"
 #include "tests/mainwindow/keyentry.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -47,8 +51,8 @@ private:
     FileDialogAnswer m_answer;
 };
 
-// Runs `answer` in the import dialog whenever it opens, then closes it,
-// counting how often it opened; the progress dialog of the read before it
+// Runs `answer` in the import dialog whenever it opens, then closes it if
+// the answer left it open, counting how often it opened; the progress dialog of the read before it
 // is left alone.
 class ImportDialogAnswer
 {
@@ -63,7 +67,8 @@ public:
             ++shown;
             if (answer)
                 answer(dialog);
-            dialog->reject();
+            if (dialog->isVisible())
+                dialog->reject();
         });
         m_poll.start();
     }
@@ -82,34 +87,52 @@ class TestListImport : public QObject
 private Q_SLOTS:
     void aHostileListIsRefusedAndTheTypedLabelKept_data()
     {
+        using HostileLists::MB;
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("size"); // when not 0, a file of this size, no bytes written
+        QTest::addColumn<bool>("stepped"); // read long enough to show its progress
         QTest::addColumn<QString>("reason");
         QTest::newRow("shared strings inflating to 3 GB")
-            << "bomb.xlsx" << HostileLists::inflatingWorkbook() << "解壓縮後超過 64 MB";
+            << "bomb.xlsx" << HostileLists::inflatingWorkbook() << qint64(0) << false
+            << "解壓縮後超過 64 MB";
         QTest::newRow("a cell in column XFD in each of 2,000 rows")
-            << "xfd.xlsx" << HostileLists::lastColumnWorkbook(2000) << "前 64 欄中沒有名單資料";
+            << "xfd.xlsx" << HostileLists::lastColumnWorkbook(2000) << qint64(0) << false
+            << "前 64 欄中沒有名單資料";
+        QTest::newRow("a cell in column XFD in each of 100,000 rows")
+            << "xfd100k.xlsx" << HostileLists::lastColumnWorkbook(100000) << qint64(0) << true
+            << "前 64 欄中沒有名單資料";
         QTest::newRow("bare CRs up to the size limit")
-            << "cr.csv" << HostileLists::bareCrs(ListLimits::MaxFileBytes) << "沒有名單資料";
+            << "cr.csv" << HostileLists::bareCrs(ListLimits::MaxFileBytes) << qint64(0) << true
+            << "沒有名單資料";
         QTest::newRow("50 MB of bare CRs")
-            << "cr50.csv" << HostileLists::bareCrs(50 * HostileLists::MB) << "超過 20 MB";
+            << "cr50.csv" << HostileLists::bareCrs(50 * MB) << qint64(0) << false << "超過 20 MB";
+        QTest::newRow("a CSV of 200 MB")
+            << "big.csv" << QByteArray() << 200 * MB << false << "超過 20 MB";
         QTest::newRow("a value in each of 1,048,576 rows")
-            << "rows.xlsx" << HostileLists::everyRowWorkbook() << "超過 100,000 列";
+            << "rows.xlsx" << HostileLists::everyRowWorkbook() << qint64(0) << true
+            << "超過 100,000 列";
     }
 
     // A list file made to exhaust memory or time is refused with a message
-    // before it can, and the label typed on the shown page, not yet saved,
-    // stays and is saved as usual.
+    // before it can, a long read showing its progress meanwhile; the label
+    // typed on the shown page, not yet saved, stays and is saved as usual.
     void aHostileListIsRefusedAndTheTypedLabelKept()
     {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
+        QFETCH(qint64, size);
+        QFETCH(bool, stepped);
         QFETCH(QString, reason);
         Session session(1);
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         session.dir.write(file, bytes);
+        if (size > 0)
+            QVERIFY(QFile::resize(session.dir.path(file), size));
         typeFirstLabel(session);
         ImportDialogAnswer mapping;
+        int steps = 0;
+        const ProgressSteps progress([&steps](QProgressDialog *, int) { ++steps; });
 
         const ListImport import(session, file);
 
@@ -119,6 +142,8 @@ private Q_SLOTS:
         QVERIFY2(session.messages.shown[0].text.contains(reason),
                  qPrintable(session.messages.shown[0].text));
         QCOMPARE(session.messages.shownUnderProgress, 0);
+        if (stepped)
+            QVERIFY(steps > 0);
         QCOMPARE(session.name(1), QStringLiteral("林志明"));
         QVERIFY(session.window.hasUnsavedChanges());
         session.key(Qt::Key_S, Qt::ControlModifier);
@@ -126,12 +151,13 @@ private Q_SLOTS:
     }
 
     // Values past the 64th column are left unread, and the import dialog
-    // says so above the first 64.
+    // says so above the first 64; closing it leaves the typed label.
     void aListWiderThan64ColumnsShowsItsFirst64AndSaysSo()
     {
         Session session(1);
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
         session.dir.write(QStringLiteral("wide.csv"), HostileLists::wideCsv(100000));
+        typeFirstLabel(session);
         ImportDialogAnswer mapping([](QDialog *dialog) {
             const auto *notice = dialog->findChild<QLabel *>(QStringLiteral("lblNotice"));
             QVERIFY(notice->isVisible());
@@ -143,20 +169,36 @@ private Q_SLOTS:
         const ListImport import(session, QStringLiteral("wide.csv"));
         QTRY_COMPARE_WITH_TIMEOUT(mapping.shown, 1, 60000);
         QVERIFY(session.messages.shown.isEmpty());
+        QCOMPARE(session.name(1), QStringLiteral("林志明"));
+        QCOMPARE(session.name(2), QString());
+        QVERIFY(session.window.hasUnsavedChanges());
+    }
+
+    void cancellingAnImportLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("CSV") << "long.csv"
+                             << QStringLiteral("王小明,台北市中正區重慶南路一段122號\r\n")
+                                    .toUtf8()
+                                    .repeated(ListLimits::MaxRows);
+        QTest::newRow("xlsx") << "long.xlsx"
+                              << XlsxFixture::workbookBytes(XlsxFixture::repeatedSheetRows(
+                                     R"(<row><c t="inlineStr"><is><t>王小明</t></is></c></row>)",
+                                     ListLimits::MaxRows));
     }
 
     // Stopping a long read leaves everything as it was: no dialog, no
     // message, the typed label unsaved on the page. The progress dialog
-    // shows at the read's first step and is cancelled at its third, on any
-    // machine.
+    // shows once the read has taken a step and is cancelled two steps
+    // later, on any machine.
     void cancellingAnImportLeavesEverythingAsItWas()
     {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
         Session session(1);
         QVERIFY(QTest::qWaitForWindowActive(&session.window));
-        session.dir.write(QStringLiteral("long.csv"),
-                          QStringLiteral("王小明,台北市中正區重慶南路一段122號\r\n")
-                              .toUtf8()
-                              .repeated(ListLimits::MaxRows));
+        session.dir.write(file, bytes);
         typeFirstLabel(session);
         ImportDialogAnswer mapping;
         int steps = 0;
@@ -165,15 +207,56 @@ private Q_SLOTS:
                 ProgressSteps::cancel(dialog);
         });
         {
-            const ListImport import(session, QStringLiteral("long.csv"));
+            const ListImport import(session, file);
             QTRY_VERIFY_WITH_TIMEOUT(steps >= 2 && !aProgressDialogLives(), 60000);
         }
 
+        QCOMPARE(steps, 2);
         QCOMPARE(mapping.shown, 0);
         QVERIFY(session.messages.shown.isEmpty());
         QCOMPARE(session.name(1), QStringLiteral("林志明"));
         QCOMPARE(session.name(2), QString());
         QVERIFY(session.window.hasUnsavedChanges());
+    }
+
+    // A list filled over three pages is one step of the history, as a paste
+    // is: Ctrl+Z takes it back from every page and shows the typed label
+    // as it was, unsaved; Ctrl+Y fills it again.
+    void anImportAcrossPagesIsOneUndoStep()
+    {
+        Session session(1);
+        QVERIFY(QTest::qWaitForWindowActive(&session.window));
+        QByteArray names;
+        for (int n = 1; n <= 150; ++n)
+            names += QStringLiteral("名%1\r\n").arg(n).toUtf8();
+        session.dir.write(QStringLiteral("名單.csv"), names);
+        typeFirstLabel(session);
+        ImportDialogAnswer mapping([](QDialog *dialog) {
+            QVERIFY(!dialog->findChild<QCheckBox *>(QStringLiteral("chkHeader"))->isChecked());
+            dialog->findChild<QPushButton *>(QStringLiteral("btnok"))->click();
+        });
+        {
+            const ListImport import(session, QStringLiteral("名單.csv"));
+            QTRY_COMPARE_WITH_TIMEOUT(session.messages.shown.size(), 1, 60000);
+        }
+        QCOMPARE(session.messages.texts(),
+                 QStringList{QStringLiteral("已匯入 150 筆，第 1 頁到第 3 頁")});
+        // 69 names after the label on page 1, 70 on page 2, 11 on page 3.
+        QCOMPARE(session.window.page(), 3);
+        QCOMPARE(session.name(11), QStringLiteral("名150"));
+        QVERIFY(session.page(1).contains(section(1, QStringLiteral("林志明"))));
+        QVERIFY(session.page(2).contains(section(70, QStringLiteral("名139"))));
+
+        session.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(session.window.page(), 1);
+        QCOMPARE(session.name(1), QStringLiteral("林志明"));
+        QCOMPARE(session.name(2), QString());
+        QVERIFY(session.window.hasUnsavedChanges());
+        QVERIFY(!session.page(2).contains("名"));
+        session.key(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(session.window.page(), 3);
+        QCOMPARE(session.name(11), QStringLiteral("名150"));
+        QVERIFY(session.page(2).contains(section(70, QStringLiteral("名139"))));
     }
 };
 
